@@ -1,0 +1,38 @@
+# make run: install what is missing, build, start the program.
+# make test: install what is missing, build, run every test.
+BUILD ?= build
+JOBS  ?= $(shell nproc)
+SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-speech-dev \
+	qt6-speech-speechd-plugin qt6-declarative-dev libqt6svgwidgets6 speech-dispatcher \
+	speech-dispatcher-espeak-ng espeak-ng fonts-liberation fonts-comic-neue fonts-ecolier-court \
+	xvfb xauth xdotool x11-utils imagemagick pandoc
+
+.PHONY: deps build run test bench install clean
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/app/zanfroni
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	cmake --build $(BUILD) --target benchmarks -j$(JOBS) && ./$(BUILD)/bench/benchmarks
+
+install: build
+	cmake --install $(BUILD)
+
+clean:
+	rm -rf $(BUILD)

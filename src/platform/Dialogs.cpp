@@ -1,0 +1,96 @@
+#include "Dialogs.h"
+
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+class RealDialogs final : public Dialogs
+{
+public:
+    void message(QWidget *owner, const QString &text, const QString &title, Icon icon) override
+    {
+        QMessageBox box(owner);
+        box.setWindowTitle(title);
+        box.setText(text);
+        box.setIcon(icon == Critical      ? QMessageBox::Critical
+                    : icon == Information ? QMessageBox::Information
+                    : icon == Exclamation ? QMessageBox::Warning
+                                          : QMessageBox::NoIcon);
+        box.setStandardButtons(QMessageBox::Ok);
+        box.exec();
+    }
+
+    QString input(QWidget *owner, const QString &prompt, const QString &title,
+                  const QString &defaultAnswer) override
+    {
+        bool ok = false;
+        const QString text = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
+        return ok ? text : QString();
+    }
+
+    std::optional<QColor> chooseColor(QWidget *owner) override
+    {
+        const QColor c = QColorDialog::getColor(Qt::black, owner);
+        if (!c.isValid())
+            return std::nullopt;
+        return c;
+    }
+
+    std::optional<QFont> chooseFont(QWidget *owner, const QFont &initial) override
+    {
+        bool ok = false;
+        const QFont f = QFontDialog::getFont(&ok, initial, owner);
+        if (!ok)
+            return std::nullopt;
+        return f;
+    }
+
+    QString chooseFile(QWidget *owner, bool open, const QString &title, const QString &proposedName,
+                       const QString &filter, const QString &startFolder,
+                       const QString &defaultExtension) override
+    {
+        QFileDialog dialog(owner, title, startFolder, filter);
+        dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+        dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(defaultExtension);
+        if (!proposedName.isEmpty())
+            dialog.selectFile(proposedName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().first();
+    }
+
+    void openDocument(QWidget *, const QString &pathOrAddress) override
+    {
+        const QUrl url = QFileInfo(pathOrAddress).isAbsolute() ? QUrl::fromLocalFile(pathOrAddress)
+                                                               : QUrl::fromUserInput(pathOrAddress);
+        QDesktopServices::openUrl(url);
+    }
+};
+
+Dialogs *g_dialogs = nullptr;
+} // namespace
+
+Dialogs &Dialogs::instance()
+{
+    static RealDialogs real;
+    return g_dialogs ? *g_dialogs : real;
+}
+
+void Dialogs::setInstance(Dialogs *dialogs) { g_dialogs = dialogs; }
+
+void MsgBox(QWidget *owner, const QString &text, const QString &title, Dialogs::Icon icon)
+{
+    Dialogs::instance().message(owner, text, title, icon);
+}
+
+QString InputBox(QWidget *owner, const QString &prompt, const QString &title, const QString &defaultAnswer)
+{
+    return Dialogs::instance().input(owner, prompt, title, defaultAnswer);
+}

@@ -1,0 +1,14 @@
+#pragma once
+#include <QString>
+
+// The activity table: rows 1..500 of exercise name, level, right and wrong answers; row 0 unused.
+constexpr int kRigheAttivita = 500;
+extern QString AttivitaEseguite[kRigheAttivita + 1][4];
+extern qint16 NumeroAttivita;
+
+// Starting an exercise: advances the counter and writes the name. Past row 500 nothing is recorded.
+bool IniziaAttivita(const QString &nome);
+// A level change or leaving: level, right and wrong answers into the current row, then the next row.
+void ScriviRisultatoAttivita(int livello, long long esatti, int errati);
+// Choosing another user empties the table.
+void SvuotaAttivita();

@@ -1,0 +1,54 @@
+#include "DialoghiComuni.h"
+#include "platform/Dialogs.h"
+#include "platform/PathResolver.h"
+#include "platform/VbColor.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+#include <cmath>
+
+bool ScegliColore(QWidget *owner, double &foreColor)
+{
+    const auto c = Dialogs::instance().chooseColor(owner);
+    if (!c)
+        return false;
+    foreColor = VbColor::fromQColor(*c);
+    return true;
+}
+
+bool ScegliFont(QWidget *owner, QFont &font)
+{
+    const auto chosen = Dialogs::instance().chooseFont(owner, font);
+    if (!chosen)
+        return false;
+    font.setBold(chosen->weight() >= QFont::Bold);
+    font.setItalic(chosen->italic());
+    font.setUnderline(chosen->underline());
+    font.setFamily(chosen->family());
+    const double decimi = std::round(chosen->pointSizeF() * 10.0);
+    font.setPointSize(static_cast<int>(std::nearbyint(decimi / 10.0)));
+    return true;
+}
+
+QString ScegliFile(QWidget *owner, int modo, const QString &titolo, const QString &nomeProposto,
+                   const QString &filtro, const QString &cartellaIniziale, const QString &estensione)
+{
+    // "Rapporti (*.rpt)|*.rpt|Tutti|*.*" -> "Rapporti (*.rpt) (*.rpt);;Tutti (*.*)"
+    QStringList parti = filtro.split(QRegularExpression(QStringLiteral("[|\\x0000]")));
+    QStringList voci;
+    for (int i = 0; i + 1 < parti.size(); i += 2)
+        voci << parti[i] + QStringLiteral(" (") + QString(parti[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
+    return Dialogs::instance().chooseFile(owner, modo == 1, titolo, nomeProposto, voci.join(QStringLiteral(";;")),
+                                          PathResolver::native(cartellaIniziale), estensione);
+}
+
+QString StringaDaByte(const QByteArray &bytes)
+{
+    const int fine = bytes.indexOf('\0');
+    return QString::fromLatin1(fine < 0 ? bytes : bytes.left(fine));
+}
+
+void ApriDocumento(QWidget *schermo, const QString &percorso)
+{
+    Dialogs::instance().openDocument(schermo, PathResolver::native(percorso));
+}

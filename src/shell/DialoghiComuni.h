@@ -1,0 +1,19 @@
+#pragma once
+#include <QByteArray>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// The colour dialog: on OK the chosen colour (&H00BBGGRR) goes into foreColor and the answer is true.
+bool ScegliColore(QWidget *owner, double &foreColor);
+// The font dialog, opening on the given font: on OK bold, italic, underline, name and size
+// (tenths of a point to whole points, halves to even) go into the font and the answer is true.
+bool ScegliFont(QWidget *owner, QFont &font);
+// Open (modo 1) or save dialog; the filter as "Descrizione|*.est|..."; "" when cancelled.
+QString ScegliFile(QWidget *owner, int modo, const QString &titolo, const QString &nomeProposto,
+                   const QString &filtro, const QString &cartellaIniziale, const QString &estensione);
+// The characters up to the first zero byte.
+QString StringaDaByte(const QByteArray &bytes);
+// Opens a document with the program registered for it; failures are not reported.
+void ApriDocumento(QWidget *schermo, const QString &percorso);

@@ -1,0 +1,50 @@
+#include "FormAvvio.h"
+#include "Immagine.h"
+#include "Puntatore.h"
+#include "Schermi.h"
+#include "platform/PathResolver.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+FormAvvio::FormAvvio() : Schermo(QStringLiteral("FormAvvio"), 9645, 7230)
+{
+    coloreSfondo(QColor(0xFF, 0xFF, 0x00));
+    area()->setCursor(PuntatoreProgramma());
+    catturaTasti = true;
+
+    const char *const testi[2] = {"Zanfroni", "19/03/2006"};
+    const int dimensioni[2] = {120, 18};
+    for (int i = 0; i < 2; ++i) {
+        Label2[i] = new QLabel(QString::fromUtf8(testi[i]), area());
+        QFont f(QStringLiteral("Comic Sans MS"), dimensioni[i]);
+        f.setBold(true);
+        Label2[i]->setFont(f);
+        Label2[i]->setAlignment(Qt::AlignCenter);
+        Label2[i]->setStyleSheet(i == 0 ? QStringLiteral("color:#000080; background:#00FFFF;")
+                                        : QStringLiteral("color:#000080;"));
+    }
+    posiziona(Label2[0], QStringLiteral("Label2_0"), 600, 600, 8535, 3135);
+    posiziona(Label2[1], QStringLiteral("Label2_1"), 6600, 5880, 2415, 615);
+
+    Image1 = new Immagine(area());
+    Image1->carica(QStringLiteral("\\immagini\\avvio.svg"));
+    posiziona(Image1, QStringLiteral("Image1"), 360, 5280, 1575, 1455);
+
+    Command1 = new QPushButton(area());
+    Command1->setFocusPolicy(Qt::NoFocus);
+    Command1->setIcon(QIcon(PathResolver::native(App::Path() + QStringLiteral("\\immagini\\avvia.svg"))));
+    Command1->setCursor(PuntatoreProgramma());
+    Command1->setAccessibleName(QStringLiteral("Inizia"));
+    posiziona(Command1, QStringLiteral("Command1"), 2640, 5280, 3375, 1455);
+    connect(Command1, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
+}
+
+void FormAvvio::Command1_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }
+
+void FormAvvio::KeyUp(int key)
+{
+    if (key == Invio || key == Spazio)
+        Command1_Click();
+}

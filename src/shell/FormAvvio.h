@@ -1,0 +1,23 @@
+#pragma once
+#include "Schermo.h"
+
+class QLabel;
+class QPushButton;
+class Immagine;
+
+// The start screen: the program's name and a picture button that leads to the main menu.
+class FormAvvio : public Schermo
+{
+    Q_OBJECT
+public:
+    FormAvvio();
+    void Command1_Click();
+
+protected:
+    void KeyUp(int key) override;
+
+private:
+    QLabel *Label2[2];
+    Immagine *Image1;
+    QPushButton *Command1;
+};

@@ -1,0 +1,129 @@
+#include "Schermo.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QTimer>
+
+Schermo::Schermo(const QString &nome, int larghezzaTwips, int altezzaTwips, QWidget *parent)
+    : QMainWindow(parent, Qt::FramelessWindowHint),
+      nome_(nome),
+      progetto_(twips(larghezzaTwips), twips(altezzaTwips)),
+      area_(new QWidget(this)),
+      ridimensiona_(std::make_unique<clsResize>())
+{
+    setObjectName(nome);
+    setAttribute(Qt::WA_DeleteOnClose);
+    area_->setObjectName(QStringLiteral("area"));
+    area_->setAutoFillBackground(true);
+    setCentralWidget(area_);
+    area_->resize(progetto_);
+    area_->installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+Schermo::~Schermo() { qApp->removeEventFilter(this); }
+
+void Schermo::posiziona(QWidget *controllo, const QString &nome, int left, int top, int width, int height)
+{
+    controllo->setObjectName(nome);
+    controllo->setProperty("controllo", true);
+    controllo->setGeometry(twips(left), twips(top), twips(width), twips(height));
+}
+
+void Schermo::coloreSfondo(const QColor &c)
+{
+    QPalette pal = area_->palette();
+    pal.setColor(QPalette::Window, c);
+    area_->setPalette(pal);
+}
+
+QColor Schermo::coloreSfondo() const { return area_->palette().color(QPalette::Window); }
+
+void Schermo::apri()
+{
+    area_->resize(progetto_);
+    ridimensiona_->SourceForm(this);
+    ridimensiona_->SizeFormToScreen(75);
+    showFullScreen();
+    raise();
+    activateWindow();
+    QTimer::singleShot(0, this, [this] {
+        if (attivato_)
+            return;
+        attivato_ = true;
+        Form_Activate();
+    });
+}
+
+void Schermo::chiudi()
+{
+    chiusoDalProgramma_ = true;
+    close();
+}
+
+void Schermo::closeEvent(QCloseEvent *event)
+{
+    if (chiusoDalProgramma_ || chiusuraDalSistema()) {
+        chiusoDalProgramma_ = true;
+        event->accept();
+        return;
+    }
+    event->ignore();
+}
+
+int Schermo::codiceTasto(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return Invio;
+    case Qt::Key_Space: return Spazio;
+    case Qt::Key_Left: return Sinistra;
+    case Qt::Key_Up: return Su;
+    case Qt::Key_Right: return Destra;
+    case Qt::Key_Down: return Giu;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Tab: return 9;
+    default:
+        if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+            return 112 + (qtKey - Qt::Key_F1);
+        if (qtKey >= 0x20 && qtKey <= 0x7E)
+            return qtKey;
+        return 0;
+    }
+}
+
+bool Schermo::gestisciTasto(QKeyEvent *ev)
+{
+    const int codice = codiceTasto(ev->key());
+    const bool nostro = codice == Invio || codice == Spazio || (codice >= Sinistra && codice <= Giu);
+    const bool consuma = catturaTasti && nostro && !(ev->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    if (ev->isAutoRepeat() || codice == 0)
+        return consuma;
+    if (ev->type() == QEvent::KeyPress) {
+        premuti_.insert(codice);
+        KeyDown(codice);
+    } else if (premuti_.remove(codice)) {
+        KeyUp(codice);
+    }
+    return consuma;
+}
+
+bool Schermo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == area_ && event->type() == QEvent::Resize) {
+        ridimensiona_->ResizeControls();
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
+    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    // A key event ignored by a widget is offered to its parents: handle it at its first receiver only.
+    QWidget *primo = QApplication::focusWidget();
+    if (!primo || primo->window() != this)
+        primo = this;
+    if (watched != primo)
+        return false;
+    return gestisciTasto(static_cast<QKeyEvent *>(event));
+}

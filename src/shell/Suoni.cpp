@@ -1,0 +1,37 @@
+#include "Suoni.h"
+#include "Profilo.h"
+#include "platform/PathResolver.h"
+#include "platform/Rnd.h"
+#include "platform/SoundPlayer.h"
+
+#include <QDir>
+
+namespace {
+void suonoDa(const QString &cartella)
+{
+    if (!Profilo.SuoniAttivi)
+        return;
+    const int n = ContaFile(cartella, QStringLiteral("wav"));
+    const int k = RndInt(n) + 1;
+    // A missing file stays silent.
+    const QString file = PathResolver::native(App::Path() + cartella + QString::number(k) + QStringLiteral(".wav"));
+    SoundPlayer::instance().play(file);
+}
+} // namespace
+
+int ContaFile(const QString &cartella, const QString &estensione)
+{
+    QDir dir(PathResolver::native(App::Path() + cartella));
+    dir.setNameFilters({QStringLiteral("*.") + estensione});
+    dir.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::CaseSensitive);
+    // Matched without regard to case, as the platform lists names.
+    int n = 0;
+    const QStringList all = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QString &name : all)
+        if (name.endsWith(QLatin1Char('.') + estensione, Qt::CaseInsensitive))
+            ++n;
+    return n;
+}
+
+void SuonoSi() { suonoDa(QStringLiteral("\\suoni\\si\\")); }
+void SuonoNo() { suonoDa(QStringLiteral("\\suoni\\no\\")); }

@@ -1,0 +1,153 @@
+#include "Falsi.h"
+#include "platform/PathResolver.h"
+#include "platform/TextFile.h"
+#include "shell/Profilo.h"
+
+#include <QFile>
+#include <QtTest>
+
+class TestProfilo : public QObject
+{
+    Q_OBJECT
+
+    QByteArray leggi(const QString &file)
+    {
+        QFile f(PathResolver::native(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void scrivi(const QString &file, const QByteArray &dati)
+    {
+        QFile f(PathResolver::native(file));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(dati);
+    }
+    QByteArray canonico()
+    {
+        return QByteArray(" 130 \r\n 100 \r\nTrue\r\nFalse\r\nTrue\r\nArial\r\n 14 \r\nTrue\r\nFalse\r\n 0 \r\n 4 \r\n"
+                          "FFFFCC\r\nsfondo\r\nsfondo\r\nsfondo\r\nsfondo\r\n00FF00\r\nverde\r\nverdi\r\nverde\r\nverdi\r\n"
+                          "FF0000\r\nrosso\r\nrossi\r\nrossa\r\nrosse\r\n0000FF\r\nblu\r\nblu\r\nblu\r\nblu\r\n"
+                          "FFFF00\r\ngiallo\r\ngialli\r\ngialla\r\ngialle\r\n 16777088 \r\nminuscolo\r\narial\r\narial\r\n"
+                          " 24 \r\n-2147483630 \r\n-2147483633 \r\nTrue\r\n 255 \r\n 16777215 \r\nFalse\r\nFalse\r\n"
+                          "{7EF71701-A92D-11d1-B17B-0020AFED142E}\r\nMerlin\r\n");
+    }
+
+private slots:
+    void init()
+    {
+        radice = std::make_unique<RadiceTemporanea>();
+        QDir().mkpath(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni")));
+        FileIni = CartellaImpostazioni + QStringLiteral("prova.ini");
+        ImpostaPredefiniti();
+    }
+    void cleanup() { radice.reset(); }
+
+    void defaultsAreWrittenInTheWindowsFormat()
+    {
+        QVERIFY(SalvaProfilo());
+        QCOMPARE(leggi(FileIni), canonico());
+    }
+
+    void handWrittenFileLoadsAndSavesBackByteIdentical()
+    {
+        QByteArray dati = canonico();
+        dati.replace("verde\r\nverdi\r\nverde\r\nverdi", "marrone\r\nmarroni\r\nmarrone\r\nmarroni");
+        dati.replace("\r\nTrue\r\n 255 ", "\r\nTrue\r\n 65280 ");
+        dati.replace("FFFF00\r\ngiallo\r\ngialli\r\ngialla\r\ngialle", "CC9933\r\nbeige\r\nbeige\r\nbeige\r\nbeig\xE8"); // cp1252 accent
+        scrivi(FileIni, dati);
+        CaricaProfilo();
+        QCOMPARE(Profilo.Colori[1][1], QStringLiteral("marrone"));
+        QCOMPARE(Profilo.Colori[4][4], QStringLiteral("beigè"));
+        QCOMPARE(Profilo.ColorePulsanteSelezionato, 65280.0);
+        QCOMPARE(Profilo.ColoreFont, -2147483630.0);
+        QVERIFY(SalvaProfilo());
+        QCOMPARE(leggi(FileIni), dati);
+    }
+
+    void booleansBeginWithUpperCaseT()
+    {
+        QByteArray dati = canonico();
+        dati.replace("True\r\nFalse\r\nTrue\r\nArial", "true\r\n  T\r\nTx\r\nArial");
+        scrivi(FileIni, dati);
+        CaricaProfilo();
+        QCOMPARE(Profilo.ParlatoAttivo, false);
+        QCOMPARE(Profilo.FumettoVisibile, true);
+        QCOMPARE(Profilo.FumettoTuttoTesto, true);
+    }
+
+    void aShortOrBrokenFileGivesAllDefaults_data()
+    {
+        QTest::addColumn<QByteArray>("dati");
+        QByteArray corto = canonico();
+        corto.chop(QByteArray("Merlin\r\n").size());
+        QTest::newRow("49 righe") << corto;
+        QByteArray rotto = canonico();
+        rotto.replace(" 24 \r\n", "ventiquattro\r\n");
+        QTest::newRow("numero illeggibile") << rotto;
+        QByteArray troppo = canonico();
+        troppo.replace(" 130 \r\n", " 40000 \r\n");
+        QTest::newRow("oltre 16 bit") << troppo;
+    }
+    void aShortOrBrokenFileGivesAllDefaults()
+    {
+        QFETCH(QByteArray, dati);
+        dati.replace(" 100 \r\n", " 222 \r\n"); // read before the fault, must not survive
+        scrivi(FileIni, dati);
+        Profilo.TonoVoce = 7;
+        CaricaProfilo();
+        QCOMPARE(Profilo.TonoVoce, qint16(100));
+        QCOMPARE(Profilo.NomePersonaggio, QStringLiteral("Merlin"));
+        QCOMPARE(leggi(FileIni), dati); // the load never rewrites the file
+    }
+
+    void extraLinesAreIgnoredAndMissingFileIsNotCreated()
+    {
+        scrivi(FileIni, canonico() + "altro\r\n");
+        CaricaProfilo();
+        QCOMPARE(Profilo.NomePersonaggio, QStringLiteral("Merlin"));
+        FileIni = CartellaImpostazioni + QStringLiteral("nessuno.ini");
+        CaricaProfilo();
+        QVERIFY(!QFile::exists(PathResolver::native(FileIni)));
+    }
+
+    void outOfRangeNumbersAreClamped()
+    {
+        QByteArray dati = canonico();
+        dati.replace("False\r\n 0 \r\n 4 \r\n", "False\r\n 9 \r\n 0 \r\n");
+        dati.replace(" 130 \r\n 100 \r\n", " 10 \r\n 999 \r\n");
+        scrivi(FileIni, dati);
+        CaricaProfilo();
+        QCOMPARE(Profilo.ModalitaInput, qint16(3));
+        QCOMPARE(Profilo.VelocitaScansione, qint16(4));
+        QCOMPARE(Profilo.VelocitaVoce, qint16(50));
+        QCOMPARE(Profilo.TonoVoce, qint16(400));
+    }
+
+    void caseOfTheFileNameDoesNotMatter()
+    {
+        FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
+        Profilo.VelocitaVoce = 200;
+        QVERIFY(SalvaProfilo());
+        ImpostaPredefiniti();
+        FileIni = CartellaImpostazioni + QStringLiteral("_PREDEFINITO.ini");
+        CaricaProfilo();
+        QCOMPARE(Profilo.VelocitaVoce, qint16(200));
+    }
+
+    void aFailedSaveSaysSoAndTheProgramGoesOn()
+    {
+        DialoghiFinti dialoghi;
+        // A folder where the file should be: the write cannot succeed, whoever runs the test.
+        QDir().mkpath(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/bloccato.ini")));
+        FileIni = CartellaImpostazioni + QStringLiteral("bloccato.ini");
+        QVERIFY(!SalvaProfilo());
+        QCOMPARE(dialoghi.messaggi.size(), 1);
+        QVERIFY(dialoghi.messaggi[0].testo.contains(QStringLiteral("bloccato.ini")));
+        QCOMPARE(dialoghi.messaggi[0].icona, Dialogs::Critical);
+    }
+
+private:
+    std::unique_ptr<RadiceTemporanea> radice;
+};
+
+QTEST_MAIN(TestProfilo)
+#include "tst_profilo.moc"

@@ -1,0 +1,32 @@
+#include "Falsi.h"
+#include "platform/PathResolver.h"
+
+namespace {
+template <class T> T prendi(std::deque<T> &coda, T vuoto)
+{
+    if (coda.empty())
+        return vuoto;
+    T v = coda.front();
+    coda.pop_front();
+    return v;
+}
+} // namespace
+
+QString DialoghiFinti::input(QWidget *, const QString &prompt, const QString &, const QString &)
+{
+    domande << prompt;
+    return prendi(risposte, QString());
+}
+
+std::optional<QColor> DialoghiFinti::chooseColor(QWidget *) { return prendi(colori, std::optional<QColor>()); }
+
+std::optional<QFont> DialoghiFinti::chooseFont(QWidget *, const QFont &) { return prendi(font, std::optional<QFont>()); }
+
+QString DialoghiFinti::chooseFile(QWidget *, bool, const QString &, const QString &, const QString &,
+                                  const QString &, const QString &)
+{
+    return prendi(file, QString());
+}
+
+RadiceTemporanea::RadiceTemporanea() { PathResolver::setRoot(dir_.path()); }
+RadiceTemporanea::~RadiceTemporanea() { PathResolver::setRoot(QString()); }
