@@ -2,11 +2,10 @@
 #include "Immagine.h"
 #include "Puntatore.h"
 #include "Schermi.h"
-#include "platform/PathResolver.h"
 
-#include <QIcon>
+#include "PulsanteImmagine.h"
+
 #include <QLabel>
-#include <QPushButton>
 
 FormAvvio::FormAvvio() : Schermo(QStringLiteral("FormAvvio"), 9645, 7230)
 {
@@ -32,13 +31,13 @@ FormAvvio::FormAvvio() : Schermo(QStringLiteral("FormAvvio"), 9645, 7230)
     Image1->carica(QStringLiteral("\\immagini\\avvio.svg"));
     posiziona(Image1, QStringLiteral("Image1"), 360, 5280, 1575, 1455);
 
-    Command1 = new QPushButton(area());
-    Command1->setFocusPolicy(Qt::NoFocus);
-    Command1->setIcon(QIcon(PathResolver::native(App::Path() + QStringLiteral("\\immagini\\avvia.svg"))));
+    Command1 = new PulsanteImmagine(area());
+    Command1->setImmagine(QStringLiteral("\\immagini\\avvia.svg"));
+    Command1->setSfondo(QColor(0xFF, 0xFF, 0x00));
     Command1->setCursor(PuntatoreProgramma());
     Command1->setAccessibleName(QStringLiteral("Inizia"));
     posiziona(Command1, QStringLiteral("Command1"), 2640, 5280, 3375, 1455);
-    connect(Command1, &QPushButton::clicked, this, &FormAvvio::Command1_Click);
+    connect(Command1, &PulsanteImmagine::clicked, this, &FormAvvio::Command1_Click);
 }
 
 void FormAvvio::Command1_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }

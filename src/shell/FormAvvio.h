@@ -2,7 +2,7 @@
 #include "Schermo.h"
 
 class QLabel;
-class QPushButton;
+class PulsanteImmagine;
 class Immagine;
 
 // The start screen: the program's name and a picture button that leads to the main menu.
@@ -19,5 +19,5 @@ protected:
 private:
     QLabel *Label2[2];
     Immagine *Image1;
-    QPushButton *Command1;
+    PulsanteImmagine *Command1;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QTimer>
 
 Schermo::Schermo(const QString &nome, int larghezzaTwips, int altezzaTwips, QWidget *parent)
@@ -45,6 +46,9 @@ void Schermo::apri()
     area_->resize(progetto_);
     ridimensiona_->SourceForm(this);
     ridimensiona_->SizeFormToScreen(75);
+    // Top left corner, the whole screen (also without a window manager to honour full screen).
+    if (const QScreen *s = screen())
+        setGeometry(s->geometry());
     showFullScreen();
     raise();
     activateWindow();
