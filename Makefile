@@ -29,7 +29,8 @@ test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 bench: build
-	cmake --build $(BUILD) --target benchmarks -j$(JOBS) && ./$(BUILD)/bench/benchmarks
+	cmake --build $(BUILD) --target benchmarks -j$(JOBS)
+	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 
 install: build
 	cmake --install $(BUILD)

@@ -1,5 +1,6 @@
 #include "FormAvvio.h"
 #include "Immagine.h"
+#include "Immagini.h"
 #include "Puntatore.h"
 #include "Schermi.h"
 
@@ -28,11 +29,11 @@ FormAvvio::FormAvvio() : Schermo(QStringLiteral("FormAvvio"), 9645, 7230)
     posiziona(Label2[1], QStringLiteral("Label2_1"), 6600, 5880, 2415, 615);
 
     Image1 = new Immagine(area());
-    Image1->carica(QStringLiteral("\\immagini\\avvio.svg"));
+    Image1->carica(Immagini::Avvio);
     posiziona(Image1, QStringLiteral("Image1"), 360, 5280, 1575, 1455);
 
     Command1 = new PulsanteImmagine(area());
-    Command1->setImmagine(QStringLiteral("\\immagini\\avvia.svg"));
+    Command1->setImmagine(Immagini::Avvia);
     Command1->setSfondo(QColor(0xFF, 0xFF, 0x00));
     Command1->setCursor(PuntatoreProgramma());
     Command1->setAccessibleName(QStringLiteral("Inizia"));

@@ -1,4 +1,5 @@
 #include "Puntatore.h"
+#include "Immagini.h"
 #include "platform/PathResolver.h"
 
 #include <QPixmap>
@@ -6,7 +7,7 @@
 QCursor PuntatoreProgramma()
 {
     static const QCursor cursore = [] {
-        const QPixmap figura(PathResolver::native(App::Path() + QStringLiteral("\\immagini\\puntatore.png")));
+        const QPixmap figura(PathResolver::native(App::Path() + Immagini::Puntatore));
         if (figura.isNull())
             return QCursor(Qt::PointingHandCursor);
         return QCursor(figura, 2, 2); // hot spot: the tip of the finger
