@@ -22,7 +22,7 @@ Schermo *Schermi::mostra(const QString &nome, Schermo *chiude)
 {
     const auto it = registro().constFind(nome);
     if (it == registro().constEnd()) {
-        MsgBox(chiude, QStringLiteral("Questo esercizio non è ancora disponibile."), QStringLiteral("Zanfroni"),
+        MsgBox(chiude, QStringLiteral("Questa parte del programma non è ancora disponibile."), QStringLiteral("Zanfroni"),
                Dialogs::Information);
         return nullptr;
     }
