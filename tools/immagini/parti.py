@@ -3,7 +3,7 @@ body shows where the part belongs when the part alone would be hard to tell."""
 from svg import INK, WHITE, circle, ellipse, rect, path, poly, line, group
 
 W = WHITE
-S = 5          # line width of the part itself
+S = 6.5        # line width of the part itself (stays clear at 40 pixels)
 HINT = "#B0BEC5"
 
 
@@ -72,8 +72,8 @@ def _shoe():
 
 
 def parte7():   # a pair of big clown shoes, toes outwards
-    return [group(_shoe(), transform="translate(58 90) scale(-0.92 0.92)"),
-            group(_shoe(), transform="translate(62 90) scale(0.92 0.92)")]
+    return [group(_shoe(), transform="translate(56 88) scale(-0.9 1.3)"),
+            group(_shoe(), transform="translate(64 88) scale(0.9 1.3)")]
 
 
 def parte8():   # bucket with handle
