@@ -3,6 +3,7 @@
 # $1: the zanfroni executable.
 set -u
 exe=$1
+unset QT_QPA_PLATFORM
 if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
   echo "SKIP: xvfb-run or xdotool missing"; exit 0
 fi
