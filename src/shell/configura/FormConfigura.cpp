@@ -142,6 +142,8 @@ bool FormConfigura::chiusuraDalSistema()
 
 void FormConfigura::CaricaMerlino()
 {
+    if (Merlino_)
+        Merlino_->StopAll();
     delete Merlino_;
     Merlino_ = new Assistant(this);
     Merlino_->Load(Profilo.NomePersonaggio);

@@ -46,6 +46,7 @@ void FormConfigura::costruisciPaginaUtenti()
     }
 
     ListModificaUtente = new QListWidget(pagina);
+    ListModificaUtente->setFont(QFont(QStringLiteral("Arial"), 13));
     posiziona(ListModificaUtente, QStringLiteral("ListModificaUtente"), 4200, 480, 4920, 4800);
     ListModificaUtente->hide();
     connect(ListModificaUtente, &QListWidget::currentRowChanged, this, &FormConfigura::ListModificaUtente_Click);
