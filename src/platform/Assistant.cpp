@@ -26,7 +26,7 @@ void SpeechEngine::setInstance(SpeechEngine *engine) { g_engine = engine; }
 SpeechTags SpeechTags::parse(const QString &textWithTags)
 {
     SpeechTags tags;
-    static const QRegularExpression tag(QStringLiteral(R"(\\+(Spd|Pit)=(\d+)\\*)"));
+    static const QRegularExpression tag(QStringLiteral(R"((?:\\+|(?<=\\))(Spd|Pit)=(\d+)\\*)"));
     QString text = textWithTags;
     auto it = tag.globalMatch(textWithTags);
     while (it.hasNext()) {

@@ -1,0 +1,276 @@
+#include "FormConfigura.h"
+#include "CasellaColore.h"
+#include "shell/Profilo.h"
+#include "shell/Schermi.h"
+#include "shell/Tavolozza.h"
+#include "platform/Assistant.h"
+#include "platform/VbColor.h"
+#include "platform/VbFormat.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+const char *const kTitoliSchede[6] = {"Giocatori",   "Colori zanfroni", "Scelte didattiche",
+                                      "Font e colori", "Suoni e voce",  "Modalità di input"};
+const char *const kNomiFrame[6] = {"FrameUtente", "FrameZanfroni", "FrameScelteDid",
+                                   "FrameFonts",  "FrameSuoni",    "FramePunt"};
+
+void sfondo(QWidget *w, const QColor &c)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, c);
+    pal.setColor(w->backgroundRole(), c);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
+// A button painted in a profile colour, its caption readable on it.
+QString FormConfigura::stilePulsante(double colore)
+{
+    return QStringLiteral("background-color:%1; color:%2;")
+        .arg(VbColor::styleColor(colore),
+             VbColor::toQColor(colore).lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black"));
+}
+
+namespace {
+int linguaAgente()
+{
+    QString s = LinguaAgente;
+    s.remove(QLatin1Char('&'));
+    if (s.startsWith(QLatin1Char('H'), Qt::CaseInsensitive))
+        s.remove(0, 1);
+    bool ok = false;
+    const int v = s.toInt(&ok, 16);
+    return ok ? v : 0x410;
+}
+} // namespace
+
+FormConfigura::FormConfigura() : Schermo(QStringLiteral("FormConfigura"), 10950, 9345)
+{
+    setFont(QFont(QStringLiteral("Arial"), 11));
+    QAction *esci = menuBar()->addAction(QStringLiteral("&Esci"));
+    esci->setObjectName(QStringLiteral("mnuesci"));
+    connect(esci, &QAction::triggered, this, &FormConfigura::mnuesci_Click);
+
+    Label4 = new QLabel(area());
+    QFont f4(QStringLiteral("Arial"));
+    f4.setPointSizeF(15.75);
+    Label4->setFont(f4);
+    Label4->setAlignment(Qt::AlignCenter);
+    Label4->setFrameShape(QFrame::Box);
+    sfondo(Label4, Qt::white);
+    posiziona(Label4, QStringLiteral("Label4"), 960, 360, 7695, 615);
+
+    // The strip: its tabs above, a panel below; the page frames lie over the panel.
+    auto *striscia = new QWidget(area());
+    auto *colonna = new QVBoxLayout(striscia);
+    colonna->setContentsMargins(0, 0, 0, 0);
+    colonna->setSpacing(0);
+    TabStrip1 = new QTabBar(striscia);
+    TabStrip1->setObjectName(QStringLiteral("TabStrip1Schede"));
+    TabStrip1->setExpanding(false);
+    TabStrip1->setDrawBase(false);
+    for (const char *t : kTitoliSchede)
+        TabStrip1->addTab(QString::fromUtf8(t));
+    auto *corpo = new QFrame(striscia);
+    corpo->setFrameShape(QFrame::StyledPanel);
+    colonna->addWidget(TabStrip1);
+    colonna->addWidget(corpo, 1);
+    posiziona(striscia, QStringLiteral("TabStrip1"), 120, 1200, 9975, 7575);
+    connect(TabStrip1, &QTabBar::currentChanged, this, &FormConfigura::TabStrip1_Click);
+
+    costruisciPaginaUtenti();
+    costruisciPaginaZanfroni();
+    costruisciPaginaScelte();
+    costruisciPaginaFont();
+    costruisciPaginaSuoni();
+    costruisciPaginaInput();
+
+    CaricaMerlino();
+}
+
+FormConfigura::~FormConfigura()
+{
+    if (Merlino_)
+        Merlino_->StopAll();
+    delete Merlino_;
+}
+
+QFrame *FormConfigura::nuovaPagina(const QString &nome)
+{
+    auto *pagina = new QFrame(area());
+    pagina->setAutoFillBackground(true);
+    posiziona(pagina, nome, 240, 1680, 9735, 6975);
+    return pagina;
+}
+
+void FormConfigura::Form_Activate()
+{
+    Profilo.limitaValori();
+    ImpostaMerlino();
+    Text1->setText(QStringLiteral("Questa è la mia voce."));
+    Label4->setText(NomeUtente);
+    NascondiFrame();
+    ImpostaConfigurazioni();
+    mostraPagina(0);
+}
+
+bool FormConfigura::chiusuraDalSistema()
+{
+    // Closing from the system leaves as "Esci" does: the profile is saved and the menu comes back.
+    QTimer::singleShot(0, this, &FormConfigura::mnuesci_Click);
+    return false;
+}
+
+void FormConfigura::CaricaMerlino()
+{
+    if (Merlino_)
+        Merlino_->StopAll();
+    delete Merlino_;
+    Merlino_ = new Assistant(this);
+    Merlino_->Load(Profilo.NomePersonaggio);
+    Merlino_->setLanguageID(linguaAgente());
+    Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+}
+
+void FormConfigura::ImpostaMerlino()
+{
+    AggiornaTagVoce();
+    int stile = Merlino_->BalloonStyle();
+    stile = Profilo.FumettoVisibile ? (stile | 1) : (stile & ~1);
+    stile = Profilo.FumettoTuttoTesto ? (stile | 2) : (stile & ~2);
+    Merlino_->setBalloonStyle(stile);
+    Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    Merlino_->setTTSModeID(Profilo.ModoVoce);
+}
+
+void FormConfigura::NascondiFrame()
+{
+    for (QFrame *f : Frame)
+        f->hide();
+}
+
+void FormConfigura::mostraPagina(int indice)
+{
+    Frame[indice]->show();
+    Frame[indice]->raise();
+}
+
+void FormConfigura::TabStrip1_Click(int indice)
+{
+    if (indice < 0 || indice > 5)
+        return;
+    // A new user's name is settled before the page changes.
+    if (!TextNuovoUtente->isHidden())
+        ConfermaNuovoUtente();
+    Merlino_->Hide();
+    NascondiFrame();
+    mostraPagina(indice);
+    if (indice == 1) {
+        PreparaZanfrone();
+    } else if (indice == 4) {
+        ImpostaVoce();
+        collocaMerlino();
+        Merlino_->Show();
+    }
+}
+
+void FormConfigura::mnuesci_Click()
+{
+    if (!TextNuovoUtente->isHidden() && !ConfermaNuovoUtente())
+        return;
+    // A failed save has been reported; the settings stay in memory for the menu's own save.
+    SalvaProfilo();
+    Schermi::mostra(QStringLiteral("FormMenu"), this);
+}
+
+void FormConfigura::ImpostaConfigurazioni()
+{
+    const ProfiloUtente &p = Profilo;
+    Check2->setChecked(p.ParlatoAttivo);
+    ChkFumetto->setChecked(p.FumettoVisibile);
+    Merlino_->setBalloonStyle(p.FumettoVisibile ? (Merlino_->BalloonStyle() | 1) : (Merlino_->BalloonStyle() & ~1));
+    {
+        const QSignalBlocker b1(HScroll1), b2(HScroll2), b3(HScroll3);
+        HScroll1->setValue(p.VelocitaVoce);
+        HScroll2->setValue(p.TonoVoce);
+        HScroll3->setValue(p.VelocitaScansione);
+    }
+    Label5->setText(QStringLiteral("Velocità = ") + VbFormat::str(p.VelocitaVoce));
+    Label2->setText(QStringLiteral("tono = ") + VbFormat::str(p.TonoVoce));
+    CheckContieneTesto->setChecked(p.FumettoTuttoTesto);
+    Merlino_->setBalloonStyle(p.FumettoTuttoTesto ? (Merlino_->BalloonStyle() | 2) : (Merlino_->BalloonStyle() & ~2));
+    CheckSuoni->setChecked(p.SuoniAttivi);
+
+    for (QWidget *w : {static_cast<QWidget *>(CommandProvaVoce), static_cast<QWidget *>(HScroll1),
+                       static_cast<QWidget *>(HScroll2), static_cast<QWidget *>(ChkFumetto),
+                       static_cast<QWidget *>(CheckContieneTesto), static_cast<QWidget *>(CommandFontFumetto)})
+        w->setEnabled(p.ParlatoAttivo);
+    if (p.ParlatoAttivo && !p.FumettoVisibile)
+        CheckContieneTesto->setEnabled(false);
+
+    Check1->setChecked(p.PassaggioLivelli);
+    CheckSalvaUtente->setChecked(p.TracciaAttivita);
+
+    const QColor sfondoSchermi = VbColor::toQColor(p.ColoreSfondo);
+    sfondo(Frame[1], sfondoSchermi);
+    for (QRadioButton *o : Option2)
+        sfondo(o, sfondoSchermi);
+    for (int i = 0; i < kColoriTavolozza; ++i)
+        CasellaColorata[i]->setColore(VbColor::toQColor(VbColor::fromBgrLiteral(Tavolozza[i])));
+    Command1->setStyleSheet(stilePulsante(p.ColorePulsanteSelezionato));
+
+    CommandSceltaColoreBottoni->setStyleSheet(stilePulsante(p.ColorePulsanti));
+
+    OptionColoreCasualeFisso[p.ColoriVari ? 0 : 1]->setChecked(true);
+    sfondo(Frame[3], VbColor::toQColor(p.ColoriVari ? VbColor::ButtonFace : p.ColoreSfondo));
+    CommandSceltaColori->setEnabled(!p.ColoriVari);
+
+    if (p.TipoCarattere == QLatin1String("maiuscolo"))
+        maiuscolo->setChecked(true);
+    else if (p.TipoCarattere == QLatin1String("minuscolo"))
+        minuscolo->setChecked(true);
+    else if (p.TipoCarattere == QLatin1String("corsivo"))
+        corsivo->setChecked(true);
+
+    CheckSuoni->setChecked(p.SuoniAttivi);
+    CheckDisabilitaMousePersonalizzato->setChecked(p.CursoreSistema);
+
+    const QString esempio = QStringLiteral("Esempio di font e colore del testo");
+    for (QLabel *campione : LabelFontSelezionato) {
+        QFont f(p.FontTesto);
+        f.setPointSize(p.DimensioneFontTesto);
+        campione->setFont(f);
+        QPalette pal = campione->palette();
+        pal.setColor(QPalette::WindowText, VbColor::toQColor(p.ColoreFont));
+        campione->setPalette(pal);
+        campione->setText(p.TipoCarattere == QLatin1String("maiuscolo") ? esempio.toUpper() : esempio.toLower());
+    }
+
+    // The mode of a user chosen while the screen is open is shown too.
+    Option4[std::clamp<int>(p.ModalitaInput, 0, 3)]->setChecked(true);
+    HScroll3->setVisible(p.ModalitaInput == 2);
+    Label7->setVisible(p.ModalitaInput == 2);
+    CheckDisabilitaMousePersonalizzato->setVisible(p.ModalitaInput == 0);
+    if (p.ModalitaInput == 2)
+        Label7->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(p.VelocitaScansione / 4.0) +
+                        QStringLiteral(" secondi"));
+}

@@ -1,0 +1,127 @@
+// The clown colours page: 216 palette cells, the five rows of the colour table and a preview clown.
+#include "CasellaColore.h"
+#include "FormConfigura.h"
+#include "shell/Profilo.h"
+#include "shell/Tavolozza.h"
+#include "platform/Dialogs.h"
+#include "platform/MovieView.h"
+#include "platform/PathResolver.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+// Occupied columns of each of the 16 rows, as ranges.
+struct Tratto { int da, a; };
+const QList<QList<Tratto>> kRighePalette = {
+    {{1, 10}},
+    {{1, 1}, {6, 11}, {16, 16}},
+    {{1, 16}}, {{1, 16}}, {{1, 16}}, {{1, 16}}, {{1, 16}},
+    {{1, 7}, {11, 16}},
+    {{1, 6}, {10, 16}},
+    {{1, 16}}, {{1, 16}}, {{1, 16}}, {{1, 16}}, {{1, 16}},
+    {{1, 1}, {6, 11}, {16, 16}},
+    {{7, 10}},
+};
+
+// Clown parts painted in the preview, with the colour table row of each.
+struct Parte { const char *nome; int riga; };
+const Parte kPartiAnteprima[8] = {{"cappello", 1}, {"ciuffo", 2},    {"capelli", 2},   {"camicia", 3},
+                                  {"gile", 4},     {"bottoni", 1},   {"pantaloni", 2}, {"scarpe", 3}};
+
+class CursoreAttesa
+{
+public:
+    CursoreAttesa() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~CursoreAttesa() { QApplication::restoreOverrideCursor(); }
+};
+} // namespace
+
+QList<QPoint> FormConfigura::posizioniCaselle()
+{
+    QList<QPoint> posizioni; // x = column, y = row
+    for (int riga = 0; riga < kRighePalette.size(); ++riga)
+        for (const Tratto &t : kRighePalette[riga])
+            for (int col = t.da; col <= t.a; ++col)
+                posizioni.append(QPoint(col, riga + 1));
+    return posizioni;
+}
+
+void FormConfigura::costruisciPaginaZanfroni()
+{
+    QFrame *pagina = Frame[1] = nuovaPagina(QStringLiteral("FrameZanfroni"));
+
+    const QList<QPoint> posizioni = posizioniCaselle();
+    Q_ASSERT(posizioni.size() == kColoriTavolozza);
+    for (int i = 0; i < kColoriTavolozza; ++i) {
+        CasellaColorata[i] = new CasellaColore(pagina);
+        CasellaColorata[i]->setAccessibleName(TavolozzaEsadecimale[i]);
+        const QPoint p = posizioni[i];
+        posiziona(CasellaColorata[i], QStringLiteral("CasellaColorata_%1").arg(i), 120 + (p.x() - 1) * 360,
+                  360 + (p.y() - 1) * 360, 375, 375);
+        connect(CasellaColorata[i], &CasellaColore::clicked, this, [this, i] { CasellaColorata_Click(i); });
+    }
+
+    ShockwaveFlash1 = new MovieView(pagina);
+    posiziona(ShockwaveFlash1, QStringLiteral("ShockwaveFlash1"), 6120, 240, 3360, 3000);
+
+    gruppoOption2 = new QButtonGroup(this);
+    const char *const testi[5] = {"Sfondo", "Colore 2", "Colore 3", "Colore 4", "Colore 5"};
+    for (int i = 0; i < 5; ++i) {
+        Option2[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
+        posiziona(Option2[i], QStringLiteral("Option2_%1").arg(i), 6120, 3360 + i * 480, 3540, 420);
+        gruppoOption2->addButton(Option2[i], i);
+    }
+
+    Command4 = new QPushButton(QStringLiteral("Configurazione predefinita"), pagina);
+    posiziona(Command4, QStringLiteral("Command4"), 6120, 5940, 3360, 600);
+    connect(Command4, &QPushButton::clicked, this, &FormConfigura::Command4_Click);
+}
+
+void FormConfigura::PreparaZanfrone()
+{
+    ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone1.swf"));
+    ShockwaveFlash1->GotoFrame(1);
+    const auto &colori = Profilo.Colori;
+    for (int riga = 1; riga <= 4; ++riga)
+        Option2[riga]->setText(QStringList{colori[riga][1], colori[riga][2], colori[riga][3], colori[riga][4]}
+                                   .join(QStringLiteral(" - ")));
+    const CursoreAttesa attesa;
+    ShockwaveFlash1->BGColor(colori[0][0]);
+    for (const Parte &parte : kPartiAnteprima) {
+        ShockwaveFlash1->SetVariable(QStringLiteral("QualeOggetto"),
+                                     QString::fromLatin1(parte.nome) + QStringLiteral(".interno"));
+        ShockwaveFlash1->SetVariable(QStringLiteral("TestoColore.QualeColore"), colori[parte.riga][0]);
+    }
+}
+
+void FormConfigura::CasellaColorata_Click(int indice)
+{
+    if (indice < 0 || indice >= kColoriTavolozza)
+        return;
+    static const char *const forme[4] = {"MASCHILE SINGOLARE", "MASCHILE PLURALE", "FEMMINILE SINGOLARE",
+                                         "FEMMINILE PLURALE"};
+    for (int riga = 0; riga <= 4; ++riga) {
+        if (!Option2[riga]->isChecked())
+            continue;
+        Profilo.Colori[riga][0] = TavolozzaEsadecimale[indice];
+        if (riga >= 1) {
+            for (int col = 1; col <= 4; ++col)
+                Profilo.Colori[riga][col] =
+                    InputBox(this,
+                             QStringLiteral("Inserisci la parola che descrive il colore al ") +
+                                 QString::fromLatin1(forme[col - 1]),
+                             QStringLiteral("Zanfroni"), QString());
+        }
+        PreparaZanfrone();
+    }
+}
+
+void FormConfigura::Command4_Click()
+{
+    ImpostaColoriPredefiniti();
+    PreparaZanfrone();
+}

@@ -1,0 +1,218 @@
+// The users page: default user, a listed user, or a new one.
+#include "FormConfigura.h"
+#include "shell/Profilo.h"
+#include "platform/Assistant.h"
+#include "platform/Dialogs.h"
+#include "platform/PathResolver.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace {
+const QString kPredefinito = QStringLiteral("_predefinito");
+const QString kTitolo = QStringLiteral("Zanfroni");
+
+// The names of the profile files in the settings folder, without ".ini", in listing order.
+QStringList nomiProfili()
+{
+    const QDir cartella(PathResolver::native(CartellaImpostazioni));
+    QStringList nomi;
+    const QStringList voci = cartella.entryList({QStringLiteral("*.ini")},
+                                                QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                QDir::Name | QDir::IgnoreCase);
+    for (const QString &voce : voci)
+        nomi << voce.chopped(4);
+    return nomi;
+}
+} // namespace
+
+void FormConfigura::costruisciPaginaUtenti()
+{
+    QFrame *pagina = Frame[0] = nuovaPagina(QStringLiteral("FrameUtente"));
+    auto *gruppo = new QButtonGroup(this);
+    const char *const testi[3] = {"Utente predefinito", "Modifica utente", "Nuovo utente"};
+    for (int i = 0; i < 3; ++i) {
+        OptionUtente[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
+        posiziona(OptionUtente[i], QStringLiteral("OptionUtente_%1").arg(i), 480, 480 + i * 600, 3480, 420);
+        gruppo->addButton(OptionUtente[i], i);
+        connect(OptionUtente[i], &QRadioButton::clicked, this, [this, i] { OptionUtente_Click(i); });
+    }
+
+    ListModificaUtente = new QListWidget(pagina);
+    ListModificaUtente->setFont(QFont(QStringLiteral("Arial"), 13));
+    posiziona(ListModificaUtente, QStringLiteral("ListModificaUtente"), 4200, 480, 4920, 4800);
+    ListModificaUtente->hide();
+    connect(ListModificaUtente, &QListWidget::currentRowChanged, this, &FormConfigura::ListModificaUtente_Click);
+
+    TextNuovoUtente = new QLineEdit(pagina);
+    TextNuovoUtente->setMaxLength(200);
+    posiziona(TextNuovoUtente, QStringLiteral("TextNuovoUtente"), 4200, 1620, 4920, 480);
+    TextNuovoUtente->hide();
+    connect(TextNuovoUtente, &QLineEdit::textChanged, this, &FormConfigura::TextNuovoUtente_Change);
+    connect(TextNuovoUtente, &QLineEdit::editingFinished, this, [this] {
+        if (!TextNuovoUtente->isHidden())
+            ConfermaNuovoUtente();
+    });
+
+    CheckSalvaUtente = new QCheckBox(QStringLiteral("Tieni traccia dell'attività eseguita"), pagina);
+    posiziona(CheckSalvaUtente, QStringLiteral("CheckSalvaUtente"), 480, 5880, 8640, 420);
+    connect(CheckSalvaUtente, &QCheckBox::clicked, this, &FormConfigura::CheckSalvaUtente_Click);
+}
+
+bool FormConfigura::salvaPrimaDelCambio()
+{
+    // When the file cannot be written the switch does not happen: loading another user now would
+    // lose the settings on screen. SalvaProfilo has already said why.
+    return SalvaProfilo();
+}
+
+void FormConfigura::mostraUtente() { Label4->setText(NomeUtente); }
+
+void FormConfigura::passaAUtente(const QString &nome, const QString &fileIni)
+{
+    NomeUtente = nome;
+    FileIni = fileIni;
+    mostraUtente();
+    CaricaProfilo();
+    // The assistant takes the chosen user's character and voice.
+    CaricaMerlino();
+    ImpostaMerlino();
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::OptionUtente_Click(int indice)
+{
+    if (!salvaPrimaDelCambio()) {
+        QButtonGroup *gruppo = OptionUtente[indice]->group();
+        gruppo->setExclusive(false);
+        for (int i = 0; i < 3; ++i)
+            OptionUtente[i]->setChecked(i == opzioneUtente_);
+        gruppo->setExclusive(true);
+        return;
+    }
+    opzioneUtente_ = indice;
+    switch (indice) {
+    case 0:
+        TextNuovoUtente->hide();
+        ListModificaUtente->hide();
+        passaAUtente(kPredefinito, CartellaImpostazioni + kPredefinito + QStringLiteral(".ini"));
+        break;
+    case 1: {
+        ListModificaUtente->show();
+        const QSignalBlocker blocco(ListModificaUtente);
+        ListModificaUtente->clear();
+        for (const QString &nome : nomiProfili())
+            if (nome.toLower() != kPredefinito)
+                ListModificaUtente->addItem(nome.toUpper());
+        ListModificaUtente->setCurrentRow(-1);
+        TextNuovoUtente->hide();
+        break;
+    }
+    case 2: {
+        utentePrima_ = NomeUtente;
+        fileIniPrima_ = FileIni;
+        {
+            const QSignalBlocker blocco(TextNuovoUtente);
+            TextNuovoUtente->clear();
+        }
+        TextNuovoUtente->show();
+        TextNuovoUtente->setFocus();
+        ListModificaUtente->hide();
+        break;
+    }
+    }
+}
+
+void FormConfigura::ListModificaUtente_Click(int riga)
+{
+    if (riga < 0 || riga >= ListModificaUtente->count())
+        return;
+    if (!salvaPrimaDelCambio()) {
+        const QSignalBlocker blocco(ListModificaUtente);
+        ListModificaUtente->setCurrentRow(-1);
+        return;
+    }
+    const QString nome = ListModificaUtente->item(riga)->text();
+    passaAUtente(nome, CartellaImpostazioni + nome + QStringLiteral(".ini"));
+}
+
+QString FormConfigura::motivoNomeNonValido(const QString &nome)
+{
+    if (nome.isEmpty())
+        return QStringLiteral("Scrivi il nome del nuovo utente.");
+    if (nome.size() > 64)
+        return QStringLiteral("Il nome può avere al massimo 64 caratteri.");
+    if (nome == QLatin1String(".") || nome == QLatin1String(".."))
+        return QStringLiteral("Il nome non può essere \".\" o \"..\".");
+    static const QString vietati = QStringLiteral("\\/:*?\"<>|");
+    for (QChar c : nome)
+        if (vietati.contains(c) || c.unicode() < 32 || c.unicode() == 127)
+            return QStringLiteral("Il nome non può contenere i caratteri  \\ / : * ? \" < > |");
+    return {};
+}
+
+QString FormConfigura::utenteEsistente(const QString &nome) const
+{
+    if (nome.compare(kPredefinito, Qt::CaseInsensitive) == 0)
+        return kPredefinito;
+    for (const QString &esistente : nomiProfili())
+        if (esistente.compare(nome, Qt::CaseInsensitive) == 0)
+            return esistente;
+    return {};
+}
+
+void FormConfigura::TextNuovoUtente_Change(const QString &testo)
+{
+    // Only a name that can become a new file is taken; otherwise the user chosen before stays current.
+    const QString nome = testo.trimmed();
+    if (!nome.isEmpty() && motivoNomeNonValido(nome).isEmpty() && utenteEsistente(nome).isEmpty()) {
+        NomeUtente = nome;
+        FileIni = CartellaImpostazioni + nome + QStringLiteral(".ini");
+    } else {
+        NomeUtente = utentePrima_;
+        FileIni = fileIniPrima_;
+    }
+    mostraUtente();
+}
+
+bool FormConfigura::ConfermaNuovoUtente()
+{
+    const QString nome = TextNuovoUtente->text().trimmed();
+    if (nome.isEmpty())
+        return true;
+    const QString motivo = motivoNomeNonValido(nome);
+    if (!motivo.isEmpty()) {
+        MsgBox(this, QStringLiteral("Il nome \"%1\" non può essere usato per un nuovo utente.\n%2").arg(nome, motivo),
+               kTitolo, Dialogs::Exclamation);
+        return false;
+    }
+    const QString esistente = utenteEsistente(nome);
+    if (esistente.isEmpty())
+        return true;
+    // An existing user is chosen, never overwritten.
+    const QString mostrato = esistente == kPredefinito ? kPredefinito : esistente.toUpper();
+    {
+        const QSignalBlocker blocco(TextNuovoUtente);
+        TextNuovoUtente->clear();
+    }
+    TextNuovoUtente->hide();
+    QButtonGroup *gruppo = OptionUtente[0]->group();
+    gruppo->setExclusive(false);
+    for (QRadioButton *o : OptionUtente)
+        o->setChecked(false);
+    gruppo->setExclusive(true);
+    opzioneUtente_ = -1;
+    passaAUtente(mostrato, CartellaImpostazioni + esistente + QStringLiteral(".ini"));
+    MsgBox(this, QStringLiteral("Esiste già un utente con il nome \"%1\": sono state caricate le sue impostazioni.")
+               .arg(mostrato), kTitolo, Dialogs::Information);
+    return true;
+}
+
+void FormConfigura::CheckSalvaUtente_Click(bool spuntato) { Profilo.TracciaAttivita = spuntato; }

@@ -1,0 +1,189 @@
+// The sounds and voice page: speech, balloon, voice and character of the assistant.
+#include "FormConfigura.h"
+#include "shell/DialoghiComuni.h"
+#include "shell/Profilo.h"
+#include "platform/Assistant.h"
+#include "platform/VbFormat.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+QCheckBox *nuovaCasella(const char *testo, QWidget *genitore)
+{
+    return new QCheckBox(QString::fromUtf8(testo), genitore);
+}
+} // namespace
+
+void FormConfigura::costruisciPaginaSuoni()
+{
+    QFrame *pagina = Frame[4] = nuovaPagina(QStringLiteral("FrameSuoni"));
+
+    CheckSuoni = nuovaCasella("Attiva suoni", pagina);
+    posiziona(CheckSuoni, QStringLiteral("CheckSuoni"), 480, 240, 4200, 420);
+    connect(CheckSuoni, &QCheckBox::clicked, this, &FormConfigura::CheckSuoni_Click);
+    Check2 = nuovaCasella("Attiva parlato", pagina);
+    posiziona(Check2, QStringLiteral("Check2"), 480, 720, 4200, 420);
+    connect(Check2, &QCheckBox::clicked, this, &FormConfigura::Check2_Click);
+
+    Label5 = new QLabel(pagina);
+    posiziona(Label5, QStringLiteral("Label5"), 480, 1260, 4200, 360);
+    HScroll1 = new QScrollBar(Qt::Horizontal, pagina);
+    HScroll1->setRange(50, 250);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(5);
+    posiziona(HScroll1, QStringLiteral("HScroll1"), 480, 1620, 4200, 300);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &FormConfigura::HScroll1_Change);
+
+    Label2 = new QLabel(pagina);
+    posiziona(Label2, QStringLiteral("Label2"), 480, 2040, 4200, 360);
+    HScroll2 = new QScrollBar(Qt::Horizontal, pagina);
+    HScroll2->setRange(50, 400);
+    HScroll2->setSingleStep(1);
+    HScroll2->setPageStep(5);
+    posiziona(HScroll2, QStringLiteral("HScroll2"), 480, 2400, 4200, 300);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &FormConfigura::HScroll2_Change);
+
+    ChkFumetto = nuovaCasella("Fumetto visibile", pagina);
+    posiziona(ChkFumetto, QStringLiteral("ChkFumetto"), 480, 2880, 4200, 420);
+    connect(ChkFumetto, &QCheckBox::clicked, this, &FormConfigura::ChkFumetto_Click);
+    CheckContieneTesto = nuovaCasella("Fumetto che contiene tutto il testo", pagina);
+    posiziona(CheckContieneTesto, QStringLiteral("CheckContieneTesto"), 480, 3360, 4200, 420);
+    connect(CheckContieneTesto, &QCheckBox::clicked, this, &FormConfigura::CheckContieneTesto_Click);
+    CommandFontFumetto = new QPushButton(QStringLiteral("Font fumetto"), pagina);
+    posiziona(CommandFontFumetto, QStringLiteral("CommandFontFumetto"), 480, 3900, 2400, 540);
+    connect(CommandFontFumetto, &QPushButton::clicked, this, &FormConfigura::CommandFontFumetto_Click);
+
+    Text1 = new QLineEdit(pagina);
+    posiziona(Text1, QStringLiteral("Text1"), 480, 4800, 4200, 480);
+    CommandProvaVoce = new QPushButton(QStringLiteral("Prova voce"), pagina);
+    posiziona(CommandProvaVoce, QStringLiteral("CommandProvaVoce"), 480, 5400, 2400, 540);
+    connect(CommandProvaVoce, &QPushButton::clicked, this, &FormConfigura::CommandProvaVoce_Click);
+
+    auto *etichettaVoci = new QLabel(QStringLiteral("modifica linguaggio di lettura"), pagina);
+    posiziona(etichettaVoci, QStringLiteral("LabelVoci"), 4920, 240, 4560, 360);
+    List1 = new QListWidget(pagina);
+    posiziona(List1, QStringLiteral("List1"), 4920, 600, 4560, 2100);
+    connect(List1, &QListWidget::currentRowChanged, this, &FormConfigura::List1_Click);
+
+    auto *etichettaPersonaggi = new QLabel(QStringLiteral("personaggio"), pagina);
+    posiziona(etichettaPersonaggi, QStringLiteral("LabelPersonaggi"), 4920, 2880, 2160, 360);
+    List2 = new QListWidget(pagina);
+    posiziona(List2, QStringLiteral("List2"), 4920, 3240, 2160, 3360);
+    connect(List2, &QListWidget::currentRowChanged, this, &FormConfigura::List2_Click);
+
+    // Where the assistant stands while this page is shown.
+    RiquadroMerlino = new QWidget(pagina);
+    posiziona(RiquadroMerlino, QStringLiteral("RiquadroMerlino"), 7320, 3240, 2160, 3360);
+
+    Label3 = QFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+}
+
+void FormConfigura::collocaMerlino()
+{
+    const QRect r = RiquadroMerlino->geometry();
+    const QPoint inAlto = RiquadroMerlino->parentWidget()->mapTo(this, r.topLeft());
+    Merlino_->setGeometry(QRect(inAlto, r.size()));
+}
+
+void FormConfigura::ImpostaVoce()
+{
+    Merlino_->StopAll();
+    const QSignalBlocker b1(List1), b2(List2);
+    List1->clear();
+    List2->clear();
+    for (const SpeechEngine::Voice &v : SpeechEngine::instance().voices())
+        List1->addItem(v.name);
+    List1->setCurrentRow(-1);
+    const QStringList personaggi = Assistant::installedCharacters();
+    List2->addItems(personaggi);
+    List2->setCurrentRow(-1);
+    for (int i = 0; i < personaggi.size(); ++i)
+        if (personaggi[i] == Profilo.NomePersonaggio)
+            List2->setCurrentRow(i);
+}
+
+void FormConfigura::CheckSuoni_Click(bool spuntato) { Profilo.SuoniAttivi = spuntato; }
+
+void FormConfigura::Check2_Click(bool spuntato)
+{
+    Profilo.ParlatoAttivo = spuntato;
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::HScroll1_Change(int valore)
+{
+    Profilo.VelocitaVoce = static_cast<qint16>(valore);
+    Label5->setText(QStringLiteral("Velocità = ") + VbFormat::str(valore));
+    AggiornaTagVoce();
+}
+
+void FormConfigura::HScroll2_Change(int valore)
+{
+    Profilo.TonoVoce = static_cast<qint16>(valore);
+    Label2->setText(QStringLiteral("Tono = ") + VbFormat::str(valore));
+    AggiornaTagVoce();
+}
+
+void FormConfigura::ChkFumetto_Click(bool spuntato)
+{
+    const int stile = Merlino_->BalloonStyle();
+    Merlino_->setBalloonStyle(spuntato ? (stile | 1) : (stile & ~1));
+    Merlino_->StopAll();
+    Merlino_->Speak(TagVoce + (spuntato ? QStringLiteral("Il fumetto è visibile.")
+                                        : QStringLiteral("Il fumetto non sarà visualizzato.")));
+    Profilo.FumettoVisibile = spuntato;
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::CheckContieneTesto_Click(bool spuntato)
+{
+    const int stile = Merlino_->BalloonStyle();
+    Merlino_->setBalloonStyle(spuntato ? (stile | 2) : (stile & ~2));
+    Merlino_->StopAll();
+    Merlino_->Speak(TagVoce + (spuntato ? QStringLiteral("Il fumetto conterrà tutto il testo.")
+                                        : QStringLiteral("Il fumetto avrà dimensioni ridotte e rimarrà visibile "
+                                                         "solo una parte del testo.")));
+    Profilo.FumettoTuttoTesto = spuntato;
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::CommandFontFumetto_Click()
+{
+    QFont font = Label3;
+    if (!sceltaFontValida(font))
+        return;
+    Label3 = font;
+    Profilo.FontFumetto = font.family();
+    Profilo.DimensioneFontFumetto = static_cast<qint16>(std::clamp(font.pointSize(), 1, 400));
+    Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+}
+
+void FormConfigura::CommandProvaVoce_Click() { Merlino_->Speak(TagVoce + Text1->text()); }
+
+void FormConfigura::List1_Click(int riga)
+{
+    const QList<SpeechEngine::Voice> voci = SpeechEngine::instance().voices();
+    if (riga < 0 || riga >= voci.size())
+        return;
+    Profilo.ModoVoce = QLatin1Char('{') + voci[riga].id + QLatin1Char('}');
+    Merlino_->setTTSModeID(Profilo.ModoVoce);
+}
+
+void FormConfigura::List2_Click(int riga)
+{
+    if (riga < 0 || riga >= List2->count())
+        return;
+    Profilo.NomePersonaggio = List2->item(riga)->text();
+    CaricaMerlino();
+    collocaMerlino();
+    Merlino_->Show();
+}

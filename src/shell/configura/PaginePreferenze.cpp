@@ -1,0 +1,256 @@
+// The pages for letter case, fonts and colours, and input mode.
+#include "FormConfigura.h"
+#include "shell/DialoghiComuni.h"
+#include "shell/Profilo.h"
+#include "platform/Dialogs.h"
+#include "platform/VbColor.h"
+#include "platform/VbFormat.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+const QString kTitolo = QStringLiteral("Zanfroni");
+
+QLabel *nuovoCampione(QWidget *genitore)
+{
+    auto *l = new QLabel(QStringLiteral("Esempio di font e colore del testo"), genitore);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameShape(QFrame::Box);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    l->setPalette(pal);
+    l->setAutoFillBackground(true);
+    return l;
+}
+} // namespace
+
+void FormConfigura::costruisciPaginaScelte()
+{
+    QFrame *pagina = Frame[2] = nuovaPagina(QStringLiteral("FrameScelteDid"));
+    FrameScelte = new QGroupBox(QStringLiteral("Tipo di carattere"), pagina);
+    posiziona(FrameScelte, QStringLiteral("FrameScelte"), 480, 360, 4200, 2220);
+    maiuscolo = new QRadioButton(QStringLiteral("MAIUSCOLO"), FrameScelte);
+    minuscolo = new QRadioButton(QStringLiteral("minuscolo"), FrameScelte);
+    corsivo = new QRadioButton(QStringLiteral("corsivo"), FrameScelte);
+    posiziona(maiuscolo, QStringLiteral("maiuscolo"), 360, 480, 3480, 420);
+    posiziona(minuscolo, QStringLiteral("minuscolo"), 360, 1020, 3480, 420);
+    posiziona(corsivo, QStringLiteral("corsivo"), 360, 1560, 3480, 420);
+    connect(maiuscolo, &QRadioButton::clicked, this, &FormConfigura::maiuscolo_Click);
+    connect(minuscolo, &QRadioButton::clicked, this, &FormConfigura::minuscolo_Click);
+    connect(corsivo, &QRadioButton::clicked, this, &FormConfigura::corsivo_Click);
+
+    Check1 = new QCheckBox(QStringLiteral("Attiva passaggio livelli"), pagina);
+    posiziona(Check1, QStringLiteral("Check1"), 480, 2880, 6000, 420);
+    connect(Check1, &QCheckBox::clicked, this, &FormConfigura::Check1_Click);
+
+    LabelFontSelezionato[1] = nuovoCampione(pagina);
+    posiziona(LabelFontSelezionato[1], QStringLiteral("LabelFontSelezionato_1"), 480, 3720, 8760, 2880);
+}
+
+void FormConfigura::costruisciPaginaFont()
+{
+    QFrame *pagina = Frame[3] = nuovaPagina(QStringLiteral("FrameFonts"));
+    LabelFontSelezionato[0] = nuovoCampione(pagina);
+    posiziona(LabelFontSelezionato[0], QStringLiteral("LabelFontSelezionato_0"), 480, 360, 8760, 2280);
+
+    struct Pulsante { QPushButton *&p; const char *nome, *testo; int left, top; void (FormConfigura::*azione)(); };
+    const Pulsante pulsanti[5] = {
+        {CommandSceltaFont, "CommandSceltaFont", "Font", 480, 2880, &FormConfigura::CommandSceltaFont_Click},
+        {CommandSceltaColoreFont, "CommandSceltaColoreFont", "Colore font", 3480, 2880,
+         &FormConfigura::CommandSceltaColoreFont_Click},
+        {CommandSceltaSfondoTesto, "CommandSceltaSfondoTesto", "Sfondo testo", 6480, 2880,
+         &FormConfigura::CommandSceltaSfondoTesto_Click},
+        {CommandSceltaColoreBottoni, "CommandSceltaColoreBottoni", "Pulsanti", 480, 3600,
+         &FormConfigura::CommandSceltaColoreBottoni_Click},
+        {Command1, "Command1", "Pulsanti selezionati", 3480, 3600, &FormConfigura::Command1_Click},
+    };
+    for (const Pulsante &d : pulsanti) {
+        d.p = new QPushButton(QString::fromUtf8(d.testo), pagina);
+        posiziona(d.p, QString::fromLatin1(d.nome), d.left, d.top, 2760, 540);
+        connect(d.p, &QPushButton::clicked, this, d.azione);
+    }
+
+    FrameColoreSfondo = new QGroupBox(QStringLiteral("Colore sfondo"), pagina);
+    posiziona(FrameColoreSfondo, QStringLiteral("FrameColoreSfondo"), 480, 4440, 8760, 2160);
+    const char *const testi[2] = {"Colori vari", "Colore fisso"};
+    auto *gruppo = new QButtonGroup(this);
+    for (int i = 0; i < 2; ++i) {
+        OptionColoreCasualeFisso[i] = new QRadioButton(QString::fromUtf8(testi[i]), FrameColoreSfondo);
+        posiziona(OptionColoreCasualeFisso[i], QStringLiteral("OptionColoreCasualeFisso_%1").arg(i), 360,
+                  540 + i * 600, 3600, 420);
+        gruppo->addButton(OptionColoreCasualeFisso[i], i);
+        connect(OptionColoreCasualeFisso[i], &QRadioButton::clicked, this,
+                [this, i] { OptionColoreCasualeFisso_Click(i); });
+    }
+    CommandSceltaColori = new QPushButton(QStringLiteral("Colori"), FrameColoreSfondo);
+    posiziona(CommandSceltaColori, QStringLiteral("CommandSceltaColori"), 4320, 1080, 2760, 540);
+    connect(CommandSceltaColori, &QPushButton::clicked, this, &FormConfigura::CommandSceltaColori_Click);
+}
+
+void FormConfigura::costruisciPaginaInput()
+{
+    QFrame *pagina = Frame[5] = nuovaPagina(QStringLiteral("FramePunt"));
+    const char *const testi[4] = {"Mouse", "Scansione manuale - spazio e invio ", "Scansione automatica - spazio",
+                                  "Tastiera - frecce e invio"};
+    auto *gruppo = new QButtonGroup(this);
+    for (int i = 0; i < 4; ++i) {
+        Option4[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
+        posiziona(Option4[i], QStringLiteral("Option4_%1").arg(i), 480, 360 + i * 540, 6600, 420);
+        gruppo->addButton(Option4[i], i);
+        connect(Option4[i], &QRadioButton::clicked, this, [this, i] { Option4_Click(i); });
+    }
+    Label7 = new QLabel(pagina);
+    posiziona(Label7, QStringLiteral("Label7"), 480, 2700, 6600, 360);
+    HScroll3 = new QScrollBar(Qt::Horizontal, pagina);
+    HScroll3->setRange(4, 60);
+    HScroll3->setSingleStep(1);
+    HScroll3->setPageStep(1);
+    posiziona(HScroll3, QStringLiteral("HScroll3"), 480, 3120, 6600, 300);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &FormConfigura::HScroll3_Change);
+
+    CheckDisabilitaMousePersonalizzato = new QCheckBox(QStringLiteral("Usa cursore di sistema"), pagina);
+    posiziona(CheckDisabilitaMousePersonalizzato, QStringLiteral("CheckDisabilitaMousePersonalizzato"), 480, 3720,
+              6600, 420);
+    connect(CheckDisabilitaMousePersonalizzato, &QCheckBox::clicked, this,
+            &FormConfigura::CheckDisabilitaMousePersonalizzato_Click);
+
+    auto *nota = new QLabel(QStringLiteral("La scansione utilizza il colore scelto per i 'pulsanti selezionati'."), pagina);
+    nota->setWordWrap(true);
+    posiziona(nota, QStringLiteral("LabelNota"), 480, 4680, 8760, 720);
+}
+
+// Letter case: "corsivo" keeps the font in use and writes with the cursive one.
+void FormConfigura::maiuscolo_Click()
+{
+    Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+    Profilo.FontTesto = Profilo.FontScelto;
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::minuscolo_Click()
+{
+    Profilo.TipoCarattere = QStringLiteral("minuscolo");
+    Profilo.FontTesto = Profilo.FontScelto;
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::corsivo_Click()
+{
+    // A second click on "corsivo" must not remember the cursive font as the chosen one.
+    if (Profilo.TipoCarattere != QLatin1String("corsivo"))
+        Profilo.FontScelto = Profilo.FontTesto;
+    Profilo.TipoCarattere = QStringLiteral("corsivo");
+    Profilo.FontTesto = QStringLiteral("Indis1");
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::Check1_Click(bool spuntato) { Profilo.PassaggioLivelli = spuntato; }
+
+bool FormConfigura::sceltaFontValida(QFont &font)
+{
+    if (!ScegliFont(this, font))
+        return false;
+    if (font.family().isEmpty() || font.pointSize() <= 0) {
+        MsgBox(this, QStringLiteral("selezionare sia il tipo di font che la dimensione"), kTitolo, Dialogs::Critical);
+        return false;
+    }
+    return true;
+}
+
+void FormConfigura::CommandSceltaFont_Click()
+{
+    QFont font = LabelFontSelezionato[0]->font();
+    if (!sceltaFontValida(font))
+        return;
+    LabelFontSelezionato[0]->setFont(font);
+    if (Profilo.TipoCarattere != QLatin1String("corsivo"))
+        Profilo.FontTesto = font.family();
+    else
+        MsgBox(this,
+               QStringLiteral("Il font scelto non verrà utilizzato mentre è attiva l'opzione per il corsivo.\n"
+                              "Verrà invece applicata la modifica alla dimensione."),
+               kTitolo, Dialogs::Information);
+    Profilo.DimensioneFontTesto = static_cast<qint16>(std::clamp(font.pointSize(), 1, 400));
+    Profilo.FontScelto = font.family();
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::CommandSceltaColoreFont_Click()
+{
+    double colore = 0;
+    if (!ScegliColore(this, colore))
+        return;
+    Profilo.ColoreFont = colore;
+    QPalette pal = LabelFontSelezionato[0]->palette();
+    pal.setColor(QPalette::WindowText, VbColor::toQColor(colore));
+    LabelFontSelezionato[0]->setPalette(pal);
+}
+
+void FormConfigura::CommandSceltaSfondoTesto_Click()
+{
+    double colore = 0;
+    if (!ScegliColore(this, colore))
+        return;
+    QPalette pal = LabelFontSelezionato[0]->palette();
+    pal.setColor(QPalette::Window, VbColor::toQColor(colore));
+    LabelFontSelezionato[0]->setPalette(pal);
+    Profilo.ColoreSfondoTesto = colore;
+}
+
+void FormConfigura::sceltaColorePulsante(double &voce, QPushButton *pulsante)
+{
+    double colore = 0;
+    if (ScegliColore(this, colore))
+        voce = colore;
+    pulsante->setStyleSheet(stilePulsante(voce));
+}
+
+void FormConfigura::CommandSceltaColoreBottoni_Click()
+{
+    sceltaColorePulsante(Profilo.ColorePulsanti, CommandSceltaColoreBottoni);
+}
+
+void FormConfigura::Command1_Click() { sceltaColorePulsante(Profilo.ColorePulsanteSelezionato, Command1); }
+
+void FormConfigura::OptionColoreCasualeFisso_Click(int indice)
+{
+    Profilo.ColoriVari = indice == 0;
+    QPalette pal = Frame[3]->palette();
+    pal.setColor(QPalette::Window, VbColor::toQColor(Profilo.ColoriVari ? VbColor::ButtonFace : Profilo.ColoreSfondo));
+    Frame[3]->setPalette(pal);
+    CommandSceltaColori->setEnabled(!Profilo.ColoriVari);
+}
+
+void FormConfigura::CommandSceltaColori_Click()
+{
+    double colore = 0;
+    if (!ScegliColore(this, colore))
+        return;
+    Profilo.ColoreSfondo = colore;
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::Option4_Click(int indice)
+{
+    Profilo.ModalitaInput = static_cast<qint16>(indice);
+    ImpostaConfigurazioni();
+}
+
+void FormConfigura::HScroll3_Change(int valore)
+{
+    Profilo.VelocitaScansione = static_cast<qint16>(valore);
+    Label7->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(valore / 4.0) +
+                    QStringLiteral(" secondi"));
+}
+
+void FormConfigura::CheckDisabilitaMousePersonalizzato_Click(bool spuntato) { Profilo.CursoreSistema = spuntato; }

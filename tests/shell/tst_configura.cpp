@@ -1,0 +1,373 @@
+#include "Falsi.h"
+#include "platform/MovieView.h"
+#include "platform/PathResolver.h"
+#include "platform/TextFile.h"
+#include "shell/Profilo.h"
+#include "shell/Tavolozza.h"
+#include "shell/configura/CasellaColore.h"
+#include "shell/configura/FormConfigura.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QtTest>
+
+class TestConfigura : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<RadiceTemporanea> radice;
+    std::unique_ptr<DialoghiFinti> dialoghi;
+    std::unique_ptr<VoceFinta> voce;
+    QPointer<FormConfigura> f;
+
+    QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni")); }
+    QString file(const QString &nome) const { return cartella() + QLatin1Char('/') + nome; }
+    QStringList fileProfili() const
+    {
+        return QDir(cartella()).entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
+    }
+    void scriviProfilo(const QString &nome, const ProfiloUtente &p)
+    {
+        QVERIFY(TextFile::writeLines(file(nome), p.righe()));
+    }
+    ProfiloUtente leggiProfilo(const QString &nome)
+    {
+        const auto righe = TextFile::readLines(file(nome));
+        return righe ? ProfiloUtente::daRighe(*righe).value_or(ProfiloUtente()) : ProfiloUtente();
+    }
+    void apri()
+    {
+        f = new FormConfigura;
+        f->apri();
+        QTRY_VERIFY(f->attivato());
+    }
+    template <class T> T *c(const QString &nome) const
+    {
+        T *w = f->findChild<T *>(nome);
+        if (!w)
+            qFatal("missing control %s", qPrintable(nome));
+        return w;
+    }
+    QString etichetta(const QString &nome) const { return c<QLabel>(nome)->text(); }
+    void pagina(int i) { f->findChild<QTabBar *>(QStringLiteral("TabStrip1Schede"))->setCurrentIndex(i); }
+
+private slots:
+    void init()
+    {
+        radice = std::make_unique<RadiceTemporanea>();
+        dialoghi = std::make_unique<DialoghiFinti>();
+        voce = std::make_unique<VoceFinta>();
+        QDir().mkpath(cartella());
+        PreparaTavolozza();
+        LinguaAgente = QStringLiteral("&H410");
+        NomeUtente = QStringLiteral("_predefinito");
+        FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
+        ImpostaPredefiniti();
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    }
+    void cleanup()
+    {
+        delete f;
+        voce.reset();
+        dialoghi.reset();
+        radice.reset();
+    }
+
+    void paletteCellsLieInTheirPlacesAndShowTheirColours()
+    {
+        const QList<QPoint> p = FormConfigura::posizioniCaselle();
+        QCOMPARE(p.size(), 216);
+        QCOMPARE(p[0], QPoint(1, 1));
+        QCOMPARE(p[9], QPoint(10, 1));
+        QCOMPARE(p[10], QPoint(1, 2));
+        QCOMPARE(p[11], QPoint(6, 2));
+        QCOMPARE(p[215], QPoint(10, 16));
+        QCOMPARE(QSet<QPoint>(p.begin(), p.end()).size(), 216); // no place used twice
+        int perRiga[17] = {};
+        for (const QPoint &q : p)
+            ++perRiga[q.y()];
+        const int attesi[17] = {0, 10, 8, 16, 16, 16, 16, 16, 13, 13, 16, 16, 16, 16, 16, 8, 4};
+        for (int r = 1; r <= 16; ++r)
+            QCOMPARE(perRiga[r], attesi[r]);
+
+        apri();
+        QVERIFY(!f->findChild<CasellaColore *>(QStringLiteral("CasellaColorata_216")));
+        auto *c0 = c<CasellaColore>(QStringLiteral("CasellaColorata_0"));
+        auto *c10 = c<CasellaColore>(QStringLiteral("CasellaColorata_10"));
+        auto *c215 = c<CasellaColore>(QStringLiteral("CasellaColorata_215"));
+        QCOMPARE(c0->colore(), QColor(0xFF, 0xFF, 0xFF));
+        QCOMPARE(c215->colore(), QColor(0x00, 0x33, 0xFF));
+        QCOMPARE(c10->x(), c0->x());
+        QVERIFY(c10->y() > c0->y());
+        QVERIFY(c215->y() > c10->y());
+    }
+
+    void aCellClickSetsOnlyTheChosenRow()
+    {
+        apri();
+        pagina(1);
+        const QStringList prima = Profilo.righe();
+        c<CasellaColore>(QStringLiteral("CasellaColorata_7"))->click(); // no row chosen
+        QCOMPARE(Profilo.righe(), prima);
+        QVERIFY(dialoghi->domande.isEmpty());
+
+        c<QRadioButton>(QStringLiteral("Option2_0"))->click(); // "Sfondo": the code only, nothing asked
+        c<CasellaColore>(QStringLiteral("CasellaColorata_7"))->click();
+        QCOMPARE(Profilo.Colori[0][0], QStringLiteral("FF9900"));
+        QCOMPARE(Profilo.Colori[0][1], QStringLiteral("sfondo"));
+        QCOMPARE(Profilo.Colori[1][0], QStringLiteral("00FF00"));
+        QVERIFY(dialoghi->domande.isEmpty());
+        QCOMPARE(f->anteprima()->backgroundColor(), QColor(0xFF, 0x99, 0x00));
+    }
+
+    void theFourWordFormsAreAskedAndCaptionsFollow()
+    {
+        apri();
+        pagina(1);
+        auto *riga2 = c<QRadioButton>(QStringLiteral("Option2_2"));
+        QCOMPARE(riga2->text(), QStringLiteral("rosso - rossi - rossa - rosse"));
+        riga2->click();
+        dialoghi->risposte = {QStringLiteral("viola"), QStringLiteral("viola"), QString(), QStringLiteral("viola")};
+        c<CasellaColore>(QStringLiteral("CasellaColorata_108"))->click(); // 990099
+        const QStringList attese = {
+            QStringLiteral("Inserisci la parola che descrive il colore al MASCHILE SINGOLARE"),
+            QStringLiteral("Inserisci la parola che descrive il colore al MASCHILE PLURALE"),
+            QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE SINGOLARE"),
+            QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE")};
+        QCOMPARE(dialoghi->domande, attese);
+        QCOMPARE(Profilo.Colori[2][0], QStringLiteral("990099"));
+        QCOMPARE(Profilo.Colori[2][3], QString()); // the cancelled box leaves the word empty
+        QCOMPARE(riga2->text(), QStringLiteral("viola - viola -  - viola"));
+        // Row 2 paints the hair and the trousers of the preview.
+        QCOMPARE(f->anteprima()->fillOf(QStringLiteral("capelli.interno")), QColor(0x99, 0x00, 0x99));
+        QCOMPARE(f->anteprima()->fillOf(QStringLiteral("pantaloni.interno")), QColor(0x99, 0x00, 0x99));
+        QCOMPARE(f->anteprima()->fillOf(QStringLiteral("camicia.interno")), QColor(0x00, 0x00, 0xFF));
+
+        c<QPushButton>(QStringLiteral("Command4"))->click();
+        QCOMPARE(riga2->text(), QStringLiteral("rosso - rossi - rossa - rosse"));
+        QCOMPARE(c<QRadioButton>(QStringLiteral("Option2_1"))->text(), QStringLiteral("verde - verdi - verde - verdi"));
+        QCOMPARE(f->anteprima()->fillOf(QStringLiteral("capelli.interno")), QColor(0xFF, 0x00, 0x00));
+    }
+
+    void cursiveRemembersTheChosenFont()
+    {
+        Profilo.FontTesto = Profilo.FontScelto = QStringLiteral("Verdana");
+        apri();
+        auto *corsivo = c<QRadioButton>(QStringLiteral("corsivo"));
+        corsivo->click();
+        corsivo->click(); // a second click must not forget the font
+        QCOMPARE(Profilo.FontTesto, QStringLiteral("Indis1"));
+        QCOMPARE(Profilo.FontScelto, QStringLiteral("Verdana"));
+        QCOMPARE(c<QLabel>(QStringLiteral("LabelFontSelezionato_1"))->font().family(), QFont(QStringLiteral("Indis1")).family());
+
+        // A font chosen while cursive is on changes the size in use and the remembered font only.
+        dialoghi->font.push_back(QFont(QStringLiteral("Courier"), 30));
+        c<QPushButton>(QStringLiteral("CommandSceltaFont"))->click();
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(dialoghi->messaggi[0].titolo, QStringLiteral("Zanfroni"));
+        QCOMPARE(Profilo.FontTesto, QStringLiteral("Indis1"));
+        QCOMPARE(Profilo.FontScelto, QStringLiteral("Courier"));
+        QCOMPARE(Profilo.DimensioneFontTesto, qint16(30));
+
+        c<QRadioButton>(QStringLiteral("minuscolo"))->click();
+        QCOMPARE(Profilo.TipoCarattere, QStringLiteral("minuscolo"));
+        QCOMPARE(Profilo.FontTesto, QStringLiteral("Courier"));
+        c<QRadioButton>(QStringLiteral("maiuscolo"))->click();
+        QCOMPARE(etichetta(QStringLiteral("LabelFontSelezionato_0")), QStringLiteral("ESEMPIO DI FONT E COLORE DEL TESTO"));
+    }
+
+    void fillingFromTheProfileRunsNoHandler()
+    {
+        Profilo.TipoCarattere = QStringLiteral("corsivo");
+        Profilo.FontTesto = QStringLiteral("Indis1");
+        Profilo.FontScelto = QStringLiteral("Verdana");
+        Profilo.FumettoVisibile = true;
+        Profilo.ColoriVari = false;
+        Profilo.ModalitaInput = 2;
+        Profilo.VelocitaScansione = 8;
+        Profilo.VelocitaVoce = 999; // beyond what the screen offers
+        const ProfiloUtente prima = Profilo;
+        apri();
+        pagina(4); // fills the voice and character lists
+        pagina(5);
+        f->ImpostaConfigurazioni();
+        QVERIFY(voce->frasi.isEmpty());
+        QVERIFY(fileProfili().isEmpty());
+        QCOMPARE(NomeUtente, QStringLiteral("_predefinito"));
+        QCOMPARE(Profilo.FontScelto, prima.FontScelto);
+        QCOMPARE(Profilo.ModoVoce, prima.ModoVoce);
+        QCOMPARE(Profilo.VelocitaVoce, qint16(250));
+        QCOMPARE(etichetta(QStringLiteral("Label5")), QStringLiteral("Velocità =  250"));
+        QCOMPARE(etichetta(QStringLiteral("Label2")), QStringLiteral("tono =  100"));
+        QVERIFY(c<QRadioButton>(QStringLiteral("corsivo"))->isChecked());
+        QVERIFY(c<QRadioButton>(QStringLiteral("Option4_2"))->isChecked());
+        QVERIFY(c<QPushButton>(QStringLiteral("CommandSceltaColori"))->isEnabled());
+        QCOMPARE(c<QScrollBar>(QStringLiteral("HScroll3"))->value(), 8);
+        QCOMPARE(f->Merlino()->BalloonStyle() & 3, 3);
+        QCOMPARE(c<QListWidget>(QStringLiteral("List2"))->currentItem()->text(), QStringLiteral("Merlin"));
+        QVERIFY(c<QListWidget>(QStringLiteral("List1"))->selectedItems().isEmpty());
+    }
+
+    void voicePageSpeaksAndStoresTheVoice()
+    {
+        voce->voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
+        apri();
+        pagina(4);
+        QVERIFY(f->Merlino()->Visible());
+        auto *list1 = c<QListWidget>(QStringLiteral("List1"));
+        QCOMPARE(list1->count(), 2);
+        QCOMPARE(list1->item(1)->text(), QStringLiteral("Paola"));
+        list1->setCurrentRow(1);
+        QCOMPARE(Profilo.ModoVoce, QStringLiteral("{it-2}"));
+        QCOMPARE(f->Merlino()->TTSModeID(), QStringLiteral("{it-2}"));
+
+        c<QScrollBar>(QStringLiteral("HScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(Profilo.VelocitaVoce, qint16(131));
+        QCOMPARE(etichetta(QStringLiteral("Label5")), QStringLiteral("Velocità =  131"));
+        c<QScrollBar>(QStringLiteral("HScroll2"))->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        QCOMPARE(etichetta(QStringLiteral("Label2")), QStringLiteral("Tono =  105"));
+        c<QPushButton>(QStringLiteral("CommandProvaVoce"))->click();
+        QCOMPARE(voce->frasi.size(), 1);
+        QCOMPARE(voce->frasi[0].testo, QStringLiteral("Questa è la mia voce."));
+        QCOMPARE(voce->frasi[0].velocita, 131);
+        QCOMPARE(voce->frasi[0].tono, 105);
+
+        c<QCheckBox>(QStringLiteral("ChkFumetto"))->click();
+        QCOMPARE(voce->frasi.last().testo, QStringLiteral("Il fumetto è visibile."));
+        QVERIFY(Profilo.FumettoVisibile);
+        QVERIFY(c<QCheckBox>(QStringLiteral("CheckContieneTesto"))->isEnabled());
+
+        c<QCheckBox>(QStringLiteral("Check2"))->click(); // speech off disables the speech controls
+        QVERIFY(!Profilo.ParlatoAttivo);
+        for (const char *nome : {"HScroll1", "HScroll2", "ChkFumetto", "CheckContieneTesto", "CommandFontFumetto",
+                                 "CommandProvaVoce"})
+            QVERIFY2(!c<QWidget>(QString::fromLatin1(nome))->isEnabled(), nome);
+
+        pagina(0);
+        QVERIFY(!f->Merlino()->Visible());
+    }
+
+    void scanningSpeedLabel()
+    {
+        apri();
+        pagina(5);
+        QVERIFY(c<QScrollBar>(QStringLiteral("HScroll3"))->isHidden());
+        c<QRadioButton>(QStringLiteral("Option4_2"))->click();
+        QCOMPARE(Profilo.ModalitaInput, qint16(2));
+        auto *scorri = c<QScrollBar>(QStringLiteral("HScroll3"));
+        QVERIFY(!scorri->isHidden());
+        QVERIFY(c<QCheckBox>(QStringLiteral("CheckDisabilitaMousePersonalizzato"))->isHidden());
+        QCOMPARE(etichetta(QStringLiteral("Label7")), QStringLiteral("Velocità scansione: 1,00 secondi"));
+        scorri->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(Profilo.VelocitaScansione, qint16(60));
+        QCOMPARE(etichetta(QStringLiteral("Label7")), QStringLiteral("Velocità scansione: 15,00 secondi"));
+        scorri->triggerAction(QAbstractSlider::SliderToMinimum);
+        QCOMPARE(etichetta(QStringLiteral("Label7")), QStringLiteral("Velocità scansione: 1,00 secondi"));
+    }
+
+    void aNewUserGetsAFileAtTheNextSaveOnly()
+    {
+        apri();
+        c<QRadioButton>(QStringLiteral("OptionUtente_2"))->click(); // saves the default user first
+        QCOMPARE(fileProfili(), QStringList{QStringLiteral("_predefinito.INI")});
+        auto *testo = c<QLineEdit>(QStringLiteral("TextNuovoUtente"));
+        QTest::keyClicks(testo, QStringLiteral("Luca"));
+        QCOMPARE(etichetta(QStringLiteral("Label4")), QStringLiteral("Luca"));
+        QCOMPARE(fileProfili().size(), 1);
+        Profilo.VelocitaVoce = 180;
+
+        c<QRadioButton>(QStringLiteral("OptionUtente_1"))->click(); // the switch saves Luca
+        QCOMPARE(leggiProfilo(QStringLiteral("Luca.ini")).VelocitaVoce, qint16(180));
+        auto *lista = c<QListWidget>(QStringLiteral("ListModificaUtente"));
+        QCOMPARE(lista->count(), 1); // the default user is never listed
+        QCOMPARE(lista->item(0)->text(), QStringLiteral("LUCA"));
+
+        c<QRadioButton>(QStringLiteral("OptionUtente_0"))->click(); // the default user's own settings
+        QCOMPARE(NomeUtente, QStringLiteral("_predefinito"));
+        QCOMPARE(Profilo.VelocitaVoce, qint16(130));
+        QCOMPARE(c<QScrollBar>(QStringLiteral("HScroll1"))->value(), 130);
+        QCOMPARE(leggiProfilo(QStringLiteral("Luca.ini")).VelocitaVoce, qint16(180));
+    }
+
+    void badNamesAreRefusedAndMakeNoFile()
+    {
+        apri();
+        c<QRadioButton>(QStringLiteral("OptionUtente_2"))->click();
+        auto *testo = c<QLineEdit>(QStringLiteral("TextNuovoUtente"));
+        const QStringList cattivi = {QStringLiteral("a/b"), QStringLiteral("..\\x"), QStringLiteral(".."),
+                                     QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x'))};
+        for (const QString &nome : cattivi) {
+            testo->setText(nome);
+            QCOMPARE(NomeUtente, QStringLiteral("_predefinito"));
+            dialoghi->messaggi.clear();
+            QVERIFY(!f->ConfermaNuovoUtente());
+            QCOMPARE(dialoghi->messaggi.size(), 1);
+            QCOMPARE(dialoghi->messaggi[0].titolo, QStringLiteral("Zanfroni"));
+        }
+        f->mnuesci_Click(); // refused: the screen stays and nothing is written
+        QVERIFY(f);
+        QCOMPARE(fileProfili(), QStringList{QStringLiteral("_predefinito.INI")});
+        QVERIFY(QDir(cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size() == 1);
+
+        testo->setText(QString(64, QLatin1Char('x')));
+        QVERIFY(f->ConfermaNuovoUtente());
+        QCOMPARE(NomeUtente, QString(64, QLatin1Char('x')));
+        testo->clear(); // an emptied field gives the user chosen before back
+        QCOMPARE(NomeUtente, QStringLiteral("_predefinito"));
+    }
+
+    void anExistingNameChoosesThatUser()
+    {
+        ProfiloUtente anna;
+        anna.VelocitaVoce = 200;
+        scriviProfilo(QStringLiteral("anna.ini"), anna);
+        apri();
+        c<QRadioButton>(QStringLiteral("OptionUtente_2"))->click();
+        Profilo.VelocitaVoce = 60;
+        QTest::keyClicks(c<QLineEdit>(QStringLiteral("TextNuovoUtente")), QStringLiteral("ANNA"));
+        QCOMPARE(NomeUtente, QStringLiteral("_predefinito")); // not taken while typing
+        QTest::keyClick(c<QLineEdit>(QStringLiteral("TextNuovoUtente")), Qt::Key_Return);
+        QCOMPARE(NomeUtente, QStringLiteral("ANNA"));
+        QCOMPARE(Profilo.VelocitaVoce, qint16(200));
+        QCOMPARE(etichetta(QStringLiteral("Label4")), QStringLiteral("ANNA"));
+        QCOMPARE(leggiProfilo(QStringLiteral("anna.ini")).VelocitaVoce, qint16(200));
+        QCOMPARE(fileProfili(), (QStringList{QStringLiteral("_predefinito.INI"), QStringLiteral("anna.ini")}));
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+
+        // Choosing from the list saves the user on screen first.
+        scriviProfilo(QStringLiteral("Marco.INI"), ProfiloUtente());
+        Profilo.TonoVoce = 300;
+        c<QRadioButton>(QStringLiteral("OptionUtente_1"))->click();
+        auto *lista = c<QListWidget>(QStringLiteral("ListModificaUtente"));
+        QCOMPARE(lista->count(), 2);
+        QCOMPARE(lista->item(1)->text(), QStringLiteral("MARCO"));
+        lista->setCurrentRow(1);
+        QCOMPARE(NomeUtente, QStringLiteral("MARCO"));
+        QCOMPARE(Profilo.TonoVoce, qint16(100));
+        QCOMPARE(leggiProfilo(QStringLiteral("anna.ini")).TonoVoce, qint16(300));
+    }
+
+    void aFailedSaveKeepsTheUserAndTheSettings()
+    {
+        QDir().mkpath(file(QStringLiteral("bloccato.ini"))); // a folder where the file should be
+        NomeUtente = QStringLiteral("bloccato");
+        FileIni = CartellaImpostazioni + QStringLiteral("bloccato.ini");
+        apri();
+        Profilo.VelocitaVoce = 77;
+        c<QRadioButton>(QStringLiteral("OptionUtente_0"))->click();
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(NomeUtente, QStringLiteral("bloccato"));
+        QCOMPARE(Profilo.VelocitaVoce, qint16(77));
+        QVERIFY(!c<QRadioButton>(QStringLiteral("OptionUtente_0"))->isChecked());
+    }
+};
+
+QTEST_MAIN(TestConfigura)
+#include "tst_configura.moc"
