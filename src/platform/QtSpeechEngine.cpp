@@ -146,8 +146,12 @@ bool QtSpeechEngine::start()
 {
     if (thread_)
         return true;
-    if (!QCoreApplication::instance())
+    // ZANFRONI_SENZA_VOCE=1 (tests, machines without sound): silent from the start.
+    if (!QCoreApplication::instance() || qEnvironmentVariableIntValue("ZANFRONI_SENZA_VOCE") != 0) {
+        shared_->status = SpeechShared::Unavailable;
         return false;
+    }
+    shared_->status = SpeechShared::Starting;
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("Voce"));
     worker_ = new SpeechWorker(shared_);
@@ -169,7 +173,7 @@ void QtSpeechEngine::shutDown()
         QMetaObject::invokeMethod(worker_, [w = worker_] { w->stop(); }, Qt::QueuedConnection);
     thread_->quit();
     // A stuck speech service must not keep the program from ending: the thread is then left behind.
-    if (thread_->wait(2000))
+    if (thread_->wait(1000))
         delete thread_;
     thread_ = nullptr;
     worker_ = nullptr;
@@ -222,6 +226,6 @@ QList<SpeechEngine::Voice> QtSpeechEngine::voices()
         return {};
     QMutexLocker lock(&shared_->mutex);
     if (shared_->status == SpeechShared::Starting)
-        shared_->started.wait(&shared_->mutex, 5000);
+        shared_->started.wait(&shared_->mutex, 4000);
     return shared_->voices;
 }

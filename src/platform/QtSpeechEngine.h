@@ -21,7 +21,7 @@ public:
     void say(const QString &text, int rate, int pitch, const QString &voiceId) override;
     void stop() override;
     bool isSpeaking() const override;
-    // The engine's voices, Italian ones first; waits a few seconds at most for the engine to start.
+    // The engine's voices, Italian ones first; waits four seconds at most for the engine to start.
     QList<Voice> voices() override;
     void prepare() override { start(); }
 

@@ -2,6 +2,7 @@
 #include "platform/AssistantBalloon.h"
 #include "platform/AssistantFigure.h"
 #include "platform/PathResolver.h"
+#include "platform/QtSpeechEngine.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -220,6 +221,23 @@ private slots:
         s.merlino.Show();
         s.merlino.Speak(QStringLiteral("Ciao."));
         QCOMPARE(voce.frasi.last().voce, QStringLiteral("it_IT:Italian+Marco"));
+    }
+
+    void withoutAnEngineSpeechIsSilentButTakesItsTime()
+    {
+        qputenv("ZANFRONI_SENZA_VOCE", "1");
+        QtSpeechEngine motore;
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(motore.voices().isEmpty());
+        motore.say(QStringLiteral("Ciao bambini."), 130, 100, QStringLiteral("it_IT:Italian"));
+        QVERIFY(t.elapsed() < 500);
+        QVERIFY(motore.isSpeaking()); // long enough to read the balloon
+        QTRY_VERIFY_WITH_TIMEOUT(!motore.isSpeaking(), 5000);
+        QVERIFY(t.elapsed() >= SpeechEngine::readingTimeMs(QStringLiteral("Ciao bambini."), 130));
+        motore.say(QStringLiteral("Ancora."), 130, 100, QString());
+        motore.stop();
+        QVERIFY(!motore.isSpeaking());
     }
 
     void balloonFollowsItsStyle()
