@@ -1,0 +1,287 @@
+#include "Falsi.h"
+#include "platform/AssistantBalloon.h"
+#include "platform/AssistantFigure.h"
+#include "platform/PathResolver.h"
+#include "platform/QtSpeechEngine.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+class TestAssistant : public QObject
+{
+    Q_OBJECT
+
+    static QStringList testi(const VoceFinta &v)
+    {
+        QStringList t;
+        for (const auto &f : v.frasi)
+            t << f.testo;
+        return t;
+    }
+
+    struct Scena {
+        QWidget schermo;
+        Assistant merlino{&schermo};
+        Scena()
+        {
+            schermo.resize(1024, 768);
+            schermo.show();
+            merlino.Load(QStringLiteral("Merlin"));
+            merlino.setGeometry(QRect(40, 500, 148, 148));
+        }
+        QWidget *figura() { return schermo.findChild<QWidget *>(QStringLiteral("Personaggio")); }
+        AssistantBalloon *fumetto() { return schermo.findChild<AssistantBalloon *>(QStringLiteral("Fumetto")); }
+    };
+
+private slots:
+    void tagsGiveSpeedAndPitchAndAreNeverRead()
+    {
+        const struct { QString in; int spd, pit; QString text; } casi[] = {
+            {QStringLiteral("\\Spd=130\\\\Pit=100\\Ciao"), 130, 100, QStringLiteral("Ciao")},
+            {QStringLiteral("\\Spd=150\\Pit=200\\Ciao"), 150, 200, QStringLiteral("Ciao")},
+            {QStringLiteral("\\spd=90\\\\pit=300\\"), 90, 300, QString()},
+            {QStringLiteral("Ciao \\Pau=300\\ mondo\\Emp\\!"), -1, -1, QStringLiteral("Ciao mondo!")},
+            {QStringLiteral("\\Spd=abc\\Il gatto"), -1, -1, QStringLiteral("Il gatto")},
+            {QStringLiteral("C:\\Pitagora \\Spd=x"), -1, -1, QStringLiteral("C:\\Pitagora")},
+        };
+        for (const auto &c : casi) {
+            const SpeechTags t = SpeechTags::parse(c.in);
+            QCOMPARE(t.speed, c.spd);
+            QCOMPARE(t.pitch, c.pit);
+            QCOMPARE(t.text, c.text);
+        }
+
+        VoceFinta voce;
+        Scena s;
+        s.merlino.Show();
+        s.merlino.Speak(QStringLiteral("\\Spd=170\\\\Pit=250\\Il fumetto è visibile."));
+        QCOMPARE(voce.frasi.size(), 1);
+        QCOMPARE(voce.frasi[0].testo, QStringLiteral("Il fumetto è visibile."));
+        QCOMPARE(voce.frasi[0].velocita, 170);
+        QCOMPARE(voce.frasi[0].tono, 250);
+        // Without tags: the normal speed and pitch; a sentence of tags only says nothing.
+        QTRY_VERIFY(!s.merlino.Speaking());
+        s.merlino.Speak(QStringLiteral("Vero"));
+        s.merlino.Speak(QStringLiteral("\\Spd=130\\\\Pit=100\\"));
+        QTRY_VERIFY(!s.merlino.Speaking());
+        QCOMPARE(voce.frasi.size(), 2);
+        QCOMPARE(voce.frasi[1].velocita, 130);
+        QCOMPARE(voce.frasi[1].tono, 100);
+    }
+
+    void speedAndPitchMapOntoTheEngine()
+    {
+        QCOMPARE(SpeechEngine::rateFor(130), 0.0);
+        QCOMPARE(SpeechEngine::pitchFor(100), 0.0);
+        QCOMPARE(SpeechEngine::rateFor(50), -1.0);
+        QCOMPARE(SpeechEngine::pitchFor(50), -1.0);
+        QCOMPARE(SpeechEngine::pitchFor(400), 1.0);
+        double prima = -2;
+        for (int v = 50; v <= 250; v += 5) {
+            QVERIFY(SpeechEngine::rateFor(v) > prima);
+            prima = SpeechEngine::rateFor(v);
+        }
+        QVERIFY(prima <= 1.0);
+        QCOMPARE(SpeechEngine::rateFor(10), -1.0); // out of range values are clamped
+        QCOMPARE(SpeechEngine::pitchFor(9999), 1.0);
+        QCOMPARE(SpeechEngine::rateFor(-1), 0.0);
+    }
+
+    void sentencesQueueAndStopAllInterrupts()
+    {
+        VoceFinta voce;
+        Scena s;
+        s.merlino.Show();
+        voce.parla = true;
+        s.merlino.Speak(QStringLiteral("Uno."));
+        s.merlino.Speak(QStringLiteral("Due."));
+        QCOMPARE(testi(voce), QStringList{QStringLiteral("Uno.")});
+        QTest::qWait(250);
+        QCOMPARE(voce.frasi.size(), 1); // still reading the first
+        voce.parla = false;
+        QTRY_COMPARE(testi(voce), (QStringList{QStringLiteral("Uno."), QStringLiteral("Due.")}));
+
+        // StopAll, then Speak: the sentence being read ends and the queue is emptied.
+        QTRY_VERIFY(!s.merlino.Speaking());
+        voce.parla = true;
+        s.merlino.Speak(QStringLiteral("Tre."));
+        s.merlino.Speak(QStringLiteral("Quattro."));
+        const int fermate = voce.fermate;
+        s.merlino.StopAll();
+        QCOMPARE(voce.fermate, fermate + 1);
+        s.merlino.Speak(QStringLiteral("Cinque."));
+        QCOMPARE(voce.frasi.last().testo, QStringLiteral("Cinque."));
+        voce.parla = false;
+        QTest::qWait(350);
+        QVERIFY(!testi(voce).contains(QStringLiteral("Quattro.")));
+        QVERIFY(s.figura()->isVisible());
+    }
+
+    void hideWaitsForTheSentenceAndHiddenCharactersAreSilent()
+    {
+        VoceFinta voce;
+        Scena s;
+        s.merlino.Speak(QStringLiteral("Mai mostrato."));
+        QVERIFY(voce.frasi.isEmpty());
+
+        s.merlino.Show();
+        QVERIFY(s.figura()->isVisible());
+        voce.parla = true;
+        s.merlino.Speak(QStringLiteral("Ciao bambini."));
+        s.merlino.Hide();
+        QVERIFY(!s.merlino.Visible());
+        s.merlino.Speak(QStringLiteral("Dopo il Hide."));
+        QTest::qWait(250);
+        QVERIFY(s.figura()->isVisible()); // the sentence is read whole
+        QCOMPARE(voce.fermate, 0);
+        voce.parla = false;
+        QTRY_VERIFY(!s.figura()->isVisible());
+        QCOMPARE(testi(voce), QStringList{QStringLiteral("Ciao bambini.")});
+
+        s.merlino.Speak(QStringLiteral("Nascosto."));
+        QCOMPARE(voce.frasi.size(), 1);
+
+        // Show again before the sentence ends: the Hide is dropped.
+        s.merlino.Show();
+        voce.parla = true;
+        s.merlino.Speak(QStringLiteral("Resto."));
+        s.merlino.Hide();
+        s.merlino.Show();
+        voce.parla = false;
+        QTest::qWait(300);
+        QVERIFY(s.figura()->isVisible());
+
+        // StopAll does not lose a Hide that was waiting.
+        voce.parla = true;
+        s.merlino.Speak(QStringLiteral("Vado."));
+        s.merlino.Hide();
+        s.merlino.StopAll();
+        QVERIFY(!s.figura()->isVisible());
+    }
+
+    void charactersAndFallback()
+    {
+        const QStringList installati = Assistant::installedCharacters();
+        QVERIFY2(installati.contains(QStringLiteral("Merlin")), qPrintable(installati.join(',')));
+        QVERIFY(installati.size() >= 2);
+        for (const QString &nome : installati) {
+            QVERIFY(nome[0].isUpper());
+            AssistantFigure f(nullptr);
+            QVERIFY2(f.load(Assistant::characterFile(nome)), qPrintable(nome));
+            // Each one visibly talks and blinks.
+            const QSize dim(128, 128);
+            QVERIFY2(f.frame(true, false, dim) != f.frame(false, false, dim), qPrintable(nome));
+            QVERIFY2(f.frame(false, true, dim) != f.frame(false, false, dim), qPrintable(nome));
+        }
+
+        VoceFinta voce;
+        Scena s;
+        QVERIFY(!s.merlino.FallbackFigure());
+        s.merlino.Load(QStringLiteral("merlin")); // any letter case
+        QVERIFY(!s.merlino.FallbackFigure());
+        for (const QString &strano : {QStringLiteral("Nessuno"), QStringLiteral("../merlin"), QString()}) {
+            s.merlino.Load(strano);
+            QVERIFY(s.merlino.FallbackFigure());
+            QVERIFY(!s.figura()->isVisible()); // a loaded character starts hidden
+            s.merlino.Show();
+            QVERIFY(s.figura()->isVisible());
+            s.merlino.Speak(QStringLiteral("Eccomi."));
+            QCOMPARE(voce.frasi.last().testo, QStringLiteral("Eccomi."));
+            s.merlino.StopAll();
+        }
+        // A broken drawing is not a crash either.
+        QTemporaryDir cartella;
+        QDir().mkpath(cartella.filePath(QStringLiteral("Personaggi")));
+        for (const char *nome : {"zeta.svg", "Alfa.PNG", "note.txt", "rotto.svg"}) {
+            QFile f(cartella.filePath(QStringLiteral("Personaggi/") + QLatin1String(nome)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<svg");
+        }
+        PathResolver::setProgramFolder(cartella.path());
+        QCOMPARE(Assistant::installedCharacters(), (QStringList{QStringLiteral("Alfa"), QStringLiteral("Rotto"), QStringLiteral("Zeta")}));
+        s.merlino.Load(QStringLiteral("Rotto"));
+        QVERIFY(s.merlino.FallbackFigure());
+        PathResolver::setProgramFolder(QString());
+    }
+
+    void voicesByIdFallBackToTheDefault()
+    {
+        VoceFinta voce;
+        voce.voci = {{QStringLiteral("it_IT:Italian"), QStringLiteral("Italian")},
+                     {QStringLiteral("it_IT:Italian+Marco"), QStringLiteral("Marco")}};
+        QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{it_IT:Italian+Marco}")), 1);
+        QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("IT_IT:ITALIAN")), 0);
+        QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{7EF71701-A92D-11d1-B17B-0020AFED142E}")), -1);
+        QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QString()), -1);
+
+        Scena s;
+        s.merlino.setTTSModeID(QStringLiteral("{it_IT:Italian+Marco}"));
+        s.merlino.Show();
+        s.merlino.Speak(QStringLiteral("Ciao."));
+        QCOMPARE(voce.frasi.last().voce, QStringLiteral("it_IT:Italian+Marco"));
+    }
+
+    void withoutAnEngineSpeechIsSilentButTakesItsTime()
+    {
+        qputenv("ZANFRONI_SENZA_VOCE", "1");
+        QtSpeechEngine motore;
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(motore.voices().isEmpty());
+        motore.say(QStringLiteral("Ciao bambini."), 130, 100, QStringLiteral("it_IT:Italian"));
+        QVERIFY(t.elapsed() < 500);
+        QVERIFY(motore.isSpeaking()); // long enough to read the balloon
+        QTRY_VERIFY_WITH_TIMEOUT(!motore.isSpeaking(), 5000);
+        QVERIFY(t.elapsed() >= SpeechEngine::readingTimeMs(QStringLiteral("Ciao bambini."), 130));
+        motore.say(QStringLiteral("Ancora."), 130, 100, QString());
+        motore.stop();
+        QVERIFY(!motore.isSpeaking());
+    }
+
+    void balloonFollowsItsStyle()
+    {
+        VoceFinta voce;
+        Scena s;
+        s.merlino.Show();
+        voce.parla = true;
+        s.merlino.setBalloonStyle(0);
+        s.merlino.Speak(QStringLiteral("Senza fumetto."));
+        QVERIFY(!s.fumetto() || !s.fumetto()->isVisible());
+        QVERIFY(s.figura()->isVisible());
+        s.merlino.StopAll();
+
+        const QString lunga = QStringLiteral("Il pagliaccio ha il cappello rosso, la camicia gialla, i pantaloni verdi e le scarpe blu.");
+        s.merlino.setBalloonStyle(Assistant::BalloonOn | Assistant::BalloonSizeToText);
+        s.merlino.setBalloonFont(QStringLiteral("Liberation Sans"), 16);
+        s.merlino.Speak(lunga);
+        AssistantBalloon *f = s.fumetto();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(f->shownText(), lunga);
+        const QRect schermo = s.schermo.rect();
+        QVERIFY(schermo.contains(f->geometry()));
+        s.merlino.StopAll();
+
+        s.merlino.setBalloonStyle(Assistant::BalloonOn);
+        s.merlino.Speak(lunga);
+        QVERIFY(f->isVisible());
+        QVERIFY(f->pageCount() > 1);
+        QVERIFY(lunga.startsWith(f->shownText().section(QLatin1Char('\n'), 0, 0)));
+        QVERIFY(f->shownText().size() < lunga.size());
+        f->setProgress(1.0);
+        QVERIFY(lunga.endsWith(f->shownText().split(QLatin1Char('\n')).last()));
+
+        // Beside the figure, not over it, wherever the figure stands.
+        for (const QRect &g : {QRect(40, 500, 148, 148), QRect(870, 300, 148, 148), QRect(400, 0, 148, 148)}) {
+            s.merlino.setGeometry(g);
+            QVERIFY2(schermo.contains(f->geometry()), qPrintable(QStringLiteral("%1 %2 %3 %4").arg(f->x()).arg(f->y()).arg(f->width()).arg(f->height())));
+            QVERIFY(!f->geometry().contains(g.center()));
+        }
+        voce.parla = false;
+        QTRY_VERIFY(!f->isVisible());
+    }
+};
+
+QTEST_MAIN(TestAssistant)
+#include "tst_assistant.moc"
