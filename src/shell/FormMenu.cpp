@@ -72,6 +72,7 @@ void FormMenu::FineProgrammaPredefinita()
 
 FormMenu::FormMenu() : Schermo(QStringLiteral("FormMenu"), 7230, 5250)
 {
+    setWindowTitle(QStringLiteral("Zanfroni - menu"));
     coloreSfondo(kSfondoMenu);
     area()->setMouseTracking(true);
     QFont fontPulsanti(QStringLiteral("Arial"));
