@@ -2,6 +2,7 @@
 #include "Schermo.h"
 
 class MovieView;
+class QLabel;
 
 // A screen that plays one guide movie; "&Esci" goes back to the main menu.
 // Registered twice: "Form2" (the settings) and "Form3" (the menu's colours and sizes).
@@ -19,4 +20,5 @@ protected:
 private:
     QString filmato_;
     MovieView *ShockwaveFlash1;
+    QLabel *Mancante; // said when the movie file cannot be played
 };
