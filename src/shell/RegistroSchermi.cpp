@@ -1,9 +1,16 @@
 #include "Schermi.h"
 #include "FormAvvio.h"
 #include "configura/FormConfigura.h"
+#include "FormGuida.h"
+#include "FormInfo.h"
+#include "FormMenu.h"
 
 void RegistraSchermi()
 {
     Schermi::registra(QStringLiteral("FormAvvio"), [] { return new FormAvvio; });
     Schermi::registra(QStringLiteral("FormConfigura"), [] { return new FormConfigura; });
+    Schermi::registra(QStringLiteral("FormMenu"), [] { return new FormMenu; });
+    Schermi::registra(QStringLiteral("FormInfo"), [] { return new FormInfo; });
+    Schermi::registra(QStringLiteral("Form2"), [] { return new FormGuida(QStringLiteral("Form2"), QStringLiteral("\\conf\\zanfroni.swf")); });
+    Schermi::registra(QStringLiteral("Form3"), [] { return new FormGuida(QStringLiteral("Form3"), QStringLiteral("\\conf\\menu.swf")); });
 }

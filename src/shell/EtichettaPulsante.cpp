@@ -1,0 +1,44 @@
+#include "EtichettaPulsante.h"
+
+#include <QMouseEvent>
+
+EtichettaPulsante::EtichettaPulsante(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    setMouseTracking(true);
+    setContentsMargins(4, 2, 4, 2); // captions never touch the edges
+}
+
+void EtichettaPulsante::setSfondo(const QColor &colore)
+{
+    if (sfondo() == colore)
+        return;
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colore);
+    setPalette(pal);
+}
+
+QColor EtichettaPulsante::sfondo() const { return palette().color(QPalette::Window); }
+
+void EtichettaPulsante::setColoreTesto(const QColor &colore)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colore);
+    setPalette(pal);
+}
+
+void EtichettaPulsante::mouseMoveEvent(QMouseEvent *event)
+{
+    emit mouseSopra();
+    event->accept(); // the background under the caption must not see it
+
+}
+
+void EtichettaPulsante::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}

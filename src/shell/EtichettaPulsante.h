@@ -1,0 +1,24 @@
+#pragma once
+#include <QColor>
+#include <QLabel>
+
+// A caption that works as a button: centred text on a plain background that the screen colours
+// (plain, hover or scanning highlight). It reports clicks and the pointer moving over it, and never
+// takes the keyboard focus.
+class EtichettaPulsante : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit EtichettaPulsante(QWidget *parent = nullptr);
+    void setSfondo(const QColor &colore);
+    QColor sfondo() const;
+    void setColoreTesto(const QColor &colore);
+
+signals:
+    void clicked();
+    void mouseSopra();
+
+protected:
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};

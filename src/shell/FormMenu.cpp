@@ -1,0 +1,293 @@
+#include "FormMenu.h"
+#include "Attivita.h"
+#include "DialoghiComuni.h"
+#include "EtichettaPulsante.h"
+#include "Immagine.h"
+#include "Immagini.h"
+#include "Profilo.h"
+#include "Puntatore.h"
+#include "Schermi.h"
+#include "platform/PathResolver.h"
+#include "platform/VbColor.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTimer>
+
+namespace {
+struct Voce {
+    const char *didascalia; // as shown, lines separated by \n
+    const char *attivita;   // column 0 of the activity table
+    const char *schermo;
+    int left, top;          // the caption
+    int imgLeft, imgTop, imgWidth, imgHeight;
+};
+
+const Voce kVoci[FormMenu::kPulsanti] = {
+    {"\nVero o falso", "Vero - falso", "FormEs1", 960, 360, 240, 120, 735, 1035},
+    {"\nUguale - diverso", "Uguale - Diverso", "FormEs2", 960, 1680, 120, 1320, 855, 1155},
+    {"Trova le\ndifferenze\n1°", "Trova le differenze - 1°", "FormEs8", 960, 3000, 120, 2760, 855, 1035},
+    {"Trova le\ndifferenze\n2°", "Trova le differenze - 2°", "FormEs3", 960, 4320, 120, 4080, 855, 1035},
+    {"\nColora il zanfrone", "Colora il zanfrone", "FormEs4", 3360, 360, 2520, 120, 855, 1035},
+    {"\nInsiemi", "Insiemi", "FormEs5", 3360, 1680, 2520, 1440, 855, 1035},
+    {"\nTrova gli\nintrusi", "Elimina gli intrusi", "FormEs6", 3360, 3000, 2520, 2760, 855, 1035},
+    {"\nIndovina chi?", "Indovina chi?", "FormEs7", 3360, 4320, 2520, 4080, 855, 1035},
+    {"\nesci", "", "", 5880, 4320, 5160, 3960, 735, 1155},
+};
+constexpr int kLarghezzaPulsante = 1020;
+constexpr int kAltezzaPulsante = 735;
+const QColor kSfondoMenu(0x80, 0xFF, 0xFF); // &H00FFFF80&
+const QString kMisura = QStringLiteral(" DIFFERENZE  ");
+constexpr int kDimensioneMassima = 400;
+constexpr int kDimensioneMinima = 6;
+
+// The caption fits the button at this font: every word on one line, all lines within the height.
+bool entra(const QFont &font, const QString &testo, const QSize &spazio)
+{
+    const QFontMetrics fm(font);
+    for (const QString &parola : testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        if (fm.horizontalAdvance(parola) > spazio.width())
+            return false;
+    const QRect r = fm.boundingRect(QRect(QPoint(0, 0), spazio), Qt::AlignCenter | Qt::TextWordWrap, testo);
+    return r.height() <= spazio.height();
+}
+} // namespace
+
+std::function<void()> FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
+
+void FormMenu::FineProgrammaPredefinita()
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (auto *s = qobject_cast<Schermo *>(w))
+            s->chiudi();
+        else
+            w->close();
+    }
+    QCoreApplication::quit();
+}
+
+FormMenu::FormMenu() : Schermo(QStringLiteral("FormMenu"), 7230, 5250)
+{
+    setWindowTitle(QStringLiteral("Zanfroni - menu"));
+    coloreSfondo(kSfondoMenu);
+    area()->setMouseTracking(true);
+    QFont fontPulsanti(QStringLiteral("Arial"));
+    fontPulsanti.setPointSizeF(14.25);
+    fontPulsanti.setBold(true);
+    for (int i = 0; i < kPulsanti; ++i) {
+        const Voce &v = kVoci[i];
+        Image1[i] = new Immagine(area());
+        Image1[i]->carica(Immagini::Menu(i));
+        posiziona(Image1[i], QStringLiteral("Image1_%1").arg(i), v.imgLeft, v.imgTop, v.imgWidth, v.imgHeight);
+        connect(Image1[i], &Immagine::clicked, this, [this, i] { Command1_Click(i); });
+
+        Command1[i] = new EtichettaPulsante(area());
+        Command1[i]->setWordWrap(true);
+        Command1[i]->setFont(fontPulsanti);
+        Command1[i]->setText(QString::fromUtf8(v.didascalia));
+        Command1[i]->setAccessibleName(QString::fromUtf8(v.didascalia).simplified());
+        posiziona(Command1[i], QStringLiteral("Command1_%1").arg(i), v.left, v.top, kLarghezzaPulsante,
+                  kAltezzaPulsante);
+        connect(Command1[i], &EtichettaPulsante::clicked, this, [this, i] { Command1_Click(i); });
+        connect(Command1[i], &EtichettaPulsante::mouseSopra, this, [this, i] { Command1_MouseMove(i); });
+    }
+
+    Combo1 = new QComboBox(area());
+    Combo1->setFont(QFont(QStringLiteral("Arial"), 8));
+    Combo1->hide();
+    posiziona(Combo1, QStringLiteral("Combo1"), 5040, 3120, 1815, 330);
+    connect(Combo1, &QComboBox::activated, this, &FormMenu::Combo1_Click);
+
+    LabelDimensionaFont = new QLabel(area());
+    QFont fontMisura(QStringLiteral("Arial"));
+    fontMisura.setPointSizeF(14.25);
+    LabelDimensionaFont->setFont(fontMisura);
+    LabelDimensionaFont->hide();
+    posiziona(LabelDimensionaFont, QStringLiteral("LabelDimensionaFont"), 5040, 120, 2085, 330);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &FormMenu::Timer1_Timer);
+
+    creaMenu();
+}
+
+void FormMenu::creaMenu()
+{
+    QMenuBar *barra = menuBar();
+    auto voce = [this](QAction *a, const char *schermo) {
+        connect(a, &QAction::triggered, this, [this, schermo] { Schermi::mostra(QString::fromLatin1(schermo), this); });
+    };
+    voce(barra->addAction(QStringLiteral("Configurazione")), "FormConfigura");
+    mnuEserciziEseguiti = barra->addAction(QStringLiteral("Esercizi eseguiti"));
+    voce(mnuEserciziEseguiti, "FormEserciziEseguiti");
+    QMenu *mnuInfo = barra->addMenu(QStringLiteral("Informazioni"));
+    connect(mnuInfo->addAction(QStringLiteral("documentazione")), &QAction::triggered, this,
+            [this] { ApriDocumento(this, App::Path() + QStringLiteral("\\zanfrone.pdf")); });
+    voce(mnuInfo->addAction(QStringLiteral("procedure per la configurazione")), "Form2");
+    voce(mnuInfo->addAction(QStringLiteral("colori e dimensioni menù")), "Form3");
+    voce(mnuInfo->addAction(QStringLiteral("about")), "FormInfo");
+}
+
+void FormMenu::Form_Activate()
+{
+    RecuperaUtenti();
+    ImpostaUtente();
+}
+
+void FormMenu::AvviaEsercizi(int Scelta)
+{
+    if (Scelta >= 0 && Scelta < kEsci) {
+        IniziaAttivita(QString::fromUtf8(kVoci[Scelta].attivita)); // past row 500 nothing is recorded
+        Schermi::mostra(QString::fromLatin1(kVoci[Scelta].schermo), this);
+    } else if (Scelta == kEsci) {
+        Timer1->stop();
+        SalvaProfilo(); // a failure is announced; the old file stays whole
+        FineProgramma();
+    }
+}
+
+void FormMenu::RecuperaUtenti()
+{
+    const QSignalBlocker blocco(Combo1);
+    Combo1->clear();
+    const QDir cartella(PathResolver::native(CartellaImpostazioni));
+    const QStringList file = cartella.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
+    for (const QString &nome : file) {
+        QString utente = nome.chopped(4);
+        if (Profilo.TipoCarattere == QLatin1String("maiuscolo"))
+            utente = utente.toUpper();
+        Combo1->addItem(utente);
+    }
+    Combo1->setCurrentIndex(-1);
+    for (int i = 0; i < Combo1->count(); ++i) {
+        if (Combo1->itemText(i).toUpper() == NomeUtente.toUpper()) {
+            Combo1->setCurrentIndex(i);
+            CambiaUtente(Combo1->itemText(i)); // the same user: saved and loaded again
+            break;
+        }
+    }
+    Combo1->setVisible(Combo1->count() > 1);
+}
+
+void FormMenu::Combo1_Click()
+{
+    if (Combo1->currentIndex() >= 0)
+        CambiaUtente(Combo1->currentText());
+}
+
+void FormMenu::CambiaUtente(const QString &nome)
+{
+    const QString precedente = NomeUtente;
+    SalvaProfilo();
+    NomeUtente = nome;
+    FileIni = CartellaImpostazioni + NomeUtente + QStringLiteral(".ini");
+    CaricaProfilo();
+    if (precedente.toLower() != NomeUtente.toLower()) {
+        SvuotaAttivita();
+        ImpostaUtente();
+    }
+}
+
+void FormMenu::ImpostaUtente()
+{
+    coloreSfondo(Profilo.ColoriVari ? kSfondoMenu : VbColor::toQColor(Profilo.ColoreSfondo));
+    modalita_ = Profilo.ModalitaInput;
+    const QColor fondo = modalita_ == 0 ? coloreSfondo() : colorePulsante();
+    const bool maiuscolo = Profilo.TipoCarattere == QLatin1String("maiuscolo");
+    for (int i = 0; i < kPulsanti; ++i) {
+        EtichettaPulsante *b = Command1[i];
+        b->setSfondo(fondo);
+        const QString testo = QString::fromUtf8(kVoci[i].didascalia);
+        b->setText(maiuscolo ? testo.toUpper() : testo.toLower());
+        QFont f = b->font();
+        f.setFamily(Profilo.FontTesto);
+        b->setFont(f);
+        b->setColoreTesto(VbColor::toQColor(Profilo.ColoreFont));
+        if (Profilo.CursoreSistema) {
+            b->unsetCursor();
+            Image1[i]->unsetCursor();
+        } else {
+            b->setCursor(PuntatoreProgramma());
+            Image1[i]->setCursor(PuntatoreProgramma());
+        }
+    }
+    ImpostaFontPulsanti();
+    mnuEserciziEseguiti->setEnabled(Profilo.TracciaAttivita);
+    ImpostaModalita();
+}
+
+// The smallest size from 14 up at which "a DIFFERENZE  " in Arial is as wide as a button, then
+// smaller again while a caption would not fit its button in the buttons' own font.
+void FormMenu::ImpostaFontPulsanti()
+{
+    LabelDimensionaFont->setText(QStringLiteral("a"));
+    QFont misura = LabelDimensionaFont->font();
+    int dimensione = 14;
+    misura.setPointSize(dimensione);
+    LabelDimensionaFont->setText(LabelDimensionaFont->text() + kMisura);
+    const int larghezza = Command1[0]->width();
+    while (dimensione < kDimensioneMassima
+           && QFontMetrics(misura).horizontalAdvance(LabelDimensionaFont->text()) < larghezza)
+        misura.setPointSize(++dimensione);
+    LabelDimensionaFont->setFont(misura);
+
+    auto entranoTutte = [this](int d) {
+        for (EtichettaPulsante *b : Command1) {
+            QFont f = b->font();
+            f.setPointSize(d);
+            if (!entra(f, b->text(), b->contentsRect().size()))
+                return false;
+        }
+        return true;
+    };
+    while (dimensione > kDimensioneMinima && !entranoTutte(dimensione))
+        --dimensione;
+    for (EtichettaPulsante *b : Command1) {
+        QFont f = b->font();
+        f.setPointSize(dimensione);
+        b->setFont(f);
+    }
+    QFont fc = Combo1->font();
+    fc.setPointSize(std::max(dimensione - 10, 14));
+    Combo1->setFont(fc);
+}
+
+QColor FormMenu::coloreEvidenziato() const { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
+QColor FormMenu::colorePulsante() const { return VbColor::toQColor(Profilo.ColorePulsanti); }
+
+QStringList FormMenu::didascalie() const
+{
+    QStringList r;
+    for (const EtichettaPulsante *b : Command1)
+        r << b->text();
+    return r;
+}
+
+void FormMenu::Command1_Click(int Index)
+{
+    if (modalita_ == 0)
+        AvviaEsercizi(Index);
+}
+
+bool FormMenu::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool risposta = Schermo::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == area())
+            Form_MouseMove();
+        for (int i = 0; i < kPulsanti; ++i) {
+            if (watched == Image1[i]) {
+                Command1_MouseMove(i);
+                return true; // a picture counts as its button, not as the background
+            }
+        }
+    } else if (event->type() == QEvent::Resize && watched == area() && attivato()) {
+        ImpostaFontPulsanti();
+    }
+    return risposta;
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include "Schermo.h"
+
+#include <functional>
+
+class EtichettaPulsante;
+class Immagine;
+class QAction;
+class QComboBox;
+class QLabel;
+class QTimer;
+
+// The main menu: eight exercise buttons and "esci", the list of users, and the menu bar towards the
+// settings, the log, the document, the guides and the about box. Worked with the mouse, by manual or
+// automatic scanning, or with the arrow keys (ModalitaInput 0..3).
+class FormMenu : public Schermo
+{
+    Q_OBJECT
+public:
+    static constexpr int kPulsanti = 9;
+    static constexpr int kEsci = 8;
+
+    FormMenu();
+
+    void AvviaEsercizi(int Scelta);
+    void ImpostaUtente();
+    void RecuperaUtenti();
+
+    // Ends the program once the profile is saved; tests put their own step here.
+    static std::function<void()> FineProgramma;
+    static void FineProgrammaPredefinita();
+
+    int indiceScansione() const { return IndiceScansione; }
+    int modalita() const { return modalita_; }
+    QTimer *timer() const { return Timer1; }
+    EtichettaPulsante *pulsante(int indice) const { return Command1[indice]; }
+    QColor coloreEvidenziato() const;
+    QColor colorePulsante() const;
+    QStringList didascalie() const;
+
+protected:
+    void Form_Activate() override;
+    void KeyDown(int key) override;
+    void KeyUp(int key) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void creaMenu();
+    void Combo1_Click();
+    void CambiaUtente(const QString &nome);
+    void Command1_Click(int Index);
+    void Command1_MouseMove(int Index);
+    void Form_MouseMove();
+    void Timer1_Timer();
+    void ImpostaFontPulsanti();
+    void ImpostaModalita();
+    void passoAvanti();
+    void passoIndietro();
+    void evidenzia(int indice);
+    void scegli();
+
+    EtichettaPulsante *Command1[kPulsanti];
+    Immagine *Image1[kPulsanti];
+    QComboBox *Combo1;
+    QLabel *LabelDimensionaFont;
+    QTimer *Timer1;
+    QAction *mnuEserciziEseguiti = nullptr;
+    int IndiceScansione = 0;
+    int modalita_ = 0;
+};

@@ -1,0 +1,357 @@
+#include "Falsi.h"
+#include "platform/MovieView.h"
+#include "platform/TextFile.h"
+#include "shell/Attivita.h"
+#include "shell/EtichettaPulsante.h"
+#include "shell/FormAvvio.h"
+#include "shell/FormGuida.h"
+#include "shell/FormMenu.h"
+#include "shell/Profilo.h"
+#include "shell/Schermi.h"
+
+#include <QComboBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QtTest>
+
+class TestMenu : public QObject
+{
+    Q_OBJECT
+
+    QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/")); }
+
+    // A profile file with the default values but the given input mode, scanning speed and letter case.
+    void scriviProfilo(const QString &nome, int modo, int velocita = 4, const QString &caso = QStringLiteral("minuscolo"))
+    {
+        ProfiloUtente p;
+        p.ModalitaInput = qint16(modo);
+        p.VelocitaScansione = qint16(velocita);
+        p.TipoCarattere = caso;
+        QVERIFY(TextFile::writeLines(cartella() + nome, p.righe()));
+    }
+
+    FormMenu *apriMenu(const QString &utente = QStringLiteral("_predefinito"))
+    {
+        NomeUtente = utente;
+        FileIni = CartellaImpostazioni + utente + QStringLiteral(".ini");
+        CaricaProfilo();
+        auto *m = qobject_cast<FormMenu *>(Schermi::mostra(QStringLiteral("FormMenu")));
+        if (m && !QTest::qWaitFor([m] { return m->attivato(); }))
+            return nullptr;
+        return m;
+    }
+
+    static QWidget *bersaglio(QWidget *schermo)
+    {
+        QWidget *f = QApplication::focusWidget();
+        return f && f->window() == schermo ? f : schermo;
+    }
+    static void tasto(QWidget *schermo, Qt::Key k)
+    {
+        QTest::keyPress(bersaglio(schermo), k);
+        QTest::keyRelease(bersaglio(schermo), k);
+    }
+
+    static QList<int> evidenziati(FormMenu *m)
+    {
+        QList<int> r;
+        for (int i = 0; i < FormMenu::kPulsanti; ++i)
+            if (m->pulsante(i)->sfondo() == m->coloreEvidenziato())
+                r << i;
+        return r;
+    }
+
+    static QAction *voce(QWidget *schermo, const QString &testo)
+    {
+        const auto azioni = schermo->findChildren<QAction *>();
+        for (QAction *a : azioni)
+            if (a->text() == testo)
+                return a;
+        return nullptr;
+    }
+
+private slots:
+    void initTestCase() { RegistraSchermi(); }
+
+    void init()
+    {
+        radice = std::make_unique<RadiceTemporanea>();
+        QDir().mkpath(cartella());
+        dialoghi = std::make_unique<DialoghiFinti>();
+        fine = 0;
+        FormMenu::FineProgramma = [this] { ++fine; };
+        SvuotaAttivita();
+    }
+
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<Schermo *>(w))
+                s->chiudi();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
+        dialoghi.reset();
+        radice.reset();
+    }
+
+    void manualScanningStepsWrapsAndEnterOnEsciSavesAndEnds()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        QCOMPARE(evidenziati(m), QList<int>{0});
+        QCOMPARE(m->pulsante(5)->sfondo(), m->colorePulsante());
+        tasto(m, Qt::Key_Space);
+        QCOMPARE(evidenziati(m), QList<int>{1});
+        for (int i = 0; i < 8; ++i)
+            tasto(m, Qt::Key_Space);
+        QCOMPARE(evidenziati(m), QList<int>{0}); // nine steps: round again
+        tasto(m, Qt::Key_Right); // not a key of this mode
+        QCOMPARE(m->indiceScansione(), 0);
+
+        // A click does nothing while scanning.
+        QTest::mouseClick(m->pulsante(3), Qt::LeftButton);
+        QCOMPARE(NumeroAttivita, qint16(0));
+
+        for (int i = 0; i < 8; ++i)
+            tasto(m, Qt::Key_Space);
+        QCOMPARE(m->indiceScansione(), FormMenu::kEsci);
+        Profilo.VelocitaVoce = 222;
+        tasto(m, Qt::Key_Return);
+        QCOMPARE(fine, 1);
+        const auto righe = TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"));
+        QVERIFY(righe);
+        QCOMPARE(righe->size(), 50);
+        QCOMPARE(righe->at(0), QStringLiteral(" 222 "));
+        QCOMPARE(righe->at(9), QStringLiteral(" 1 "));
+        QVERIFY(dialoghi->messaggi.isEmpty());
+    }
+
+    void anExerciseNotBuiltYetIsRecordedAndTheMenuStays()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        tasto(m, Qt::Key_Return);
+        QCOMPARE(NumeroAttivita, qint16(1));
+        QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Vero - falso"));
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("non è ancora disponibile")));
+        QVERIFY(m->isVisible());
+        QCOMPARE(fine, 0);
+
+        // A full activity table refuses to record but the choice goes on.
+        while (NumeroAttivita < kRigheAttivita)
+            ScriviRisultatoAttivita(1, 0, 0);
+        tasto(m, Qt::Key_Space);
+        tasto(m, Qt::Key_Return);
+        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita));
+        QCOMPARE(dialoghi->messaggi.size(), 2);
+    }
+
+    void keyboardModeMovesBothWaysAndWraps()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 3);
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        QCOMPARE(evidenziati(m), QList<int>{0});
+        tasto(m, Qt::Key_Left);
+        QCOMPARE(evidenziati(m), QList<int>{8});
+        tasto(m, Qt::Key_Right);
+        QCOMPARE(evidenziati(m), QList<int>{0});
+        tasto(m, Qt::Key_Down);
+        tasto(m, Qt::Key_Down);
+        tasto(m, Qt::Key_Up);
+        QCOMPARE(evidenziati(m), QList<int>{1});
+        tasto(m, Qt::Key_Space);
+        tasto(m, Qt::Key_A);
+        QCOMPARE(evidenziati(m), QList<int>{1});
+        tasto(m, Qt::Key_Return);
+        QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Uguale - Diverso"));
+    }
+
+    void automaticScanningStepsByItselfAndTheSwitchChooses()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 2, 4);
+        scriviProfilo(QStringLiteral("anna.ini"), 0);
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        QCOMPARE(evidenziati(m), QList<int>{0});
+        QVERIFY(!m->findChild<QComboBox *>(QStringLiteral("Combo1"))->isVisible()); // even with two users
+        QVERIFY(m->timer()->isActive());
+        QCOMPARE(m->timer()->interval(), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(m->indiceScansione(), 1, 3000);
+        QCOMPARE(evidenziati(m), QList<int>{1});
+
+        QTest::keyPress(bersaglio(m), Qt::Key_Space);
+        QVERIFY(!m->timer()->isActive()); // held: the highlight stays
+        QTest::keyRelease(bersaglio(m), Qt::Key_Space);
+        QCOMPARE(NumeroAttivita, qint16(1));
+        QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Uguale - Diverso"));
+        QVERIFY(m->timer()->isActive()); // the menu stayed (exercise not built yet): stepping again
+        m->chiudi();
+
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 2, 60);
+        m = apriMenu();
+        QVERIFY(m);
+        QCOMPARE(m->timer()->interval(), 15000);
+    }
+
+    void mouseModeHoversAndClicks()
+    {
+        FormMenu *m = apriMenu(); // first run: no profile file at all
+        QVERIFY(m);
+        QVERIFY(!m->timer()->isActive());
+        QVERIFY(evidenziati(m).isEmpty());
+        QCOMPARE(m->pulsante(0)->sfondo(), m->coloreSfondo());
+        auto muovi = [](QWidget *w) {
+            QMouseEvent ev(QEvent::MouseMove, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                           Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &ev);
+        };
+        muovi(m->pulsante(8));
+        muovi(m->findChild<QWidget *>(QStringLiteral("Image1_2"))); // a picture counts as its button
+        QCOMPARE(evidenziati(m), QList<int>{2});
+        muovi(m->area());
+        QVERIFY(evidenziati(m).isEmpty());
+        QTest::mouseClick(m->pulsante(4), Qt::LeftButton);
+        QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Colora il zanfrone"));
+        QVERIFY(!QFile::exists(cartella() + QStringLiteral("_predefinito.INI"))); // nothing saved on showing
+    }
+
+    void fillingTheUserListNeverSwitchesOnlyAChoiceDoes()
+    {
+        scriviProfilo(QStringLiteral("anna.ini"), 1);
+        scriviProfilo(QStringLiteral("zeta.ini"), 0);
+        IniziaAttivita(QStringLiteral("Insiemi"));
+        FormMenu *m = apriMenu(QStringLiteral("zeta"));
+        QVERIFY(m);
+        auto *combo = m->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        QVERIFY(combo->isVisible());
+        QCOMPARE(combo->count(), 2);
+        QCOMPARE(combo->currentText(), QStringLiteral("zeta"));
+        QCOMPARE(NomeUtente, QStringLiteral("zeta"));
+        QCOMPARE(NumeroAttivita, qint16(1));
+
+        // The same user again keeps the table.
+        emit combo->activated(combo->currentIndex());
+        QCOMPARE(NumeroAttivita, qint16(1));
+
+        Profilo.TonoVoce = 333; // unsaved change of zeta's
+        combo->setCurrentIndex(0);
+        emit combo->activated(0);
+        QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
+        QCOMPARE(NomeUtente, QStringLiteral("anna"));
+        QCOMPARE(Profilo.TonoVoce, qint16(100));
+        QCOMPARE(m->modalita(), 1); // anna's profile applied
+        QCOMPARE(evidenziati(m), QList<int>{0});
+        QCOMPARE(NumeroAttivita, qint16(0));
+        QVERIFY(AttivitaEseguite[1][0].isEmpty());
+    }
+
+    void letterCaseReachesEveryLineAndCaptionsFit()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 0, 4, QStringLiteral("maiuscolo"));
+        scriviProfilo(QStringLiteral("anna.ini"), 0);
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        QCOMPARE(m->didascalie()[2], QStringLiteral("TROVA LE\nDIFFERENZE\n1°"));
+        QCOMPARE(m->didascalie()[6], QStringLiteral("\nTROVA GLI\nINTRUSI"));
+        for (const QString &d : m->didascalie())
+            QCOMPARE(d, d.toUpper());
+        QCOMPARE(m->findChild<QComboBox *>(QStringLiteral("Combo1"))->itemText(1), QStringLiteral("ANNA"));
+        QCOMPARE(NomeUtente.toLower(), QStringLiteral("_predefinito"));
+        for (int i = 0; i < FormMenu::kPulsanti; ++i) {
+            EtichettaPulsante *b = m->pulsante(i);
+            const QFontMetrics fm(b->font());
+            QVERIFY(b->font().pointSize() >= 6);
+            for (const QString &riga : b->text().split(QLatin1Char('\n')))
+                for (const QString &parola : riga.split(QLatin1Char(' ')))
+                    QVERIFY2(fm.horizontalAdvance(parola) <= b->contentsRect().width(), qPrintable(parola));
+        }
+        m->chiudi();
+
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 0);
+        m = apriMenu();
+        QVERIFY(m);
+        QCOMPARE(m->didascalie()[3], QStringLiteral("trova le\ndifferenze\n2°"));
+        QCOMPARE(m->didascalie()[8], QStringLiteral("\nesci"));
+    }
+
+    void holdingEnterOnTheStartScreenStartsNothing()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
+        NomeUtente = QStringLiteral("_predefinito");
+        FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
+        CaricaProfilo();
+        auto *avvio = qobject_cast<FormAvvio *>(Schermi::mostra(QStringLiteral("FormAvvio")));
+        QVERIFY(avvio);
+        QTest::keyPress(bersaglio(avvio), Qt::Key_Return);
+        avvio->Command1_Click(); // the picture button, while Enter is held
+        auto *m = qobject_cast<FormMenu *>(Schermi::attivo());
+        QVERIFY(m);
+        QVERIFY(QTest::qWaitFor([m] { return m->attivato(); }));
+        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+        QApplication::sendEvent(bersaglio(m), &ripetuto);
+        QTest::keyRelease(bersaglio(m), Qt::Key_Return);
+        QCOMPARE(NumeroAttivita, qint16(0));
+        QVERIFY(dialoghi->messaggi.isEmpty());
+        QCOMPARE(m->indiceScansione(), 0);
+    }
+
+    void aFailedSaveOnLeavingSaysSoAndStillEnds()
+    {
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
+        m->AvviaEsercizi(FormMenu::kEsci);
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(dialoghi->messaggi[0].icona, Dialogs::Critical);
+        QCOMPARE(fine, 1);
+    }
+
+    void menuEntriesOpenTheirScreens()
+    {
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        QVERIFY(!voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
+        voce(m, QStringLiteral("documentazione"))->trigger();
+        QCOMPARE(dialoghi->documentiAperti.size(), 1);
+        QVERIFY(dialoghi->documentiAperti[0].endsWith(QStringLiteral("zanfrone.pdf")));
+        voce(m, QStringLiteral("Configurazione"))->trigger(); // not built yet: the menu stays
+        QCOMPARE(Schermi::attivo(), m);
+
+        voce(m, QStringLiteral("procedure per la configurazione"))->trigger();
+        auto *guida = qobject_cast<FormGuida *>(Schermi::attivo());
+        QVERIFY(guida);
+        QCOMPARE(guida->nome(), QStringLiteral("Form2"));
+        QVERIFY(QTest::qWaitFor([guida] { return guida->attivato(); }));
+        QVERIFY(guida->filmato()->Movie().endsWith(QStringLiteral("\\conf\\zanfroni.swf")));
+        QVERIFY(guida->filmato()->isPlaying());
+        voce(guida, QStringLiteral("&Esci"))->trigger();
+        m = qobject_cast<FormMenu *>(Schermi::attivo());
+        QVERIFY(m);
+        QVERIFY(QTest::qWaitFor([m] { return m->attivato(); }));
+
+        Profilo.TracciaAttivita = true;
+        voce(m, QStringLiteral("about"))->trigger();
+        Schermo *info = Schermi::attivo();
+        QCOMPARE(info->nome(), QStringLiteral("FormInfo"));
+        QVERIFY(QTest::qWaitFor([info] { return info->attivato(); }));
+        QVERIFY(info->findChild<QLabel *>(QStringLiteral("Label1"))->text().startsWith(QStringLiteral("Software di\n")));
+        QVERIFY(info->findChild<QLabel *>(QStringLiteral("Label2"))->text().isEmpty());
+        QTest::mouseClick(info->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        m = qobject_cast<FormMenu *>(Schermi::attivo());
+        QVERIFY(m);
+        QVERIFY(QTest::qWaitFor([m] { return m->attivato(); }));
+        QVERIFY(voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
+    }
+
+private:
+    std::unique_ptr<RadiceTemporanea> radice;
+    std::unique_ptr<DialoghiFinti> dialoghi;
+    int fine = 0;
+};
+
+QTEST_MAIN(TestMenu)
+#include "tst_menu.moc"
