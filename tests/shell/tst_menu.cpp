@@ -318,8 +318,14 @@ private slots:
         voce(m, QStringLiteral("documentazione"))->trigger();
         QCOMPARE(dialoghi->documentiAperti.size(), 1);
         QVERIFY(dialoghi->documentiAperti[0].endsWith(QStringLiteral("zanfrone.pdf")));
-        voce(m, QStringLiteral("Configurazione"))->trigger(); // not built yet: the menu stays
-        QCOMPARE(Schermi::attivo(), m);
+        voce(m, QStringLiteral("Configurazione"))->trigger();
+        Schermo *configura = Schermi::attivo();
+        QCOMPARE(configura->nome(), QStringLiteral("FormConfigura"));
+        QVERIFY(QTest::qWaitFor([configura] { return configura->attivato(); }));
+        voce(configura, QStringLiteral("&Esci"))->trigger();
+        m = qobject_cast<FormMenu *>(Schermi::attivo());
+        QVERIFY(m);
+        QVERIFY(QTest::qWaitFor([m] { return m->attivato(); }));
 
         voce(m, QStringLiteral("procedure per la configurazione"))->trigger();
         auto *guida = qobject_cast<FormGuida *>(Schermi::attivo());
