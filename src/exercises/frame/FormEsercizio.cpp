@@ -57,6 +57,7 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
               kAltezzaBarra);
 
     Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &FormEsercizio::Timer1_Timer);
 

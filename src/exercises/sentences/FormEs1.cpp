@@ -5,7 +5,7 @@
 #include "shell/PulsanteImmagine.h"
 
 namespace {
-DescrizioneEsercizio descrizione()
+DescrizioneEsercizio descrizioneEs1()
 {
     DescrizioneEsercizio d;
     d.schermo = QStringLiteral("FormEs1");
@@ -21,7 +21,7 @@ DescrizioneEsercizio descrizione()
 }
 } // namespace
 
-FormEs1::FormEs1() : FormEsercizio(descrizione())
+FormEs1::FormEs1() : FormEsercizio(descrizioneEs1())
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5295);
     posizionaFrase(3960, 120, 3855, 2415);

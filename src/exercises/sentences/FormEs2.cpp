@@ -7,7 +7,7 @@
 #include <QLabel>
 
 namespace {
-DescrizioneEsercizio descrizione()
+DescrizioneEsercizio descrizioneEs2()
 {
     DescrizioneEsercizio d;
     d.schermo = QStringLiteral("FormEs2");
@@ -22,7 +22,7 @@ DescrizioneEsercizio descrizione()
 }
 } // namespace
 
-FormEs2::FormEs2() : FormEsercizio(descrizione())
+FormEs2::FormEs2() : FormEsercizio(descrizioneEs2())
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);
     ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 3360, 120, 3135, 5295);
