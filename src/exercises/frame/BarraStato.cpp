@@ -17,10 +17,20 @@ BarraStato::BarraStato(QWidget *parent) : QFrame(parent)
         pannelli_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pannelli_[i]->setIndent(6);
         QFont f = pannelli_[i]->font();
-        f.setPointSize(12);
         f.setBold(true);
         pannelli_[i]->setFont(f);
         righe->addWidget(pannelli_[i], 1);
+    }
+}
+
+// The panels' letters follow the bar's height, so that the counts read well on any screen.
+void BarraStato::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    for (QLabel *p : pannelli_) {
+        QFont f = p->font();
+        f.setPixelSize(qMax(10, height() * 2 / 5));
+        p->setFont(f);
     }
 }
 

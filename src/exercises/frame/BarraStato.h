@@ -12,6 +12,9 @@ public:
     void setPannello(int indice, const QString &testo); // 1..3
     QString pannello(int indice) const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     QLabel *pannelli_[3];
 };
