@@ -4,6 +4,7 @@
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
+#include "shell/Immagini.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
 #include "shell/Puntatore.h"
@@ -92,6 +93,21 @@ PulsanteImmagine *FormEsercizio::creaPulsante(const QString &didascalia, const Q
     connect(p, &PulsanteImmagine::mouseSopra, this, [this, indice] { Command1_MouseMove(indice); });
     Command1.push_back(p);
     return p;
+}
+
+void FormEsercizio::creaRisposte(const QString (&didascalie)[2], const QString (&immagini)[2], const QRect (&posti)[3],
+                                 double puntiFont)
+{
+    for (int i = 0; i < 2; ++i)
+        creaPulsante(didascalie[i], immagini[i], posti[i].x(), posti[i].y(), posti[i].width(), posti[i].height(), puntiFont, true);
+    const QRect &p = posti[2];
+    creaPulsante(QString(), Immagini::Avanti, p.x(), p.y(), p.width(), p.height(), 14.25, false)->setEnabled(false);
+}
+
+void FormEsercizio::caricaZanfrone(MovieView *filmato, int numero)
+{
+    filmato->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone%1.swf").arg(numero));
+    filmato->GotoFrame(0);
 }
 
 MovieView *FormEsercizio::creaFilmato(const QString &nome, int left, int top, int width, int height)

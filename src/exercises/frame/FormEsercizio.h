@@ -72,10 +72,15 @@ protected:
     // A button at its design place; `risposta` buttons show their picture only with speech on.
     PulsanteImmagine *creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
                                    int width, int height, double puntiFont, bool risposta);
+    // The two answers (pictures with speech on) and the disabled next-question button, at design places.
+    void creaRisposte(const QString (&didascalie)[2], const QString (&immagini)[2], const QRect (&posti)[3],
+                      double puntiFont);
     MovieView *creaFilmato(const QString &nome, int left, int top, int width, int height);
     void posizionaFrase(int left, int top, int width, int height);
     void posizionaMerlino(int left, int top, int width, int height);
     // Upper case under "maiuscolo".
+    // "\swf\zanfroneN.swf" of the program's folder into a movie, at its first frame.
+    static void caricaZanfrone(MovieView *filmato, int numero);
     static QString caso(const QString &testo);
     // The sentence: case, optional full stop, shown in Label1 and spoken.
     void mostraFrase(const QString &frase, bool puntoFinale);

@@ -1,6 +1,7 @@
 #pragma once
 #include "FrasiVeroFalso.h"
 #include "exercises/frame/FormEsercizio.h"
+#include "shell/Immagini.h"
 
 // "Vero - falso": a clown with random colours and a sentence about it, true or false.
 class FormEs1 : public FormEsercizio

@@ -1,44 +1,25 @@
 #include "FormEs2.h"
-#include "platform/MovieView.h"
-#include "platform/PathResolver.h"
-#include "shell/Immagini.h"
 #include "shell/PulsanteImmagine.h"
 
 #include <QLabel>
 
-namespace {
-DescrizioneEsercizio descrizioneEs2()
-{
-    DescrizioneEsercizio d;
-    d.schermo = QStringLiteral("FormEs2");
-    d.nome = QStringLiteral("Uguale - Diverso");
-    d.livelli = 3;
-    d.soglia = 7;
-    d.premio = true;
-    d.larghezza = 9630;
-    d.altezza = 6075;
-    d.sfondo = QColor(255, 255, 0);
-    return d;
-}
-} // namespace
-
-FormEs2::FormEs2() : FormEsercizio(descrizioneEs2())
+FormEs2::FormEs2()
+    // name, activity, levels, threshold, level menu, reward, design size, background
+    : FormEsercizio({QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso"),
+                     3, 7, QStringLiteral("Livelli"), true, 9630, 6075, QColor(255, 255, 0)})
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);
     ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 3360, 120, 3135, 5295);
     posizionaFrase(6720, 120, 2775, 1695);
     posizionaMerlino(6960, 1920, 2055, 1815);
-    creaPulsante(QStringLiteral("uguali"), Immagini::Uguali, 6720, 3840, 1260, 825, 21.75, true);
-    creaPulsante(QStringLiteral("diversi"), Immagini::Diversi, 8160, 3840, 1260, 825, 21.75, true);
-    creaPulsante(QString(), Immagini::Avanti, 6720, 4800, 2700, 615, 14.25, false)->setEnabled(false);
+    creaRisposte({QStringLiteral("uguali"), QStringLiteral("diversi")}, {Immagini::Uguali, Immagini::Diversi},
+                 {QRect(6720, 3840, 1260, 825), QRect(8160, 3840, 1260, 825), QRect(6720, 4800, 2700, 615)}, 21.75);
 }
 
 void FormEs2::ApriFileZanfroni()
 {
-    for (MovieView *m : {ShockwaveFlash1, ShockwaveFlash2}) {
-        m->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone1.swf"));
-        m->GotoFrame(0);
-    }
+    caricaZanfrone(ShockwaveFlash1, 1);
+    caricaZanfrone(ShockwaveFlash2, 1);
 }
 
 void FormEs2::ImpostaColori()

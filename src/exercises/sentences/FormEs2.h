@@ -1,6 +1,7 @@
 #pragma once
 #include "FrasiUgualeDiverso.h"
 #include "exercises/frame/FormEsercizio.h"
+#include "shell/Immagini.h"
 
 // "Uguale - Diverso": two clowns and a sentence about one part of both, completed with
 // "uguali" or "diversi".
