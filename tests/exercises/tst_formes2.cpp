@@ -67,18 +67,6 @@ private slots:
         QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
     }
 
-    void wrongThenRightCountsOneOfEach()
-    {
-        QPointer<FormEs2> s = apri();
-        QVERIFY(s);
-        const QString domanda = frase(s);
-        QTest::mouseClick(pulsante(s, 1 - giusta(s)), Qt::LeftButton);
-        QCOMPARE(frase(s), domanda);
-        QCOMPARE(amb->suonati("suoni/no"), 1);
-        rispondiGiusto(s);
-        QCOMPARE(pannello(s, 1) + QLatin1Char('|') + pannello(s, 2), QStringLiteral("Esatti 1|Errati 1"));
-    }
-
     void pairsAreNeverAskedTwiceAndHatsOnlyWhenBothShowThem()
     {
         Profilo.ModalitaInput = 1;
