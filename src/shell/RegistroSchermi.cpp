@@ -4,6 +4,8 @@
 #include "FormGuida.h"
 #include "FormInfo.h"
 #include "FormMenu.h"
+#include "exercises/sentences/FormEs1.h"
+#include "exercises/sentences/FormEs2.h"
 
 void RegistraSchermi()
 {
@@ -13,4 +15,6 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("FormInfo"), [] { return new FormInfo; });
     Schermi::registra(QStringLiteral("Form2"), [] { return new FormGuida(QStringLiteral("Form2"), QStringLiteral("\\conf\\zanfroni.swf")); });
     Schermi::registra(QStringLiteral("Form3"), [] { return new FormGuida(QStringLiteral("Form3"), QStringLiteral("\\conf\\menu.swf")); });
+    Schermi::registra(QStringLiteral("FormEs1"), [] { return new FormEs1; });
+    Schermi::registra(QStringLiteral("FormEs2"), [] { return new FormEs2; });
 }

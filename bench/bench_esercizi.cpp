@@ -1,0 +1,93 @@
+// From the release of the key that asks the next question to the next question fully drawn (clown
+// repainted, sentence set and spoken), for "Vero - falso" and "Uguale - Diverso": median and worst of
+// 1000 questions, offscreen, with silent speech and sounds.
+#include "exercises/frame/GuardiaInput.h"
+#include "exercises/sentences/FormEs1.h"
+#include "exercises/sentences/FormEs2.h"
+#include "platform/Assistant.h"
+#include "platform/PathResolver.h"
+#include "platform/SoundPlayer.h"
+#include "shell/Profilo.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+class VoceMuta : public SpeechEngine
+{
+public:
+    void say(const QString &, int, int, const QString &) override {}
+    void stop() override {}
+    bool isSpeaking() const override { return false; }
+    QList<Voice> voices() override { return {}; }
+};
+class SuoniMuti : public SoundPlayer
+{
+public:
+    void play(const QString &) override {}
+};
+
+void invia(QWidget *w, QEvent::Type tipo, Qt::Key k)
+{
+    QKeyEvent e(tipo, k, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+void tasto(QWidget *w, Qt::Key k)
+{
+    invia(w, QEvent::KeyPress, k);
+    invia(w, QEvent::KeyRelease, k);
+}
+
+template <class T, class Giusta> void misura(const char *nome, Giusta giusta)
+{
+    T s;
+    s.apri();
+    while (!s.attivato())
+        QApplication::processEvents();
+    std::vector<double> ms;
+    ms.reserve(1000);
+    for (int q = 0; q < 1000; ++q) {
+        if (s.IndiceScansione() != giusta(s))
+            tasto(&s, Qt::Key_Space);
+        tasto(&s, Qt::Key_Return);           // the right answer: the highlight goes to the next button
+        invia(&s, QEvent::KeyPress, Qt::Key_Return);
+        QElapsedTimer t;
+        t.start();
+        invia(&s, QEvent::KeyRelease, Qt::Key_Return); // the next question
+        s.repaint();
+        ms.push_back(t.nsecsElapsed() / 1e6);
+        QApplication::processEvents();
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("%-18s next question drawn: median %.3f ms, worst %.3f ms (1000 questions)\n", nome, ms[ms.size() / 2],
+                ms.back());
+    s.chiudi();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    VoceMuta voce;
+    SuoniMuti suoni;
+    SpeechEngine::setInstance(&voce);
+    SoundPlayer::setInstance(&suoni);
+    Profilo = ProfiloUtente();
+    Profilo.ModalitaInput = 1;
+    Profilo.SuoniAttivi = false;
+    GuardiaInput::finestraMs = 0;
+    if (!QFile::exists(PathResolver::native(App::Path() + QStringLiteral("\\swf\\zanfrone1.svg"))))
+        std::printf("note: no clown movie in %s, the clown is drawn empty\n", qPrintable(App::Path()));
+    misura<FormEs1>("Vero - falso", [](const FormEs1 &s) { return s.frasi().Risposta; });
+    misura<FormEs2>("Uguale - Diverso", [](const FormEs2 &s) { return s.frasi().Diverso[s.frasi().Parte][0]; });
+    SpeechEngine::setInstance(nullptr);
+    SoundPlayer::setInstance(nullptr);
+    return 0;
+}

@@ -1,0 +1,267 @@
+#include "FormEsercizio.h"
+#include "BarraStato.h"
+#include "platform/Assistant.h"
+#include "platform/MovieView.h"
+#include "platform/PathResolver.h"
+#include "platform/VbColor.h"
+#include "shell/Immagini.h"
+#include "shell/Profilo.h"
+#include "shell/PulsanteImmagine.h"
+#include "shell/Puntatore.h"
+#include "shell/Schermi.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+constexpr int kAltezzaBarra = 495;
+
+// "&H410" -> 1040; a plain number is taken as it is.
+int numeroLingua(const QString &testo)
+{
+    QString t = testo.trimmed();
+    bool ok = false;
+    int n = 0;
+    if (t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
+        n = t.mid(2).remove(QLatin1Char('&')).toInt(&ok, 16);
+    else
+        n = t.toInt(&ok);
+    return ok ? n : 0x410;
+}
+} // namespace
+
+FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
+    : Schermo(descrizione.schermo, descrizione.larghezza, descrizione.altezza),
+      descrizione_(descrizione),
+      livelli_(descrizione.livelli, descrizione.soglia)
+{
+    coloreSfondo(descrizione.sfondo);
+    area()->setMouseTracking(true);
+    area()->setCursor(PuntatoreProgramma());
+
+    Label1 = new QLabel(area());
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setAutoFillBackground(true);
+    Label1->setMargin(8);
+    Label1->setMouseTracking(true);
+    Label1->installEventFilter(this);
+
+    PicMerlino = new QWidget(area());
+    PicMerlino->setStyleSheet(QStringLiteral("background:black;"));
+
+    StatusBar1 = new BarraStato(area());
+    posiziona(StatusBar1, QStringLiteral("StatusBar1"), 0, descrizione.altezza - kAltezzaBarra, descrizione.larghezza,
+              kAltezzaBarra);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &FormEsercizio::Timer1_Timer);
+
+    costruisciMenu();
+    CaricaMerlino();
+}
+
+FormEsercizio::~FormEsercizio()
+{
+    if (merlino_)
+        merlino_->StopAll();
+}
+
+PulsanteImmagine *FormEsercizio::creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
+                                              int width, int height, double puntiFont, bool risposta)
+{
+    const int indice = int(Command1.size());
+    auto *p = new PulsanteImmagine(area());
+    p->setText(didascalia);
+    p->setAccessibleName(didascalia.isEmpty() ? QStringLiteral("Avanti") : didascalia);
+    p->setProperty("didascalia", didascalia);
+    p->setProperty("immagine", immagine);
+    p->setProperty("risposta", risposta);
+    p->setImmagine(immagine);
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(puntiFont);
+    f.setBold(true);
+    p->setFont(f);
+    p->setCursor(PuntatoreProgramma());
+    posiziona(p, QStringLiteral("Command1_%1").arg(indice), left, top, width, height);
+    connect(p, &PulsanteImmagine::clicked, this, [this, indice] { Command1_Click(indice); });
+    connect(p, &PulsanteImmagine::mouseSopra, this, [this, indice] { Command1_MouseMove(indice); });
+    Command1.push_back(p);
+    return p;
+}
+
+void FormEsercizio::creaRisposte(const QString (&didascalie)[2], const QString (&immagini)[2], const QRect (&posti)[3],
+                                 double puntiFont)
+{
+    for (int i = 0; i < 2; ++i)
+        creaPulsante(didascalie[i], immagini[i], posti[i].x(), posti[i].y(), posti[i].width(), posti[i].height(), puntiFont, true);
+    const QRect &p = posti[2];
+    creaPulsante(QString(), Immagini::Avanti, p.x(), p.y(), p.width(), p.height(), 14.25, false)->setEnabled(false);
+}
+
+void FormEsercizio::caricaZanfrone(MovieView *filmato, int numero)
+{
+    filmato->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone%1.swf").arg(numero));
+    filmato->GotoFrame(0);
+}
+
+MovieView *FormEsercizio::creaFilmato(const QString &nome, int left, int top, int width, int height)
+{
+    auto *m = new MovieView(area());
+    posiziona(m, nome, left, top, width, height);
+    if (!ShockwaveFlash1)
+        ShockwaveFlash1 = m;
+    return m;
+}
+
+void FormEsercizio::posizionaFrase(int left, int top, int width, int height)
+{
+    posiziona(Label1, QStringLiteral("Label1"), left, top, width, height);
+}
+
+void FormEsercizio::posizionaMerlino(int left, int top, int width, int height)
+{
+    posiziona(PicMerlino, QStringLiteral("PicMerlino"), left, top, width, height);
+}
+
+QString FormEsercizio::caso(const QString &testo)
+{
+    return Profilo.TipoCarattere == QLatin1String("maiuscolo") ? testo.toUpper() : testo;
+}
+
+// --- Life cycle and assistant ---
+
+void FormEsercizio::CaricaMerlino()
+{
+    merlino_ = new Assistant(this);
+    merlino_->Load(Profilo.NomePersonaggio);
+    merlino_->setLanguageID(numeroLingua(LinguaAgente));
+    merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+}
+
+void FormEsercizio::ImpostaMerlino()
+{
+    AggiornaTagVoce();
+    int stile = merlino_->BalloonStyle();
+    stile = Profilo.FumettoVisibile ? (stile | 1) : (stile & ~1);
+    stile = Profilo.FumettoTuttoTesto ? (stile | 2) : (stile & ~2);
+    merlino_->setBalloonStyle(stile);
+    merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    merlino_->setTTSModeID(Profilo.ModoVoce);
+}
+
+void FormEsercizio::MostraMerlino()
+{
+    merlino_->Show();
+    QRect g = merlino_->Geometry();
+    g.setWidth(g.width() + 20);
+    g.setHeight(g.height() + 20);
+    // A third of the way into the assistant's box, in the screen's pixels.
+    const QPoint angolo = PicMerlino->mapTo(this, QPoint(PicMerlino->width() / 3, PicMerlino->height() / 3));
+    g.moveTopLeft(angolo);
+    merlino_->setGeometry(g);
+}
+
+void FormEsercizio::parla(const QString &testo)
+{
+    merlino_->StopAll();
+    merlino_->Speak(TagVoce + testo);
+}
+
+void FormEsercizio::mostraFrase(const QString &frase, bool puntoFinale)
+{
+    Label1->setText(caso(frase) + (puntoFinale ? QStringLiteral(".") : QString()));
+    parla(Label1->text());
+}
+
+void FormEsercizio::PicMerlino_Click() { parla(Label1->text()); }
+
+void FormEsercizio::ImpostaRisposteParlato(bool parlato)
+{
+    for (PulsanteImmagine *p : Command1) {
+        if (!p->property("risposta").toBool())
+            continue;
+        // The caption stays as the button's text: it shows wherever the picture is missing.
+        p->setImmagine(parlato ? p->property("immagine").toString() : QString());
+        p->setText(caso(p->property("didascalia").toString()));
+    }
+}
+
+void FormEsercizio::Form_Activate()
+{
+    ImpostaMerlino();
+    ImpostaRisposteParlato(Profilo.ParlatoAttivo);
+    if (Profilo.ParlatoAttivo)
+        MostraMerlino();
+    PicMerlino->hide();
+    if (!Profilo.ColoriVari)
+        coloreSfondo(VbColor::toQColor(Profilo.ColoreSfondo));
+
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::Window, VbColor::toQColor(Profilo.ColoreSfondoTesto));
+    pal.setColor(QPalette::WindowText, VbColor::toQColor(Profilo.ColoreFont));
+    Label1->setPalette(pal);
+    QFont f(Profilo.FontTesto);
+    f.setPointSize(qMax<int>(6, Profilo.DimensioneFontTesto));
+    Label1->setFont(f);
+    for (PulsanteImmagine *p : Command1) {
+        p->setSfondo(VbColor::toQColor(Profilo.ColorePulsanti));
+        if (Profilo.CursoreSistema || Profilo.ModalitaInput != 0)
+            p->setCursor(Qt::ArrowCursor);
+    }
+    if (Profilo.CursoreSistema)
+        area()->setCursor(Qt::ArrowCursor);
+
+    mnuLivelli->menuAction()->setVisible(!Profilo.PassaggioLivelli);
+    for (QAction *a : mnuLiv)
+        if (a)
+            a->setEnabled(!Profilo.PassaggioLivelli); // hidden menu, no shortcuts either
+    impostaModoInput();
+    aggiornaPannelli();
+    ApriFileZanfroni();
+    ContaDomande = 0;
+    ProssimaDomanda();
+}
+
+// --- Leaving ---
+
+void FormEsercizio::lascia()
+{
+    if (lasciato_)
+        return;
+    lasciato_ = true;
+    Timer1->stop();
+    merlino_->StopAll();
+    livelli_.esci();
+}
+
+void FormEsercizio::mnuesci_Click()
+{
+    if (!Schermi::esiste(QStringLiteral("FormMenu"))) {
+        Schermi::mostra(QStringLiteral("FormMenu"), this); // says it is not available: the screen stays
+        return;
+    }
+    lascia();
+    Schermi::mostra(QStringLiteral("FormMenu"), this);
+}
+
+bool FormEsercizio::chiusuraDalSistema()
+{
+    // Alt+F4 leaves exactly as "&Esci": the row is written and the main menu comes back.
+    lascia();
+    if (Schermi::esiste(QStringLiteral("FormMenu")))
+        Schermi::mostra(QStringLiteral("FormMenu"));
+    return true;
+}
+
+bool FormEsercizio::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove && (watched == area() || watched == Label1) && Profilo.ModalitaInput == 0)
+        spegniEvidenze();
+    return Schermo::eventFilter(watched, event);
+}

@@ -1,0 +1,150 @@
+#pragma once
+#include "CursoreScansione.h"
+#include "DescrizioneEsercizio.h"
+#include "GuardiaInput.h"
+#include "Livelli.h"
+#include "Premio.h"
+#include "shell/Schermo.h"
+
+#include <vector>
+
+class Assistant;
+class BarraStato;
+class MovieView;
+class PulsanteImmagine;
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+
+// The frame every exercise screen stands on: the assistant, the set-up from the profile, the counters
+// and the status bar, the levels with their menu and the activity rows, the buttons with hover and the
+// three keyboard and switch modes, the reward movies, the print menu and leaving for the main menu.
+// A screen creates its controls with the helpers below and fills the hooks.
+class FormEsercizio : public Schermo
+{
+    Q_OBJECT
+public:
+    explicit FormEsercizio(const DescrizioneEsercizio &descrizione);
+    ~FormEsercizio() override;
+
+    const DescrizioneEsercizio &descrizione() const { return descrizione_; }
+    int Livello() const { return livelli_.livello(); }
+    long long Esatti() const { return livelli_.esatti(); }
+    int Errati() const { return livelli_.errati(); }
+    int IndiceScansione() const { return cursore_.indice(); }
+    bool PremioMostrato() const { return premioMostrato_; }
+    Assistant *Merlino() const { return merlino_; }
+
+    // The frame's handlers.
+    void Command1_Click(int indice);
+    void Command1_MouseMove(int indice);
+    void mnuLiv_Click(int indice);
+    void mnuesci_Click();
+    void Timer1_Timer();
+    void PicMerlino_Click();
+    virtual void mnuStEserc_Click();
+    virtual void mnuStOr_Click();
+    virtual void mnuStVer_Click();
+    virtual void mnuPag_Click();
+
+protected:
+    // --- Hooks the screens fill ---
+    // Loads the screen's clown movie or movies (again after a reward).
+    virtual void ApriFileZanfroni() = 0;
+    // The screen's part of a new question (the frame has already ended a reward and changed level).
+    virtual void GeneraEsercizio() = 0;
+    // Whether choosing answer `indice` is right.
+    virtual bool Giudica(int indice) { Q_UNUSED(indice); return false; }
+    // Right after a right answer is counted, before a reward can clear the sentence.
+    virtual void DopoRispostaGiusta(int indice) { Q_UNUSED(indice); }
+    // The scanned items: by default the buttons, the last of them ending the question.
+    virtual int ElementiScansione() const;
+    virtual bool ElementoScansionabile(int indice) const;
+    virtual void EvidenziaElemento(int indice, bool acceso);
+    virtual int ElementoProssima() const;
+    // Choosing an item (mouse click in mode 0, or the highlighted item while scanning).
+    virtual void ScegliElemento(int indice, bool daScansione);
+    // Pictures or captions on the answer buttons, by speech on or off.
+    virtual void ImpostaRisposteParlato(bool parlato);
+
+    // --- Helpers ---
+    // A button at its design place; `risposta` buttons show their picture only with speech on.
+    PulsanteImmagine *creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
+                                   int width, int height, double puntiFont, bool risposta);
+    // The two answers (pictures with speech on) and the disabled next-question button, at design places.
+    void creaRisposte(const QString (&didascalie)[2], const QString (&immagini)[2], const QRect (&posti)[3],
+                      double puntiFont);
+    MovieView *creaFilmato(const QString &nome, int left, int top, int width, int height);
+    void posizionaFrase(int left, int top, int width, int height);
+    void posizionaMerlino(int left, int top, int width, int height);
+    // Upper case under "maiuscolo".
+    // "\swf\zanfroneN.swf" of the program's folder into a movie, at its first frame.
+    static void caricaZanfrone(MovieView *filmato, int numero);
+    static QString caso(const QString &testo);
+    // The sentence: case, optional full stop, shown in Label1 and spoken.
+    void mostraFrase(const QString &frase, bool puntoFinale);
+    void parla(const QString &testo);
+    // A question is open: answers enabled, next-question button disabled (and the reverse).
+    void abilitaRisposte(bool aperta);
+    // Counts a question on the present clown; true when it needs a new clown (every fourth question,
+    // and after a reward).
+    bool contaDomanda()
+    {
+        const bool nuovo = ContaDomande == 0;
+        ContaDomande = (ContaDomande + 1) % 4;
+        return nuovo;
+    }
+    void MostraPremio();
+    bool scansione() const;
+
+    void Form_Activate() override;
+    void KeyDown(int codice) override;
+    void KeyUp(int codice) override;
+    bool chiusuraDalSistema() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // --- Controls and fields shared with the screens ---
+    QLabel *Label1;
+    QWidget *PicMerlino;
+    BarraStato *StatusBar1;
+    QTimer *Timer1;
+    MovieView *ShockwaveFlash1 = nullptr; // the clown that a reward movie replaces
+    std::vector<PulsanteImmagine *> Command1;
+    QMenu *mnuLivelli = nullptr;
+    std::vector<QAction *> mnuLiv; // 1-based: mnuLiv[0] unused
+    int ContaDomande = 0;
+
+    // Movement of the highlight while scanning.
+    void passoAvanti();
+    void passoIndietro();
+    void scegliEvidenziato();
+
+private:
+    void costruisciMenu();
+    void CaricaMerlino();
+    void ImpostaMerlino();
+    void MostraMerlino();
+    void impostaModoInput();
+    void aggiornaPannelli();
+    // Ends a reward, changes level if automatic, asks the screen's question.
+    void ProssimaDomanda();
+    void CambiaLivello();
+    void RitornaDalPremio();
+    void scegli(int indice, bool daScansione);
+    void rispostaGiusta(int indice, bool daScansione);
+    void rispostaSbagliata();
+    void spegniEvidenze();
+    void lascia();
+
+    DescrizioneEsercizio descrizione_;
+    Livelli livelli_;
+    CursoreScansione cursore_;
+    GuardiaInput guardia_;
+    ContaPremio contaPremio_;
+    Assistant *merlino_ = nullptr;
+    bool premioMostrato_ = false;
+    bool preparando_ = false;
+    bool domandaAperta_ = false;
+    bool lasciato_ = false;
+};

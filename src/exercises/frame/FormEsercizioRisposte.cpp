@@ -1,0 +1,191 @@
+#include "BarraStato.h"
+#include "FormEsercizio.h"
+#include "platform/VbColor.h"
+#include "shell/Profilo.h"
+#include "shell/PulsanteImmagine.h"
+#include "shell/Scansione.h"
+#include "shell/Suoni.h"
+
+#include <QTimer>
+
+namespace {
+QColor colorePulsanti() { return VbColor::toQColor(Profilo.ColorePulsanti); }
+QColor coloreSelezionato() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
+} // namespace
+
+bool FormEsercizio::scansione() const { return Profilo.ModalitaInput >= 1 && Profilo.ModalitaInput <= 3; }
+
+// --- The scanned items: by default the buttons ---
+
+int FormEsercizio::ElementiScansione() const { return int(Command1.size()); }
+
+bool FormEsercizio::ElementoScansionabile(int indice) const
+{
+    return indice >= 0 && indice < int(Command1.size()) && Command1[indice]->isEnabled();
+}
+
+void FormEsercizio::EvidenziaElemento(int indice, bool acceso)
+{
+    if (indice >= 0 && indice < int(Command1.size()))
+        Command1[indice]->setSfondo(acceso ? coloreSelezionato() : colorePulsanti());
+}
+
+int FormEsercizio::ElementoProssima() const { return int(Command1.size()) - 1; }
+
+void FormEsercizio::abilitaRisposte(bool aperta)
+{
+    const int prossima = ElementoProssima();
+    for (int i = 0; i < int(Command1.size()); ++i)
+        Command1[i]->setEnabled(i == prossima ? !aperta : aperta);
+}
+
+void FormEsercizio::impostaModoInput()
+{
+    Timer1->stop();
+    catturaTasti = scansione();
+    cursore_.imposta(ElementiScansione(), ElementoProssima());
+    if (!scansione())
+        return;
+    EvidenziaElemento(0, true);
+    if (Profilo.ModalitaInput == 2) {
+        Timer1->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
+        Timer1->start();
+    }
+}
+
+// --- Mouse ---
+
+void FormEsercizio::Command1_Click(int indice)
+{
+    if (Profilo.ModalitaInput == 0)
+        scegli(indice, false);
+}
+
+void FormEsercizio::Command1_MouseMove(int indice)
+{
+    if (Profilo.ModalitaInput != 0)
+        return;
+    for (int i = 0; i < int(Command1.size()); ++i)
+        Command1[i]->setSfondo(i == indice ? coloreSelezionato() : colorePulsanti());
+}
+
+void FormEsercizio::spegniEvidenze()
+{
+    for (PulsanteImmagine *p : Command1)
+        p->setSfondo(colorePulsanti()); // repaints only a button whose colour differs
+}
+
+// --- Keys and the scanning timer ---
+
+void FormEsercizio::passoAvanti()
+{
+    const int prima = cursore_.indice();
+    if (cursore_.avanti([this](int i) { return ElementoScansionabile(i); })) {
+        EvidenziaElemento(prima, false);
+        EvidenziaElemento(cursore_.indice(), true);
+    }
+}
+
+void FormEsercizio::passoIndietro()
+{
+    const int prima = cursore_.indice();
+    if (cursore_.indietro([this](int i) { return ElementoScansionabile(i); })) {
+        EvidenziaElemento(prima, false);
+        EvidenziaElemento(cursore_.indice(), true);
+    }
+}
+
+void FormEsercizio::scegliEvidenziato() { scegli(cursore_.indice(), true); }
+
+void FormEsercizio::KeyDown(int codice)
+{
+    if (Profilo.ModalitaInput == 2 && codice == Spazio)
+        Timer1->stop(); // the highlight stays while the switch is held
+}
+
+void FormEsercizio::KeyUp(int codice)
+{
+    switch (Profilo.ModalitaInput) {
+    case 1:
+        if (codice == Spazio)
+            passoAvanti();
+        else if (codice == Invio)
+            scegliEvidenziato();
+        break;
+    case 2:
+        if (codice == Spazio) {
+            Timer1->start();
+            scegliEvidenziato();
+        }
+        break;
+    case 3:
+        if (codice == Destra || codice == Giu)
+            passoAvanti();
+        else if (codice == Sinistra || codice == Su)
+            passoIndietro();
+        else if (codice == Invio)
+            scegliEvidenziato();
+        break;
+    default: break;
+    }
+}
+
+void FormEsercizio::Timer1_Timer()
+{
+    if (Profilo.ModalitaInput == 2)
+        passoAvanti();
+}
+
+// --- Choosing and judging ---
+
+void FormEsercizio::scegli(int indice, bool daScansione)
+{
+    // Nothing is judged while a question is being set up, and one switch press chooses once.
+    if (preparando_ || lasciato_ || indice < 0 || !guardia_.accetta())
+        return;
+    ScegliElemento(indice, daScansione);
+}
+
+void FormEsercizio::ScegliElemento(int indice, bool daScansione)
+{
+    const int prossima = ElementoProssima();
+    if (indice == prossima) {
+        if (daScansione) {
+            EvidenziaElemento(prossima, false);
+            cursore_.vaiA(0);
+            EvidenziaElemento(0, true);
+        }
+        ProssimaDomanda();
+        return;
+    }
+    if (!domandaAperta_ || indice >= prossima)
+        return; // the question was already answered rightly
+    if (Giudica(indice))
+        rispostaGiusta(indice, daScansione);
+    else
+        rispostaSbagliata();
+}
+
+void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
+{
+    domandaAperta_ = false;
+    livelli_.giusta();
+    DopoRispostaGiusta(indice);
+    if (descrizione_.premio && contaPremio_.giusta())
+        MostraPremio();
+    aggiornaPannelli();
+    SuonoSi();
+    abilitaRisposte(false);
+    if (daScansione) {
+        EvidenziaElemento(indice, false);
+        cursore_.vaiA(ElementoProssima());
+        EvidenziaElemento(ElementoProssima(), true);
+    }
+}
+
+void FormEsercizio::rispostaSbagliata()
+{
+    SuonoNo();
+    livelli_.sbagliata();
+    aggiornaPannelli();
+}

@@ -1,0 +1,48 @@
+#include "FormEs2.h"
+#include "shell/PulsanteImmagine.h"
+
+#include <QLabel>
+
+FormEs2::FormEs2()
+    // name, activity, levels, threshold, level menu, reward, design size, background
+    : FormEsercizio({QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso"),
+                     3, 7, QStringLiteral("Livelli"), true, 9630, 6075, QColor(255, 255, 0)})
+{
+    creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);
+    ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 3360, 120, 3135, 5295);
+    posizionaFrase(6720, 120, 2775, 1695);
+    posizionaMerlino(6960, 1920, 2055, 1815);
+    creaRisposte({QStringLiteral("uguali"), QStringLiteral("diversi")}, {Immagini::Uguali, Immagini::Diversi},
+                 {QRect(6720, 3840, 1260, 825), QRect(8160, 3840, 1260, 825), QRect(6720, 4800, 2700, 615)}, 21.75);
+}
+
+void FormEs2::ApriFileZanfroni()
+{
+    caricaZanfrone(ShockwaveFlash1, 1);
+    caricaZanfrone(ShockwaveFlash2, 1);
+}
+
+void FormEs2::ImpostaColori()
+{
+    frasi_.ImpostaColori();
+    ColoraZanfrone(*ShockwaveFlash1, frasi_.aspetto[0]);
+    ColoraZanfrone(*ShockwaveFlash2, frasi_.aspetto[1]);
+}
+
+void FormEs2::GeneraEsercizio()
+{
+    if (contaDomanda())
+        ImpostaColori();
+    abilitaRisposte(true);
+    frasi_.ScriviFrase(Livello());
+    for (int i = 0; i < 2; ++i)
+        Command1[i]->setText(caso(frasi_.Didascalia[i]));
+    mostraFrase(frasi_.Frase, false);
+}
+
+// The sentence completed with the chosen word, whatever the input mode, and spoken.
+void FormEs2::DopoRispostaGiusta(int indice)
+{
+    Label1->setText(Label1->text().trimmed() + QLatin1Char(' ') + Command1[indice]->text());
+    parla(Label1->text());
+}

@@ -1,0 +1,100 @@
+#pragma once
+// What the exercise screen tests share: a program folder with a clown, three reward movies, the
+// answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
+#include "Falsi.h"
+#include "exercises/frame/BarraStato.h"
+#include "exercises/frame/FormEsercizio.h"
+#include "exercises/frame/GuardiaInput.h"
+#include "platform/PathResolver.h"
+#include "platform/Rnd.h"
+#include "shell/Attivita.h"
+#include "shell/Immagini.h"
+#include "shell/Profilo.h"
+#include "shell/PulsanteImmagine.h"
+#include "shell/Schermi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+class AmbienteEsercizi
+{
+public:
+    RadiceTemporanea radice;
+    QTemporaryDir programma;
+    DialoghiFinti dialoghi;
+    SuoniFinti suoni;
+    VoceFinta voce;
+
+    AmbienteEsercizi()
+    {
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'>"
+                               "<rect id='gile.interno' width='10' height='10'/></svg>";
+        scrivi(QStringLiteral("swf/zanfrone1.svg"), svg);
+        for (int i = 1; i <= 3; ++i)
+            scrivi(QStringLiteral("animazioni/%1.svg").arg(i), svg);
+        for (const QString &f : {Immagini::Vero, Immagini::Falso, Immagini::Uguali, Immagini::Diversi, Immagini::Avanti})
+            scrivi(QString(f).replace(QLatin1Char('\\'), QLatin1Char('/')).mid(1), svg);
+        scrivi(QStringLiteral("suoni/si/1.wav"), "RIFF");
+        scrivi(QStringLiteral("suoni/no/1.wav"), "RIFF");
+        PathResolver::setProgramFolder(programma.path());
+        Profilo = ProfiloUtente();
+        AggiornaTagVoce();
+        LinguaAgente = QStringLiteral("&H410");
+        GuardiaInput::finestraMs = 0;
+        Rnd::ClearScript();
+        Rnd::Seed(7);
+        SvuotaAttivita();
+        RegistraSchermi();
+        Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+    }
+    ~AmbienteEsercizi()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<Schermo *>(w))
+                s->chiudi();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        PathResolver::setProgramFolder(QString());
+        GuardiaInput::finestraMs = 150;
+    }
+
+    // Opens a screen as the main menu does: the activity row, then the screen, set up once shown.
+    template <class T> T *apri(const QString &nome, const QString &attivita)
+    {
+        IniziaAttivita(attivita);
+        auto *s = qobject_cast<T *>(Schermi::mostra(nome));
+        if (s && !QTest::qWaitFor([s] { return s->attivato(); }, 3000))
+            return nullptr;
+        return s;
+    }
+
+    int suonati(const char *cartella) const
+    {
+        return int(suoni.suonati.filter(QString::fromLatin1(cartella)).size());
+    }
+
+private:
+    void scrivi(const QString &relativo, const QByteArray &dati)
+    {
+        const QString p = programma.filePath(relativo);
+        QDir().mkpath(QFileInfo(p).path());
+        QFile f(p);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(dati);
+    }
+};
+
+// The controls of a screen, found by their names.
+inline PulsanteImmagine *pulsante(QWidget *s, int i) { return s->findChild<PulsanteImmagine *>(QStringLiteral("Command1_%1").arg(i)); }
+inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(QStringLiteral("StatusBar1"))->pannello(i); }
+inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
+inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }
+inline void tasto(QWidget *s, Qt::Key k)
+{
+    QTest::keyPress(s, k);
+    QTest::keyRelease(s, k);
+}

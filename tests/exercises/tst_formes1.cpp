@@ -1,0 +1,311 @@
+#include "AmbienteEsercizi.h"
+#include "exercises/sentences/FormEs1.h"
+#include "platform/Assistant.h"
+#include "platform/MovieView.h"
+#include "platform/VbColor.h"
+
+#include <QAction>
+#include <QMenu>
+
+class TestFormEs1 : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<AmbienteEsercizi> amb;
+
+    FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
+    static QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
+    static MovieView *clown(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
+
+    // Manual scanning: Space up to the wanted answer, then Enter.
+    static void rispondiScansione(FormEs1 *s, bool giusta)
+    {
+        const int voluta = giusta ? s->frasi().Risposta : 1 - s->frasi().Risposta;
+        for (int i = 0; i < 3 && s->IndiceScansione() != voluta; ++i)
+            tasto(s, Qt::Key_Space);
+        QCOMPARE(s->IndiceScansione(), voluta);
+        QCOMPARE(pulsante(s, voluta)->sfondo(), evidenza());
+        tasto(s, Qt::Key_Return);
+    }
+
+private slots:
+    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
+    void cleanup() { amb.reset(); }
+
+    void roadOfOneAnswerInManualScanning()
+    {
+        Profilo.ModalitaInput = 1;
+        Profilo.PassaggioLivelli = true;
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QVERIFY(!s->findChild<QMenu *>(QStringLiteral("mnuLivelli"))->menuAction()->isVisible());
+        QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
+        QVERIFY(!pulsante(s, 2)->isEnabled());
+        QVERIFY(frase(s).endsWith(QLatin1Char('.')));
+        QVERIFY(amb->voce.frasi.last().testo.endsWith(frase(s)));
+        QCOMPARE(pannello(s, 3), QStringLiteral("Livello 1"));
+
+        // Space alternates between the two answers: the disabled next button is passed over.
+        tasto(s, Qt::Key_Space);
+        QCOMPARE(s->IndiceScansione(), 1);
+        tasto(s, Qt::Key_Space);
+        QCOMPARE(s->IndiceScansione(), 0);
+        QVERIFY(pulsante(s, 1)->sfondo() != evidenza());
+
+        // A wrong answer: failure sound, "Errati 1", the highlight stays.
+        rispondiScansione(s, false);
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        QCOMPARE(amb->suonati("suoni/no"), 1);
+        QCOMPARE(s->IndiceScansione(), 1 - s->frasi().Risposta);
+
+        const Aspetto primo = s->frasi().aspetto;
+        QCOMPARE(clown(s)->fillOf(QStringLiteral("gile.interno")), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
+        const QString domanda = frase(s);
+        rispondiScansione(s, true);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QCOMPARE(amb->suonati("suoni/si"), 1);
+        QCOMPARE(s->IndiceScansione(), 2);
+        QCOMPARE(pulsante(s, 2)->sfondo(), evidenza());
+        tasto(s, Qt::Key_Space); // nothing but the next question now
+        QCOMPARE(s->IndiceScansione(), 2);
+        QCOMPARE(frase(s), domanda);
+        tasto(s, Qt::Key_Return);
+        QCOMPARE(s->IndiceScansione(), 0);
+        QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
+
+        // Seven more right answers: 8 - 1 = 7 reaches the threshold at the next question.
+        QList<Aspetto> clowns{s->frasi().aspetto};
+        for (int q = 2; q <= 8; ++q) {
+            rispondiScansione(s, true);
+            tasto(s, Qt::Key_Return);
+            clowns << s->frasi().aspetto;
+        }
+        // A clown lasts four questions: questions 1-4 and 5-8 each share one, the ninth is new.
+        QVERIFY(clowns[0] == primo && clowns[2] == primo && clowns[3] != primo);
+        QVERIFY(clowns[6] == clowns[3] && clowns[7] != clowns[3]);
+        QCOMPARE(s->Livello(), 2);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
+        QCOMPARE(pannello(s, 3), QStringLiteral("Livello 2"));
+        QCOMPARE(AttivitaEseguite[1][1], QStringLiteral("1"));
+        QCOMPARE(AttivitaEseguite[1][2], QStringLiteral("8"));
+        QCOMPARE(AttivitaEseguite[1][3], QStringLiteral("1"));
+
+        // The tenth right answer since opening brings a reward in place of the clown.
+        rispondiScansione(s, true);
+        tasto(s, Qt::Key_Return);
+        QVERIFY(!s->PremioMostrato());
+        rispondiScansione(s, true);
+        QVERIFY(s->PremioMostrato());
+        QVERIFY(clown(s)->Movie().contains(QStringLiteral("\\animazioni\\")));
+        QVERIFY(frase(s).isEmpty());
+        QCOMPARE(s->IndiceScansione(), 2);
+        tasto(s, Qt::Key_Return);
+        QVERIFY(!s->PremioMostrato());
+        QVERIFY(clown(s)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone1.swf")));
+        QVERIFY(!frase(s).isEmpty());
+
+        s->mnuesci_Click();
+        QTRY_VERIFY(!s);
+        QCOMPARE(AttivitaEseguite[2][0], QString());
+        QCOMPARE(AttivitaEseguite[2][1], QStringLiteral("2"));
+        QCOMPARE(AttivitaEseguite[2][2], QStringLiteral("2"));
+        QCOMPARE(AttivitaEseguite[2][3], QStringLiteral("0"));
+        QCOMPARE(NumeroAttivita, qint16(3));
+        QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
+    }
+
+    void mouseHoverClicksAndSpeechOn()
+    {
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QVERIFY(s->Merlino()->Visible());
+        QCOMPARE(s->Merlino()->Geometry().size(), QSize(148, 148));
+        QWidget *box = s->findChild<QWidget *>(QStringLiteral("PicMerlino"));
+        QVERIFY(!box->isVisible());
+        QCOMPARE(s->Merlino()->Geometry().topLeft(), box->mapTo(s, QPoint(box->width() / 3, box->height() / 3)));
+        QVERIFY(pulsante(s, 0)->haImmagine());
+        QVERIFY(!timer1(s)->isActive());
+        QVERIFY(pulsante(s, 0)->sfondo() != evidenza());
+
+        s->Command1_MouseMove(1);
+        QCOMPARE(pulsante(s, 1)->sfondo(), evidenza());
+        s->Command1_MouseMove(0);
+        QVERIFY(pulsante(s, 1)->sfondo() != evidenza());
+
+        const int giusta = s->frasi().Risposta;
+        QTest::mouseClick(pulsante(s, 1 - giusta), Qt::LeftButton);
+        QTest::mouseClick(pulsante(s, 1 - giusta), Qt::LeftButton); // each wrong answer counts
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 2"));
+        QVERIFY(pulsante(s, giusta)->isEnabled());
+        QTest::mouseClick(pulsante(s, giusta), Qt::LeftButton);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QVERIFY(!pulsante(s, 0)->isEnabled() && !pulsante(s, 1)->isEnabled() && pulsante(s, 2)->isEnabled());
+        const int detti = amb->voce.frasi.size();
+        QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+        QVERIFY(pulsante(s, 0)->isEnabled() && !pulsante(s, 2)->isEnabled());
+        QCOMPARE(amb->voce.frasi.size(), detti + 1);
+        tasto(s, Qt::Key_Return); // keys do nothing with the mouse
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+    }
+
+    void speechOffShowsCaptionsAndNeverTheAssistant()
+    {
+        Profilo.ParlatoAttivo = false;
+        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.ModalitaInput = 3;
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!pulsante(s, 0)->haImmagine());
+        QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("VERO"));
+        QCOMPARE(pulsante(s, 1)->text(), QStringLiteral("FALSO"));
+        QCOMPARE(frase(s), frase(s).toUpper());
+        // Keyboard: Left from the first answer wraps past the disabled next button.
+        tasto(s, Qt::Key_Left);
+        QCOMPARE(s->IndiceScansione(), 1);
+        tasto(s, Qt::Key_Down);
+        QCOMPARE(s->IndiceScansione(), 0);
+        tasto(s, Qt::Key_Up);
+        QCOMPARE(s->IndiceScansione(), 1);
+        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton); // clicks count only with the mouse
+        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
+        for (int q = 0; q < 3; ++q) {
+            if (s->IndiceScansione() != s->frasi().Risposta)
+                tasto(s, Qt::Key_Right);
+            tasto(s, Qt::Key_Return);
+            tasto(s, Qt::Key_Return);
+        }
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 3"));
+        QVERIFY(!s->Merlino()->Visible());
+    }
+
+    void automaticScanningHoldsWhileTheSwitchIsDown()
+    {
+        Profilo.ModalitaInput = 2;
+        Profilo.VelocitaScansione = 0; // out of range: never a zero interval
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QVERIFY(timer1(s)->isActive());
+        QCOMPARE(timer1(s)->interval(), 1000);
+        s->Timer1_Timer();
+        QCOMPARE(s->IndiceScansione(), 1);
+        s->Timer1_Timer();
+        QCOMPARE(s->IndiceScansione(), 0);
+        if (s->frasi().Risposta == 1)
+            s->Timer1_Timer();
+        QTest::keyPress(s, Qt::Key_Space);
+        QVERIFY(!timer1(s)->isActive());
+        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
+        QApplication::sendEvent(s, &ripetuto); // auto-repeat of a held switch
+        QVERIFY(!timer1(s)->isActive());
+        QTest::keyRelease(s, Qt::Key_Space);
+        QVERIFY(timer1(s)->isActive());
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        s->Timer1_Timer(); // resting on the next button
+        QCOMPARE(s->IndiceScansione(), 2);
+        tasto(s, Qt::Key_Space);
+        QCOMPARE(s->IndiceScansione(), 0);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+    }
+
+    void aBouncedSwitchChoosesOnce()
+    {
+        Profilo.ModalitaInput = 1;
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        GuardiaInput::finestraMs = 150;
+        QTest::qWait(200);
+        if (s->IndiceScansione() != s->frasi().Risposta)
+            tasto(s, Qt::Key_Space);
+        const QString domanda = frase(s);
+        tasto(s, Qt::Key_Return);
+        tasto(s, Qt::Key_Return); // the bounce
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QCOMPARE(frase(s), domanda);
+        QTest::qWait(200);
+        tasto(s, Qt::Key_Return);
+        QCOMPARE(s->IndiceScansione(), 0);
+    }
+
+    void levelMenuChoiceWritesARowAndAsksAtOnce()
+    {
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        auto *menu = s->findChild<QMenu *>(QStringLiteral("mnuLivelli"));
+        QCOMPARE(menu->title(), QStringLiteral("&Livelli"));
+        QVERIFY(menu->menuAction()->isVisible());
+        QAction *quattro = s->findChild<QAction *>(QStringLiteral("mnuLiv_4"));
+        QCOMPARE(quattro->shortcut(), QKeySequence(Qt::Key_F4));
+        QTest::mouseClick(pulsante(s, 1 - s->frasi().Risposta), Qt::LeftButton);
+        const int detti = amb->voce.frasi.size();
+        quattro->trigger();
+        QCOMPARE(AttivitaEseguite[1][1], QStringLiteral("1"));
+        QCOMPARE(AttivitaEseguite[1][3], QStringLiteral("1"));
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
+        QCOMPARE(pannello(s, 3), QStringLiteral("Livello 4"));
+        QVERIFY(quattro->isChecked());
+        QVERIFY(frase(s).contains(QStringLiteral(" e ")));
+        QCOMPARE(amb->voce.frasi.size(), detti + 1);
+    }
+
+    void automaticLevelsTurnTheMenuAndItsKeysOff()
+    {
+        Profilo.PassaggioLivelli = true;
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QAction *due = s->findChild<QAction *>(QStringLiteral("mnuLiv_2"));
+        QVERIFY(!due->isEnabled());
+        due->trigger();
+        s->mnuLiv_Click(2);
+        QCOMPARE(s->Livello(), 1);
+        QCOMPARE(NumeroAttivita, qint16(1));
+    }
+
+    void aRewardStopsWhenTheLevelChanges()
+    {
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        for (int q = 0; q < 10; ++q) {
+            QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
+            if (q < 9)
+                QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+        }
+        QVERIFY(s->PremioMostrato());
+        s->mnuLiv_Click(3);
+        QVERIFY(!s->PremioMostrato());
+        QVERIFY(clown(s)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone1.swf")));
+        QVERIFY(!frase(s).isEmpty());
+    }
+
+    void systemCloseLeavesLikeEsciAndAFullTableIsHarmless()
+    {
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
+        s->mnuPag_Click();
+        s->mnuStOr_Click();
+        QCOMPARE(amb->dialoghi.messaggi.size(), 2);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1")); // nothing restarted
+        s->close(); // Alt+F4
+        QTRY_VERIFY(!s);
+        QCOMPARE(AttivitaEseguite[1][2], QStringLiteral("1"));
+        QCOMPARE(NumeroAttivita, qint16(2));
+        QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
+
+        NumeroAttivita = kRigheAttivita;
+        Profilo.PassaggioLivelli = true;
+        s = qobject_cast<FormEs1 *>(Schermi::mostra(QStringLiteral("FormEs1")));
+        QTRY_VERIFY(s->attivato());
+        for (int q = 0; q < 8; ++q) {
+            QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
+            QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+        }
+        QCOMPARE(s->Livello(), 2);
+        s->mnuesci_Click();
+        QTRY_VERIFY(!s);
+        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita));
+    }
+};
+
+QTEST_MAIN(TestFormEs1)
+#include "tst_formes1.moc"

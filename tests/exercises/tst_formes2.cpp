@@ -1,0 +1,138 @@
+#include "AmbienteEsercizi.h"
+#include "exercises/sentences/FormEs2.h"
+#include "platform/Assistant.h"
+#include "platform/MovieView.h"
+#include "platform/VbColor.h"
+
+#include <QMenu>
+
+class TestFormEs2 : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<AmbienteEsercizi> amb;
+
+    FormEs2 *apri() { return amb->apri<FormEs2>(QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso")); }
+    static int giusta(FormEs2 *s) { return s->frasi().Diverso[s->frasi().Parte][0]; }
+    static QString ultimaDetta(const AmbienteEsercizi &a) { return a.voce.frasi.last().testo; }
+
+    // Answers rightly in the present mode and checks the completed, spoken sentence.
+    void rispondiGiusto(FormEs2 *s)
+    {
+        const QString domanda = frase(s);
+        const int g = giusta(s);
+        switch (Profilo.ModalitaInput) {
+        case 0: QTest::mouseClick(pulsante(s, g), Qt::LeftButton); break;
+        case 2:
+            if (s->IndiceScansione() != g)
+                s->Timer1_Timer();
+            tasto(s, Qt::Key_Space);
+            break;
+        default:
+            if (s->IndiceScansione() != g)
+                tasto(s, Profilo.ModalitaInput == 1 ? Qt::Key_Space : Qt::Key_Right);
+            tasto(s, Qt::Key_Return);
+        }
+        const QString atteso = domanda.trimmed() + QLatin1Char(' ') + pulsante(s, g)->text();
+        QCOMPARE(frase(s), atteso);
+        QVERIFY(!frase(s).contains(QStringLiteral("  ")));
+        QVERIFY(ultimaDetta(*amb).endsWith(atteso));
+    }
+
+private slots:
+    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
+    void cleanup() { amb.reset(); }
+
+    void everyModeCompletesAndSpeaksTheRightAnswer_data()
+    {
+        QTest::addColumn<int>("modo");
+        for (int m = 0; m <= 3; ++m)
+            QTest::addRow("mode %d", m) << m;
+    }
+    void everyModeCompletesAndSpeaksTheRightAnswer()
+    {
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = qint16(modo);
+        QPointer<FormEs2> s = apri();
+        QVERIFY(s);
+        QCOMPARE(s->findChild<QMenu *>(QStringLiteral("mnuLivelli"))->title(), QStringLiteral("Livelli"));
+        QVERIFY(frase(s).endsWith(QStringLiteral("sono "))); // no full stop: it waits for the word
+        for (int q = 0; q < 5; ++q) {
+            rispondiGiusto(s);
+            if (modo == 0)
+                QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+            else
+                tasto(s, modo == 2 ? Qt::Key_Space : Qt::Key_Return);
+        }
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 5"));
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
+    }
+
+    void pairsAreNeverAskedTwiceAndHatsOnlyWhenBothShowThem()
+    {
+        Profilo.ModalitaInput = 1;
+        QPointer<FormEs2> s = apri();
+        QVERIFY(s);
+        for (int coppia = 0; coppia < 2; ++coppia) { // eight answers: no reward in between
+            QSet<int> chieste;
+            const auto &f = s->frasi();
+            for (int q = 0; q < 4; ++q) {
+                QVERIFY(!chieste.contains(f.Parte));
+                chieste << f.Parte;
+                if (f.Parte == 1)
+                    QCOMPARE(f.aspetto[0][9] + f.aspetto[1][9], 2);
+                rispondiGiusto(s);
+                tasto(s, Qt::Key_Return);
+            }
+        }
+    }
+
+    void capitalsSpeechOffAndLevels()
+    {
+        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.ParlatoAttivo = false;
+        QPointer<FormEs2> s = apri();
+        QVERIFY(s);
+        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!pulsante(s, 0)->haImmagine());
+        QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("UGUALI"));
+        QVERIFY(pulsante(s, 1)->text() == QStringLiteral("DIVERSI") || pulsante(s, 1)->text() == QStringLiteral("DIVERSE"));
+        rispondiGiusto(s);
+        QCOMPARE(frase(s), frase(s).toUpper());
+
+        s->mnuLiv_Click(3);
+        QCOMPARE(pannello(s, 3), QStringLiteral("Livello 3"));
+        s->mnuLiv_Click(4); // there is no level 4
+        QCOMPARE(s->Livello(), 3);
+    }
+
+    void bothClownsArePaintedAndTheRewardTakesTheLeftOne()
+    {
+        QPointer<FormEs2> s = apri();
+        QVERIFY(s);
+        auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
+        auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
+        const auto &f = s->frasi();
+        for (int c = 0; c < 2; ++c)
+            QCOMPARE((c ? destro : sinistro)->fillOf(QStringLiteral("camicia.interno")),
+                     VbColor::fromHex6(Profilo.Colori[f.aspetto[c][3]][0]));
+        for (int q = 0; q < 9; ++q) {
+            rispondiGiusto(s);
+            QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+        }
+        // The tenth right answer is spoken whole, then the reward takes the left clown's place.
+        const QString domanda = frase(s);
+        const int g = giusta(s);
+        QTest::mouseClick(pulsante(s, g), Qt::LeftButton);
+        QVERIFY(s->PremioMostrato());
+        QVERIFY(frase(s).isEmpty());
+        QVERIFY(ultimaDetta(*amb).endsWith(domanda.trimmed() + QLatin1Char(' ') + pulsante(s, g)->text()));
+        QVERIFY(sinistro->Movie().contains(QStringLiteral("\\animazioni\\")));
+        QVERIFY(destro->Movie().endsWith(QStringLiteral("zanfrone1.swf")));
+        QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+        QVERIFY(sinistro->Movie().endsWith(QStringLiteral("zanfrone1.swf")));
+        QVERIFY(frase(s).endsWith(QStringLiteral("sono ")));
+    }
+};
+
+QTEST_MAIN(TestFormEs2)
+#include "tst_formes2.moc"

@@ -1,0 +1,229 @@
+#include "exercises/frame/CursoreScansione.h"
+#include "exercises/frame/Livelli.h"
+#include "exercises/frame/Premio.h"
+#include "exercises/sentences/FrasiUgualeDiverso.h"
+#include "exercises/sentences/FrasiVeroFalso.h"
+#include "platform/Rnd.h"
+#include "shell/Attivita.h"
+#include "shell/Profilo.h"
+
+#include <QtTest>
+
+namespace {
+// The draw that makes Int(Rnd * n) give k.
+double d(int k, int n) { return (k + 0.5) / n; }
+// A clown: hat green, hair red, shirt blue, waistcoat yellow, buttons green, trousers red, shoes blue.
+std::vector<double> clown(int secchio, int cappello)
+{
+    return {d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(secchio, 2), d(cappello, 2)};
+}
+std::vector<double> operator+(std::vector<double> a, const std::vector<double> &b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+} // namespace
+
+class TestFrasi : public QObject
+{
+    Q_OBJECT
+
+    QString vf(int livello, const std::vector<double> &disegno, const std::vector<double> &frase, int *risposta = nullptr)
+    {
+        FrasiVeroFalso f;
+        Rnd::Script(disegno + frase);
+        f.ImpostaColori();
+        f.ScriviFrase(livello);
+        if (risposta)
+            *risposta = f.Risposta;
+        if (Rnd::ScriptLeft() != 0)
+            return QStringLiteral("draws left: %1").arg(Rnd::ScriptLeft());
+        return f.Frase;
+    }
+
+private slots:
+    void init() { Profilo = ProfiloUtente(); }
+    void cleanup() { Rnd::ClearScript(); }
+
+    void veroFalsoOneClauseLevels()
+    {
+        int r = -1;
+        // Level 1, true: the waistcoat's own colour, masculine singular.
+        QCOMPARE(vf(1, clown(1, 1), {d(0, 2), d(3, 9)}, &r), QStringLiteral("Il gilè è giallo"));
+        QCOMPARE(r, 0);
+        // Level 1, false: a colour drawn until it differs from the shirt's (blue), feminine singular.
+        QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(2, 9), d(2, 4), d(1, 4)}, &r), QStringLiteral("La camicia è rossa"));
+        QCOMPARE(r, 1);
+        // Level 2, true negative: never the real colour; feminine plural for the shoes.
+        QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(6, 9), d(2, 4), d(3, 4)}), QStringLiteral("Le scarpe non sono gialle"));
+        // Level 2, false negative: always the real colour; masculine plural for the hair.
+        QCOMPARE(vf(2, clown(1, 1), {d(1, 2), d(1, 9)}), QStringLiteral("I capelli non sono rossi"));
+        // Level 3: the coin chooses the form after the part.
+        QCOMPARE(vf(3, clown(1, 1), {d(0, 2), d(5, 9), d(0, 2)}), QStringLiteral("I pantaloni sono rossi"));
+        QCOMPARE(vf(3, clown(1, 1), {d(1, 2), d(4, 9), d(1, 2)}), QStringLiteral("I bottoni non sono verdi"));
+    }
+
+    void veroFalsoBucketAndHat()
+    {
+        // The hat hidden: its colour is never asked (parts 1 drawn again), its presence may be.
+        QCOMPARE(vf(1, clown(1, 0), {d(0, 2), d(0, 9), d(0, 9), d(8, 9)}), QStringLiteral("Il zanfrone è senza cappello"));
+        QCOMPARE(vf(1, clown(1, 0), {d(1, 2), d(8, 9)}), QStringLiteral("Il zanfrone ha il cappello"));
+        QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(7, 9)}), QStringLiteral("Il zanfrone non è senza secchio"));
+        QCOMPARE(vf(2, clown(1, 1), {d(1, 2), d(7, 9)}), QStringLiteral("Il zanfrone non ha il secchio"));
+        QCOMPARE(vf(2, clown(0, 1), {d(0, 2), d(7, 9)}), QStringLiteral("Il zanfrone non ha il secchio"));
+        QCOMPARE(vf(1, clown(0, 1), {d(1, 2), d(7, 9)}), QStringLiteral("Il zanfrone ha il secchio"));
+        // With the hat shown, its colour is asked.
+        QCOMPARE(vf(1, clown(1, 1), {d(0, 2), d(0, 9)}), QStringLiteral("Il cappello è verde"));
+    }
+
+    void veroFalsoTwoClauses()
+    {
+        int r = -1;
+        // Level 4 true: both clauses true, the second in lower case after " e ".
+        QCOMPARE(vf(4, clown(1, 1), {d(0, 2), d(3, 9), d(4, 9)}, &r), QStringLiteral("Il gilè è giallo e i bottoni sono verdi"));
+        QCOMPARE(r, 0);
+        // Level 4 false: the second part drawn again while equal to the first; truths drawn again
+        // while both true; then the false colour of the second clause.
+        QCOMPARE(vf(4, clown(1, 1), {d(1, 2), d(3, 9), d(3, 9), d(6, 9), d(0, 2), d(0, 2), d(0, 2), d(1, 2), d(2, 4), d(3, 4)},
+                    &r),
+                 QStringLiteral("Il gilè è giallo e le scarpe sono gialle"));
+        QCOMPARE(r, 1);
+        // Level 5: both negative, whole clauses of the bucket in lower case.
+        QCOMPARE(vf(5, clown(1, 1), {d(1, 2), d(7, 9), d(1, 9), d(1, 2), d(1, 2)}),
+                 QStringLiteral("Il zanfrone non ha il secchio e i capelli non sono rossi"));
+        // Level 6: a coin per clause, in the order of the clauses.
+        QCOMPARE(vf(6, clown(1, 1), {d(0, 2), d(2, 9), d(5, 9), d(1, 2), d(2, 4), d(0, 4), d(0, 2)}),
+                 QStringLiteral("La camicia non è verde e i pantaloni sono rossi"));
+    }
+
+    void colourWordsAreTheUsersInTheAgreeingColumn()
+    {
+        Profilo.Colori[2][1] = QStringLiteral("Cremisi");
+        Profilo.Colori[2][3] = QStringLiteral("scarlatta");
+        Profilo.Colori[2][4] = QStringLiteral("scarlatte");
+        QCOMPARE(vf(1, clown(1, 1), {d(0, 2), d(5, 9)}), QStringLiteral("I pantaloni sono rossi"));
+        QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(2, 9), d(1, 4)}), QStringLiteral("La camicia è scarlatta"));
+        QCOMPARE(vf(4, clown(1, 1), {d(0, 2), d(5, 9), d(1, 9)}), QStringLiteral("I pantaloni sono rossi e i capelli sono rossi"));
+        QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(3, 9), d(1, 4)}), QStringLiteral("Il gilè è Cremisi"));
+        QCOMPARE(vf(4, clown(1, 1), {d(1, 2), d(2, 9), d(6, 9), d(1, 2), d(1, 2), d(1, 4), d(1, 4)}),
+                 QStringLiteral("La camicia è scarlatta e le scarpe sono scarlatte"));
+    }
+
+    void ugualeDiversoPairAndSentences()
+    {
+        FrasiUgualeDiverso f;
+        // Parts 1..7: differs?, left colour, [right colour drawn until different]; then buckets and hats.
+        Rnd::Script({d(1, 2), d(0, 4), d(0, 4), d(2, 4), // hat differs: green / blue
+                     d(0, 2), d(1, 4),                   // hair same, red
+                     d(1, 2), d(3, 4), d(0, 4),          // shirts differ: yellow / green
+                     d(0, 2), d(2, 4), d(0, 2), d(0, 4), d(0, 2), d(1, 4), d(1, 2), d(3, 4), d(2, 4),
+                     d(1, 2), d(0, 2), d(1, 2), d(1, 2)}); // left: bucket, no hat; right: bucket and hat
+        f.ImpostaColori();
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(f.aspetto[0][1], 1);
+        QCOMPARE(f.aspetto[1][1], 3);
+        QCOMPARE(f.aspetto[1][2], 2);
+        QCOMPARE(f.aspetto[1][7], 3);
+        QCOMPARE(f.aspetto[0][9], 0);
+
+        // Level 1: the hats are skipped (one clown has none); shirts differ: "diverse" is right.
+        Rnd::Script({d(0, 7), d(2, 7)});
+        f.ScriviFrase(1);
+        QCOMPARE(f.Frase, QStringLiteral("Le camicie sono "));
+        QCOMPARE(f.Didascalia[0], QStringLiteral("uguali"));
+        QCOMPARE(f.Didascalia[1], QStringLiteral("diverse"));
+        QVERIFY(f.Giusta(1) && !f.Giusta(0));
+        // Level 2: a part already asked is drawn again; the same hair made negative: "diversi" is right.
+        Rnd::Script({d(2, 7), d(1, 7)});
+        f.ScriviFrase(2);
+        QCOMPARE(f.Frase, QStringLiteral("I capelli non sono "));
+        QCOMPARE(f.Didascalia[1], QStringLiteral("diversi"));
+        QVERIFY(f.Giusta(1));
+        // Level 3: an odd draw of ten is negative, an even one positive.
+        Rnd::Script({d(3, 10), d(6, 7)});
+        f.ScriviFrase(3);
+        QCOMPARE(f.Frase, QStringLiteral("Le scarpe non sono "));
+        QVERIFY(f.Giusta(0)); // the shoes differ, the sentence is negative
+        Rnd::Script({d(4, 10), d(3, 7)});
+        f.ScriviFrase(3);
+        QCOMPARE(f.Frase, QStringLiteral("I gilè sono "));
+        QVERIFY(f.Giusta(0));
+        // Every askable part asked: the pair can still be asked about, never looping for ever.
+        for (int i = 0; i < 10; ++i)
+            f.ScriviFrase(1);
+    }
+
+    void levelPolicyAndRows()
+    {
+        SvuotaAttivita();
+        IniziaAttivita(QStringLiteral("Vero - falso"));
+        Livelli l(6, 7);
+        // Level 1, 5 wrong and 12 right: down impossible, up since 12 - 5 = 7.
+        for (int i = 0; i < 5; ++i)
+            l.sbagliata();
+        for (int i = 0; i < 11; ++i)
+            l.giusta();
+        QVERIFY(!l.cambiaAutomatico());
+        l.giusta();
+        QVERIFY(l.cambiaAutomatico());
+        QCOMPARE(l.livello(), 2);
+        QCOMPARE(l.esatti(), 0LL);
+        QCOMPARE(AttivitaEseguite[1][1], QStringLiteral("1"));
+        QCOMPARE(AttivitaEseguite[1][2], QStringLiteral("12"));
+        QCOMPARE(AttivitaEseguite[1][3], QStringLiteral("5"));
+        // At level 3, 5 wrong: one level down, one row, at most one change.
+        l.scegli(3);
+        for (int i = 0; i < 20; ++i)
+            l.giusta();
+        for (int i = 0; i < 5; ++i)
+            l.sbagliata();
+        QVERIFY(l.cambiaAutomatico());
+        QCOMPARE(l.livello(), 2);
+        QCOMPARE(AttivitaEseguite[3][1], QStringLiteral("3"));
+        QCOMPARE(NumeroAttivita, qint16(4));
+        // At the top level nothing changes and nothing is written.
+        l.scegli(6);
+        for (int i = 0; i < 9; ++i)
+            l.giusta();
+        QVERIFY(!l.cambiaAutomatico());
+        QCOMPARE(l.esatti(), 9LL);
+        QCOMPARE(NumeroAttivita, qint16(5));
+        l.esci();
+        QCOMPARE(AttivitaEseguite[5][1], QStringLiteral("6"));
+        QCOMPARE(AttivitaEseguite[5][2], QStringLiteral("9"));
+        SvuotaAttivita();
+    }
+
+    void scanOrderRewardsAndIntervals()
+    {
+        CursoreScansione c;
+        c.imposta(3, 2);
+        auto aperta = [](int i) { return i != 2; };
+        QVERIFY(c.avanti(aperta));
+        QCOMPARE(c.indice(), 1);
+        QVERIFY(c.avanti(aperta)); // the disabled next button is passed over
+        QCOMPARE(c.indice(), 0);
+        QVERIFY(c.indietro(aperta)); // back from 0 wraps to 2, disabled, then 1
+        QCOMPARE(c.indice(), 1);
+        c.vaiA(2);
+        QVERIFY(!c.avanti([](int) { return true; })); // on the next button the highlight stays
+        QCOMPARE(c.indice(), 2);
+
+        ContaPremio p;
+        int premi = 0;
+        for (int i = 1; i <= 30; ++i)
+            if (p.giusta()) {
+                ++premi;
+                QCOMPARE(i % 10, 0);
+            }
+        QCOMPARE(premi, 3);
+
+        QCOMPARE(Scansione::intervallo(4), 1000);
+        QCOMPARE(Scansione::intervallo(60), 15000);
+        QCOMPARE(Scansione::intervallo(0), 1000);
+        QCOMPARE(Scansione::intervallo(32767), 15000);
+    }
+};
+
+QTEST_MAIN(TestFrasi)
+#include "tst_frasi.moc"
