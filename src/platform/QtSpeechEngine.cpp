@@ -226,6 +226,6 @@ QList<SpeechEngine::Voice> QtSpeechEngine::voices()
         return {};
     QMutexLocker lock(&shared_->mutex);
     if (shared_->status == SpeechShared::Starting)
-        shared_->started.wait(&shared_->mutex, 4000);
+        shared_->started.wait(&shared_->mutex, 250); // never freeze a screen: callers ask again
     return shared_->voices;
 }

@@ -125,6 +125,7 @@ QFrame *FormConfigura::nuovaPagina(const QString &nome)
 void FormConfigura::Form_Activate()
 {
     Profilo.limitaValori();
+    SpeechEngine::instance().prepare(); // the voice list is ready by the time page 5 is chosen
     ImpostaMerlino();
     Text1->setText(QStringLiteral("Questa è la mia voce."));
     Label4->setText(NomeUtente);

@@ -36,6 +36,8 @@ public:
     void NascondiFrame();
     void PreparaZanfrone();
     void ImpostaVoce();
+    // Lists the engine's voices; while the engine is still starting, tries again a little later.
+    void RiempiVoci(int tentativi);
 
     // Tab strip and leaving.
     void TabStrip1_Click(int indice);

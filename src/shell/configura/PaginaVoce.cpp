@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -100,15 +101,30 @@ void FormConfigura::ImpostaVoce()
     const QSignalBlocker b1(List1), b2(List2);
     List1->clear();
     List2->clear();
-    for (const SpeechEngine::Voice &v : SpeechEngine::instance().voices())
-        List1->addItem(v.name);
-    List1->setCurrentRow(-1);
+    RiempiVoci(20);
     const QStringList personaggi = Assistant::installedCharacters();
     List2->addItems(personaggi);
     List2->setCurrentRow(-1);
     for (int i = 0; i < personaggi.size(); ++i)
         if (personaggi[i] == Profilo.NomePersonaggio)
             List2->setCurrentRow(i);
+}
+
+void FormConfigura::RiempiVoci(int tentativi)
+{
+    const QList<SpeechEngine::Voice> voci = SpeechEngine::instance().voices();
+    if (voci.isEmpty() && tentativi > 0) {
+        QTimer::singleShot(500, this, [this, tentativi] {
+            if (List1->count() == 0)
+                RiempiVoci(tentativi - 1);
+        });
+        return;
+    }
+    const QSignalBlocker blocco(List1);
+    List1->clear();
+    for (const SpeechEngine::Voice &v : voci)
+        List1->addItem(v.name);
+    List1->setCurrentRow(-1);
 }
 
 void FormConfigura::CheckSuoni_Click(bool spuntato) { Profilo.SuoniAttivi = spuntato; }
