@@ -1,9 +1,8 @@
 #pragma once
-#include <QPixmap>
+#include "FiguraProgramma.h"
+
 #include <QString>
 #include <QWidget>
-
-class QSvgRenderer;
 
 // A picture of the program's folder, stretched to the control (SVG stays crisp at any size).
 // A missing picture leaves the place empty. Clicks come out as clicked().
@@ -24,6 +23,5 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    QSvgRenderer *svg_ = nullptr;
-    QPixmap pixmap_;
+    FiguraProgramma figura_;
 };

@@ -1,8 +1,6 @@
 #include "PulsanteImmagine.h"
-#include "platform/PathResolver.h"
 
 #include <QPainter>
-#include <QSvgRenderer>
 
 PulsanteImmagine::PulsanteImmagine(QWidget *parent) : QAbstractButton(parent)
 {
@@ -12,25 +10,11 @@ PulsanteImmagine::PulsanteImmagine(QWidget *parent) : QAbstractButton(parent)
 
 void PulsanteImmagine::setImmagine(const QString &percorsoProgramma)
 {
-    delete svg_;
-    svg_ = nullptr;
-    pixmap_ = QPixmap();
-    if (!percorsoProgramma.isEmpty()) {
-        const QString file = PathResolver::native(App::Path() + percorsoProgramma);
-        if (file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-            svg_ = new QSvgRenderer(file, this);
-            if (!svg_->isValid()) {
-                delete svg_;
-                svg_ = nullptr;
-            }
-        } else {
-            pixmap_.load(file);
-        }
-    }
+    figura_.carica(percorsoProgramma);
     update();
 }
 
-bool PulsanteImmagine::haImmagine() const { return svg_ || !pixmap_.isNull(); }
+bool PulsanteImmagine::haImmagine() const { return figura_.valida(); }
 
 void PulsanteImmagine::setSfondo(const QColor &colore)
 {
@@ -58,10 +42,8 @@ void PulsanteImmagine::paintEvent(QPaintEvent *)
     const QRectF dentro = r.adjusted(margine, margine, -margine, -margine);
     if (!isEnabled())
         p.setOpacity(0.4);
-    if (svg_) {
-        svg_->render(&p, dentro);
-    } else if (!pixmap_.isNull()) {
-        p.drawPixmap(dentro.toRect(), pixmap_);
+    if (figura_.valida()) {
+        figura_.disegna(p, dentro);
     } else {
         p.setPen(isEnabled() ? testo_ : QColor(128, 128, 128));
         p.setFont(font());

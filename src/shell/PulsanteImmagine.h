@@ -1,8 +1,8 @@
 #pragma once
+#include "FiguraProgramma.h"
+
 #include <QAbstractButton>
 #include <QColor>
-
-class QSvgRenderer;
 
 // A button showing a picture of the program's folder stretched inside it, or its caption when it has
 // no picture. Its background colour is the plain colour, the hover colour or the scanning highlight.
@@ -27,8 +27,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
-    QSvgRenderer *svg_ = nullptr;
-    QPixmap pixmap_;
+    FiguraProgramma figura_;
     QColor sfondo_ = Qt::lightGray;
     QColor testo_ = Qt::black;
 };

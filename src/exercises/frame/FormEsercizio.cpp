@@ -1,4 +1,5 @@
 #include "FormEsercizio.h"
+#include "shell/Personaggio.h"
 #include "BarraStato.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
@@ -18,19 +19,6 @@
 
 namespace {
 constexpr int kAltezzaBarra = 495;
-
-// "&H410" -> 1040; a plain number is taken as it is.
-int numeroLingua(const QString &testo)
-{
-    QString t = testo.trimmed();
-    bool ok = false;
-    int n = 0;
-    if (t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
-        n = t.mid(2).remove(QLatin1Char('&')).toInt(&ok, 16);
-    else
-        n = t.toInt(&ok);
-    return ok ? n : 0x410;
-}
 } // namespace
 
 FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
@@ -138,21 +126,12 @@ QString FormEsercizio::caso(const QString &testo)
 
 void FormEsercizio::CaricaMerlino()
 {
-    merlino_ = new Assistant(this);
-    merlino_->Load(Profilo.NomePersonaggio);
-    merlino_->setLanguageID(numeroLingua(LinguaAgente));
-    merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    merlino_ = CaricaPersonaggio(this);
 }
 
 void FormEsercizio::ImpostaMerlino()
 {
-    AggiornaTagVoce();
-    int stile = merlino_->BalloonStyle();
-    stile = Profilo.FumettoVisibile ? (stile | 1) : (stile & ~1);
-    stile = Profilo.FumettoTuttoTesto ? (stile | 2) : (stile & ~2);
-    merlino_->setBalloonStyle(stile);
-    merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
-    merlino_->setTTSModeID(Profilo.ModoVoce);
+    ImpostaPersonaggio(*merlino_);
 }
 
 void FormEsercizio::MostraMerlino()

@@ -1,4 +1,5 @@
 #include "FormConfigura.h"
+#include "shell/Personaggio.h"
 #include "CasellaColore.h"
 #include "shell/Profilo.h"
 #include "shell/Schermi.h"
@@ -49,19 +50,6 @@ QString FormConfigura::stilePulsante(double colore)
         .arg(VbColor::styleColor(colore),
              VbColor::toQColor(colore).lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black"));
 }
-
-namespace {
-int linguaAgente()
-{
-    QString s = LinguaAgente;
-    s.remove(QLatin1Char('&'));
-    if (s.startsWith(QLatin1Char('H'), Qt::CaseInsensitive))
-        s.remove(0, 1);
-    bool ok = false;
-    const int v = s.toInt(&ok, 16);
-    return ok ? v : 0x410;
-}
-} // namespace
 
 FormConfigura::FormConfigura() : Schermo(QStringLiteral("FormConfigura"), 10950, 9345)
 {
@@ -114,6 +102,19 @@ FormConfigura::~FormConfigura()
     delete Merlino_;
 }
 
+QScrollBar *FormConfigura::nuovaBarra(QWidget *pagina, const QString &nome, int minimo, int massimo,
+                                      int passoPagina, int left, int top, int width,
+                                      void (FormConfigura::*cambiato)(int))
+{
+    auto *barra = new QScrollBar(Qt::Horizontal, pagina);
+    barra->setRange(minimo, massimo);
+    barra->setSingleStep(1);
+    barra->setPageStep(passoPagina);
+    posiziona(barra, nome, left, top, width, 300);
+    connect(barra, &QScrollBar::valueChanged, this, cambiato);
+    return barra;
+}
+
 QFrame *FormConfigura::nuovaPagina(const QString &nome)
 {
     auto *pagina = new QFrame(area());
@@ -146,21 +147,12 @@ void FormConfigura::CaricaMerlino()
     if (Merlino_)
         Merlino_->StopAll();
     delete Merlino_;
-    Merlino_ = new Assistant(this);
-    Merlino_->Load(Profilo.NomePersonaggio);
-    Merlino_->setLanguageID(linguaAgente());
-    Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    Merlino_ = CaricaPersonaggio(this);
 }
 
 void FormConfigura::ImpostaMerlino()
 {
-    AggiornaTagVoce();
-    int stile = Merlino_->BalloonStyle();
-    stile = Profilo.FumettoVisibile ? (stile | 1) : (stile & ~1);
-    stile = Profilo.FumettoTuttoTesto ? (stile | 2) : (stile & ~2);
-    Merlino_->setBalloonStyle(stile);
-    Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
-    Merlino_->setTTSModeID(Profilo.ModoVoce);
+    ImpostaPersonaggio(*Merlino_);
 }
 
 void FormConfigura::NascondiFrame()

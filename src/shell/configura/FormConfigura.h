@@ -105,6 +105,9 @@ private:
     void costruisciPaginaSuoni();
     void costruisciPaginaInput();
     QFrame *nuovaPagina(const QString &nome);
+    // A horizontal scroll bar of the pages, placed in twips; its changes go to `cambiato`.
+    QScrollBar *nuovaBarra(QWidget *pagina, const QString &nome, int minimo, int massimo, int passoPagina,
+                           int left, int top, int width, void (FormConfigura::*cambiato)(int));
     void mostraPagina(int indice);
     void mostraUtente();
     // Saves the current user before a switch; false (nothing switched) when the file cannot be written.

@@ -37,21 +37,11 @@ void FormConfigura::costruisciPaginaSuoni()
 
     Label5 = new QLabel(pagina);
     posiziona(Label5, QStringLiteral("Label5"), 480, 1260, 4200, 360);
-    HScroll1 = new QScrollBar(Qt::Horizontal, pagina);
-    HScroll1->setRange(50, 250);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(5);
-    posiziona(HScroll1, QStringLiteral("HScroll1"), 480, 1620, 4200, 300);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &FormConfigura::HScroll1_Change);
+    HScroll1 = nuovaBarra(pagina, QStringLiteral("HScroll1"), 50, 250, 5, 480, 1620, 4200, &FormConfigura::HScroll1_Change);
 
     Label2 = new QLabel(pagina);
     posiziona(Label2, QStringLiteral("Label2"), 480, 2040, 4200, 360);
-    HScroll2 = new QScrollBar(Qt::Horizontal, pagina);
-    HScroll2->setRange(50, 400);
-    HScroll2->setSingleStep(1);
-    HScroll2->setPageStep(5);
-    posiziona(HScroll2, QStringLiteral("HScroll2"), 480, 2400, 4200, 300);
-    connect(HScroll2, &QScrollBar::valueChanged, this, &FormConfigura::HScroll2_Change);
+    HScroll2 = nuovaBarra(pagina, QStringLiteral("HScroll2"), 50, 400, 5, 480, 2400, 4200, &FormConfigura::HScroll2_Change);
 
     ChkFumetto = nuovaCasella("Fumetto visibile", pagina);
     posiziona(ChkFumetto, QStringLiteral("ChkFumetto"), 480, 2880, 4200, 420);

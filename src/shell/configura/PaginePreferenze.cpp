@@ -111,12 +111,7 @@ void FormConfigura::costruisciPaginaInput()
     }
     Label7 = new QLabel(pagina);
     posiziona(Label7, QStringLiteral("Label7"), 480, 2700, 6600, 360);
-    HScroll3 = new QScrollBar(Qt::Horizontal, pagina);
-    HScroll3->setRange(4, 60);
-    HScroll3->setSingleStep(1);
-    HScroll3->setPageStep(1);
-    posiziona(HScroll3, QStringLiteral("HScroll3"), 480, 3120, 6600, 300);
-    connect(HScroll3, &QScrollBar::valueChanged, this, &FormConfigura::HScroll3_Change);
+    HScroll3 = nuovaBarra(pagina, QStringLiteral("HScroll3"), 4, 60, 1, 480, 3120, 6600, &FormConfigura::HScroll3_Change);
 
     CheckDisabilitaMousePersonalizzato = new QCheckBox(QStringLiteral("Usa cursore di sistema"), pagina);
     posiziona(CheckDisabilitaMousePersonalizzato, QStringLiteral("CheckDisabilitaMousePersonalizzato"), 480, 3720,

@@ -1,0 +1,24 @@
+#pragma once
+#include <QPixmap>
+#include <QString>
+#include <memory>
+
+class QPainter;
+class QRectF;
+class QSvgRenderer;
+
+// A picture of the program's folder (SVG, crisp at any size, or a bitmap), drawn stretched.
+class FiguraProgramma
+{
+public:
+    FiguraProgramma();
+    ~FiguraProgramma();
+    // A path under the program's folder ("\immagini\vero.svg"); "" or a missing file: no picture.
+    void carica(const QString &percorsoProgramma);
+    bool valida() const;
+    void disegna(QPainter &p, const QRectF &dove) const;
+
+private:
+    std::unique_ptr<QSvgRenderer> svg_;
+    QPixmap pixmap_;
+};

@@ -1,0 +1,35 @@
+#include "Personaggio.h"
+#include "Profilo.h"
+#include "platform/Assistant.h"
+
+int NumeroLingua(const QString &testo)
+{
+    QString t = testo.trimmed();
+    bool ok = false;
+    int n = 0;
+    if (t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
+        n = t.mid(2).remove(QLatin1Char('&')).toInt(&ok, 16);
+    else
+        n = t.toInt(&ok);
+    return ok ? n : 0x410;
+}
+
+Assistant *CaricaPersonaggio(QWidget *schermo)
+{
+    auto *personaggio = new Assistant(schermo);
+    personaggio->Load(Profilo.NomePersonaggio);
+    personaggio->setLanguageID(NumeroLingua(LinguaAgente));
+    personaggio->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    return personaggio;
+}
+
+void ImpostaPersonaggio(Assistant &personaggio)
+{
+    AggiornaTagVoce();
+    int stile = personaggio.BalloonStyle();
+    stile = Profilo.FumettoVisibile ? (stile | 1) : (stile & ~1);
+    stile = Profilo.FumettoTuttoTesto ? (stile | 2) : (stile & ~2);
+    personaggio.setBalloonStyle(stile);
+    personaggio.setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    personaggio.setTTSModeID(Profilo.ModoVoce);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class Assistant;
+class QWidget;
+
+// The assistant as every screen loads and sets it up from the current profile.
+// Loading: the character NomePersonaggio, the language LinguaAgente, the balloon font.
+Assistant *CaricaPersonaggio(QWidget *schermo);
+// Set-up: TagVoce rebuilt, balloon style bits 1 and 2 from the profile, balloon font, voice.
+void ImpostaPersonaggio(Assistant &personaggio);
+// "&H410" -> 0x410; a plain number is taken as it is.
+int NumeroLingua(const QString &testo);
