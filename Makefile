@@ -30,7 +30,7 @@ test: build
 
 bench: build
 	cmake --build $(BUILD) --target benchmarks -j$(JOBS)
-	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
+	@for b in $(BUILD)/bench/bench_*; do [ -f "$$b" ] && [ -x "$$b" ] && QT_QPA_PLATFORM=offscreen "$$b"; done; true
 
 install: build
 	cmake --install $(BUILD)
