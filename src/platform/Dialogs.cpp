@@ -7,6 +7,7 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 namespace {
@@ -24,6 +25,21 @@ public:
                                           : QMessageBox::NoIcon);
         box.setStandardButtons(QMessageBox::Ok);
         box.exec();
+    }
+
+    Answer question(QWidget *owner, const QString &text, const QString &title, bool withCancel) override
+    {
+        QMessageBox box(owner);
+        box.setWindowTitle(title);
+        box.setText(text);
+        box.setIcon(QMessageBox::Question);
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | (withCancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+        box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
+        if (withCancel)
+            box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+        const int scelta = box.exec();
+        return scelta == QMessageBox::Yes ? Yes : scelta == QMessageBox::No ? No : withCancel ? Cancel : No;
     }
 
     QString input(QWidget *owner, const QString &prompt, const QString &title,

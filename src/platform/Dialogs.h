@@ -12,9 +12,12 @@ class Dialogs
 {
 public:
     enum Icon { NoIcon, Information, Critical, Exclamation };
+    enum Answer { Yes, No, Cancel };
 
     virtual ~Dialogs() = default;
     virtual void message(QWidget *owner, const QString &text, const QString &title, Icon icon) = 0;
+    // Question box with Yes and No (and Cancel when asked for); closing it answers No (or Cancel).
+    virtual Answer question(QWidget *owner, const QString &text, const QString &title, bool withCancel) = 0;
     // Input box: the typed text, or "" when cancelled.
     virtual QString input(QWidget *owner, const QString &prompt, const QString &title,
                           const QString &defaultAnswer) = 0;

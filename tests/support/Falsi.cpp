@@ -18,13 +18,20 @@ QString DialoghiFinti::input(QWidget *, const QString &prompt, const QString &, 
     return prendi(risposte, QString());
 }
 
+Dialogs::Answer DialoghiFinti::question(QWidget *, const QString &t, const QString &, bool withCancel)
+{
+    quesiti << t;
+    return prendi(scelte, withCancel ? Cancel : No);
+}
+
 std::optional<QColor> DialoghiFinti::chooseColor(QWidget *) { return prendi(colori, std::optional<QColor>()); }
 
 std::optional<QFont> DialoghiFinti::chooseFont(QWidget *, const QFont &) { return prendi(font, std::optional<QFont>()); }
 
-QString DialoghiFinti::chooseFile(QWidget *, bool, const QString &, const QString &, const QString &,
-                                  const QString &, const QString &)
+QString DialoghiFinti::chooseFile(QWidget *, bool apri, const QString &titolo, const QString &, const QString &filtro,
+                                  const QString &cartella, const QString &estensione)
 {
+    richiesteFile.append({apri, titolo, filtro, cartella, estensione});
     return prendi(file, QString());
 }
 

@@ -19,11 +19,16 @@ public:
     std::deque<QString> file;
     QStringList documentiAperti;
     QStringList domande;                     // input box prompts
+    std::deque<Answer> scelte;               // question boxes; No (or Cancel) when empty
+    QStringList quesiti;                     // question box texts
+    struct RichiestaFile { bool apri; QString titolo, filtro, cartella, estensione; };
+    QList<RichiestaFile> richiesteFile;      // file dialogs shown
 
     DialoghiFinti() { Dialogs::setInstance(this); }
     ~DialoghiFinti() override { Dialogs::setInstance(nullptr); }
 
     void message(QWidget *, const QString &t, const QString &title, Icon icon) override { messaggi.append({t, title, icon}); }
+    Answer question(QWidget *, const QString &t, const QString &, bool withCancel) override;
     QString input(QWidget *, const QString &prompt, const QString &, const QString &) override;
     std::optional<QColor> chooseColor(QWidget *) override;
     std::optional<QFont> chooseFont(QWidget *, const QFont &) override;

@@ -1,0 +1,221 @@
+#include "FormEserciziEseguiti.h"
+#include "UscitaStampa.h"
+#include "platform/Dialogs.h"
+#include "shell/Attivita.h"
+#include "shell/Avvio.h"
+#include "shell/DialoghiComuni.h"
+#include "shell/Profilo.h"
+#include "shell/Schermi.h"
+
+#include <QDate>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTableWidget>
+#include <QTimer>
+
+namespace {
+const QColor kSfondo(0xFF, 0xFF, 0xC0);
+const QString kTitolo = QStringLiteral("Zanfroni");
+const QString kFiltro = QStringLiteral("|*.rpt");
+const QStringList kIntestazioni{QStringLiteral("Esercizio"), QStringLiteral("Livello"), QStringLiteral("Esatti"),
+                                QStringLiteral("Errati")};
+
+std::unique_ptr<QPrinter> stampantePredefinita()
+{
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+        info = QPrinterInfo::availablePrinters().first();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+FormEserciziEseguiti::FabbricaStampante &fabbrica()
+{
+    static FormEserciziEseguiti::FabbricaStampante f;
+    return f;
+}
+
+QLabel *etichetta(QWidget *padre, double punti, bool grassetto)
+{
+    auto *l = new QLabel(padre);
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(punti);
+    f.setBold(grassetto);
+    l->setFont(f);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
+} // namespace
+
+FormEserciziEseguiti::FormEserciziEseguiti() : Schermo(QStringLiteral("FormEserciziEseguiti"), 7740, 5970)
+{
+    coloreSfondo(kSfondo);
+    Label1 = etichetta(area(), 15.75, true);
+    posiziona(Label1, QStringLiteral("Label1"), 240, 120, 7260, 480);
+    Label2 = etichetta(area(), 14.25, true);
+    posiziona(Label2, QStringLiteral("Label2"), 240, 600, 7260, 420);
+
+    MSFlexGrid1 = new QTableWidget(area());
+    MSFlexGrid1->setFont(QFont(QStringLiteral("Arial"), 10));
+    MSFlexGrid1->setColumnCount(4);
+    MSFlexGrid1->setHorizontalHeaderLabels(kIntestazioni);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSFlexGrid1->verticalHeader()->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
+    posiziona(MSFlexGrid1, QStringLiteral("MSFlexGrid1"), 240, 1140, 7260, 4080);
+
+    Label3 = etichetta(area(), 12, false);
+    posiziona(Label3, QStringLiteral("Label3"), 240, 5340, 7260, 480);
+
+    QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    connect(mnuFile->addAction(QStringLiteral("Salva")), &QAction::triggered, this, &FormEserciziEseguiti::mnuSalva_Click);
+    connect(mnuFile->addAction(QStringLiteral("Apri")), &QAction::triggered, this, &FormEserciziEseguiti::mnuApri_Click);
+    connect(menuBar()->addAction(QStringLiteral("&Stampa")), &QAction::triggered, this,
+            &FormEserciziEseguiti::mnuStampa_Click);
+    connect(menuBar()->addAction(QStringLiteral("&Esci")), &QAction::triggered, this,
+            &FormEserciziEseguiti::mnuesci_Click);
+}
+
+void FormEserciziEseguiti::usaStampante(FabbricaStampante f) { fabbrica() = std::move(f); }
+
+void FormEserciziEseguiti::Form_Activate()
+{
+    Label1->setText(NomeUtente);
+    Label2->setText(QStringLiteral("Data ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+
+    // Column widths: 1, 10, 4, 4 and 4 twenty-fourths of the grid's width (in twips).
+    const int u = MSFlexGrid1->width() * 15 / 24;
+    MSFlexGrid1->verticalHeader()->setFixedWidth(u / 15);
+    const int parti[4] = {10, 4, 4, 4};
+    for (int c = 0; c < 4; ++c)
+        MSFlexGrid1->setColumnWidth(c, parti[c] * u / 15);
+
+    Rapporto r;
+    const int righe = qBound(0, int(NumeroAttivita), kRigheAttivita);
+    for (int i = 1; i <= righe; ++i)
+        r.righe.append({AttivitaEseguite[i][0], AttivitaEseguite[i][1], AttivitaEseguite[i][2], AttivitaEseguite[i][3]});
+    r.nome = Label1->text();
+    r.data = Label2->text();
+    mostra(r);
+}
+
+void FormEserciziEseguiti::mostra(const Rapporto &r)
+{
+    Label1->setText(r.nome);
+    Label2->setText(r.data);
+    Label3->setText(r.nota);
+    MSFlexGrid1->clearContents();
+    MSFlexGrid1->setRowCount(int(r.righe.size()));
+    QStringList numeri;
+    for (int i = 0; i < r.righe.size(); ++i) {
+        numeri << QString::number(i + 1);
+        for (int c = 0; c < 4; ++c) {
+            auto *cella = new QTableWidgetItem(r.righe[i][c]);
+            cella->setTextAlignment(c < 2 ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
+            MSFlexGrid1->setItem(i, c, cella);
+        }
+    }
+    MSFlexGrid1->setVerticalHeaderLabels(numeri);
+    MSFlexGrid1->setCurrentCell(-1, -1);
+}
+
+Rapporto FormEserciziEseguiti::rapporto() const
+{
+    Rapporto r{Label1->text(), Label2->text(), {}, Label3->text()};
+    for (int i = 0; i < MSFlexGrid1->rowCount(); ++i) {
+        std::array<QString, 4> riga;
+        for (int c = 0; c < 4; ++c)
+            if (const QTableWidgetItem *cella = MSFlexGrid1->item(i, c))
+                riga[c] = cella->text();
+        r.righe.append(riga);
+    }
+    return r;
+}
+
+PaginaRegistro FormEserciziEseguiti::pagina() const
+{
+    const Rapporto r = rapporto();
+    PaginaRegistro p{NomeUtente, r.nome, r.data, r.nota, {}, {}, MSFlexGrid1->font()};
+    p.celle.append(QStringList{QString()} + kIntestazioni);
+    for (int i = 0; i < r.righe.size(); ++i)
+        p.celle.append(QStringList{QString::number(i + 1), r.righe[i][0], r.righe[i][1], r.righe[i][2], r.righe[i][3]});
+    p.larghezze.append(MSFlexGrid1->verticalHeader()->width() * 15.0);
+    for (int c = 0; c < 4; ++c)
+        p.larghezze.append(MSFlexGrid1->columnWidth(c) * 15.0);
+    return p;
+}
+
+void FormEserciziEseguiti::errore()
+{
+    MsgBox(this, QStringLiteral("Si è verificato un errore!"), kTitolo, Dialogs::Critical);
+}
+
+void FormEserciziEseguiti::mnuSalva_Click()
+{
+    const QString cartella = FileRapporto::cartella(NomeUtente);
+    if (!FileRapporto::preparaCartella(cartella))
+        return errore();
+    const QString file = ScegliFile(this, 2, QStringLiteral("Salva"), QString(), kFiltro, cartella, QStringLiteral("rpt"));
+    if (file.isEmpty())
+        return; // cancelled: nothing to say, nothing written
+    if (!FileRapporto::scrivi(file, rapporto()))
+        errore();
+}
+
+void FormEserciziEseguiti::mnuApri_Click()
+{
+    const QString cartella = FileRapporto::cartella(NomeUtente);
+    if (!FileRapporto::preparaCartella(cartella))
+        return errore();
+    const QString file = ScegliFile(this, 1, QStringLiteral("Apri"), QString(), kFiltro, cartella, QStringLiteral("rpt"));
+    if (file.isEmpty())
+        return; // cancelled: the grid stays as it was
+    // The grid changes only when the whole file has been read.
+    const auto letto = FileRapporto::leggi(file);
+    if (!letto)
+        return errore();
+    mostra(*letto);
+}
+
+void FormEserciziEseguiti::mnuStampa_Click()
+{
+    if (Dialogs::instance().question(this, QStringLiteral("Avvio la stampa?"), kTitolo, false) != Dialogs::Yes)
+        return;
+    std::unique_ptr<QPrinter> stampante = fabbrica() ? fabbrica()() : stampantePredefinita();
+    if (!stampante) {
+        MsgBox(this, QStringLiteral("Non è installata nessuna stampante: non posso stampare."), kTitolo,
+               Dialogs::Exclamation);
+        return;
+    }
+    MsgBox(this, QStringLiteral("Sto stampando"), kTitolo, Dialogs::Information);
+    // The wide table goes on a landscape sheet.
+    stampante->setPageOrientation(QPageLayout::Landscape);
+    stampante->setDocName(QStringLiteral("Esercizi eseguiti"));
+    QPainter painter;
+    if (!painter.begin(stampante.get())) {
+        MsgBox(this, QStringLiteral("La stampante non risponde: la stampa non è stata fatta."), kTitolo,
+               Dialogs::Exclamation);
+        return;
+    }
+    UscitaStampa uscita(painter);
+    StampaGriglia(uscita, pagina(), 2, 2);
+    painter.end();
+}
+
+void FormEserciziEseguiti::mnuesci_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }
+
+bool FormEserciziEseguiti::chiusuraDalSistema()
+{
+    // Alt+F4 leaves as "&Esci" does.
+    QTimer::singleShot(0, this, &FormEserciziEseguiti::mnuesci_Click);
+    return false;
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include "FileRapporto.h"
+#include "StampaGriglia.h"
+#include "shell/Schermo.h"
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QPrinter;
+class QTableWidget;
+
+// The log screen: the exercises done since the program started (or the user changed) in a grid,
+// saved as a report file, reopened from one and printed. "&Esci" goes back to the main menu.
+class FormEserciziEseguiti : public Schermo
+{
+    Q_OBJECT
+public:
+    FormEserciziEseguiti();
+
+    void mnuSalva_Click();
+    void mnuApri_Click();
+    void mnuStampa_Click();
+    void mnuesci_Click();
+
+    // What the screen shows: the name, date and note lines and the grid's rows.
+    Rapporto rapporto() const;
+    // The page that "Stampa" prints.
+    PaginaRegistro pagina() const;
+    QTableWidget *griglia() const { return MSFlexGrid1; }
+
+    // Where printing goes; by default the system's default printer, nullptr when there is none.
+    using FabbricaStampante = std::function<std::unique_ptr<QPrinter>()>;
+    static void usaStampante(FabbricaStampante fabbrica); // an empty function restores the default
+
+protected:
+    void Form_Activate() override;
+    bool chiusuraDalSistema() override;
+
+private:
+    void mostra(const Rapporto &rapporto);
+    void errore();
+
+    QLabel *Label1, *Label2, *Label3;
+    QTableWidget *MSFlexGrid1;
+};

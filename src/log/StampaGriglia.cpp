@@ -1,0 +1,111 @@
+#include "StampaGriglia.h"
+#include "UscitaStampa.h"
+
+namespace {
+constexpr double kSpazio = 120; // between columns
+constexpr double kMargine = 60; // inside the ruled cells
+
+// Column widths, narrowed in proportion when the table would run off the sheet's right side.
+QList<double> larghezzeStampate(const UscitaStampa &uscita, const PaginaRegistro &pagina, double sinistra)
+{
+    QList<double> l = pagina.larghezze;
+    double somma = 0;
+    for (double w : l)
+        somma += w;
+    const double fisso = sinistra + kMargine + kSpazio * l.size();
+    const double disponibile = uscita.larghezza() - fisso - 1;
+    if (somma > 0 && fisso + somma > uscita.larghezza() && disponibile > 0)
+        for (double &w : l)
+            w *= disponibile / somma;
+    return l;
+}
+
+void stampaRiga(UscitaStampa &uscita, const QStringList &riga, const QList<double> &larghezze, double sinistra)
+{
+    uscita.CurrentY += kMargine;
+    double x = sinistra + kMargine;
+    for (int c = 0; c < larghezze.size(); ++c) {
+        uscita.CurrentX = x;
+        uscita.Print(AdattaTesto(uscita, c < riga.size() ? riga[c] : QString(), larghezze[c]), false);
+        x += larghezze[c] + kSpazio;
+    }
+    uscita.CurrentY += kMargine;
+    uscita.Print();
+}
+
+void chiudiTabella(UscitaStampa &uscita, const QList<double> &larghezze, double sinistra, double destra,
+                   double alto, double basso)
+{
+    uscita.Rettangolo(sinistra, alto, destra, basso);
+    double x = sinistra;
+    for (int c = 0; c + 1 < larghezze.size(); ++c) {
+        x += larghezze[c] + kSpazio;
+        uscita.Line(x, alto, x, basso);
+    }
+}
+
+void stampaTitolo(UscitaStampa &uscita, const QString &testo)
+{
+    uscita.Print(QStringLiteral("    ") + testo);
+    uscita.Print();
+}
+} // namespace
+
+QString AdattaTesto(const UscitaStampa &uscita, QString testo, double larghezza)
+{
+    while (!testo.isEmpty() && uscita.TextWidth(testo) > larghezza)
+        testo.chop(1);
+    return testo;
+}
+
+QRectF StampaGriglia(UscitaStampa &uscita, const PaginaRegistro &pagina, double sinistra, double alto)
+{
+    uscita.Print(pagina.utente);
+    QFont titolo(QStringLiteral("Arial"));
+    titolo.setPointSize(16);
+    uscita.setFont(titolo);
+    stampaTitolo(uscita, pagina.nome);
+    titolo.setPointSize(14);
+    uscita.setFont(titolo);
+    stampaTitolo(uscita, pagina.data);
+    stampaTitolo(uscita, QString());
+    uscita.setFont(pagina.fontGriglia);
+
+    const QList<double> larghezze = larghezzeStampate(uscita, pagina, sinistra);
+    double destra = sinistra + kMargine;
+    for (double w : larghezze)
+        destra += w + kSpazio;
+
+    // The table starts below the heading lines, not over them.
+    uscita.CurrentY += alto;
+    const double altezzaRiga = 2 * kMargine + uscita.TextHeight();
+    QRectF primaPagina;
+    double inizio = uscita.CurrentY;
+    for (qsizetype r = 0; r < pagina.celle.size(); ++r) {
+        if (r > 0 && uscita.CurrentY + altezzaRiga > uscita.altezza()) {
+            chiudiTabella(uscita, larghezze, sinistra, destra, inizio, uscita.CurrentY);
+            if (primaPagina.isNull())
+                primaPagina = QRectF(QPointF(sinistra, inizio), QPointF(destra, uscita.CurrentY));
+            if (!uscita.NuovaPagina())
+                return primaPagina;
+            uscita.CurrentY = inizio = alto;
+            stampaRiga(uscita, pagina.celle.first(), larghezze, sinistra);
+        }
+        if (r > 0)
+            uscita.Line(sinistra, uscita.CurrentY, destra, uscita.CurrentY);
+        stampaRiga(uscita, pagina.celle[r], larghezze, sinistra);
+    }
+    const double basso = uscita.CurrentY;
+    chiudiTabella(uscita, larghezze, sinistra, destra, inizio, basso);
+    if (primaPagina.isNull())
+        primaPagina = QRectF(QPointF(sinistra, inizio), QPointF(destra, basso));
+
+    QFont nota = uscita.font();
+    nota.setPointSize(12);
+    uscita.setFont(nota);
+    if (uscita.CurrentY + 2 * uscita.TextHeight() > uscita.altezza())
+        uscita.NuovaPagina();
+    stampaTitolo(uscita, pagina.nota);
+    stampaTitolo(uscita, QString());
+    return primaPagina;
+}

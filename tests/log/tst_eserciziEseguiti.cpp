@@ -1,0 +1,289 @@
+#include "Falsi.h"
+#include "log/FormEserciziEseguiti.h"
+#include "log/StampaGriglia.h"
+#include "log/UscitaStampa.h"
+#include "platform/TextFile.h"
+#include "shell/Attivita.h"
+#include "shell/Profilo.h"
+#include "shell/Schermi.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QPrinter>
+#include <QTableWidget>
+#include <QtTest>
+
+class TestEserciziEseguiti : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<RadiceTemporanea> radice;
+    std::unique_ptr<DialoghiFinti> dialoghi;
+
+    FormEserciziEseguiti *apri()
+    {
+        auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(QStringLiteral("FormEserciziEseguiti")));
+        if (s && !QTest::qWaitFor([s] { return s->attivato(); }, 3000))
+            return nullptr;
+        return s;
+    }
+    static QString testo(FormEserciziEseguiti *s, const char *nome)
+    {
+        return s->findChild<QLabel *>(QString::fromLatin1(nome))->text();
+    }
+    void nessunErrore() { QCOMPARE(dialoghi->messaggi.size(), 0); }
+    void soloErrore()
+    {
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(dialoghi->messaggi[0].testo, QStringLiteral("Si è verificato un errore!"));
+        QCOMPARE(dialoghi->messaggi[0].titolo, QStringLiteral("Zanfroni"));
+        QCOMPARE(dialoghi->messaggi[0].icona, Dialogs::Critical);
+    }
+    static int pagine(const QString &pdf)
+    {
+        QFile f(pdf);
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        return int(f.readAll().count("/Type /Page\n"));
+    }
+
+private slots:
+    void init()
+    {
+        radice = std::make_unique<RadiceTemporanea>();
+        dialoghi = std::make_unique<DialoghiFinti>();
+        NomeUtente = QStringLiteral("Anna");
+        SvuotaAttivita();
+        RegistraSchermi();
+        Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+    }
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *s = qobject_cast<Schermo *>(w))
+                s->chiudi();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        FormEserciziEseguiti::usaStampante({});
+        dialoghi.reset();
+        radice.reset();
+    }
+
+    void theGridShowsTheActivityTable()
+    {
+        IniziaAttivita(QStringLiteral("Vero - falso"));
+        ScriviRisultatoAttivita(2, 9, 1);
+        ScriviRisultatoAttivita(3, 4, 5);
+        IniziaAttivita(QStringLiteral("Insiemi"));
+        auto *s = apri();
+        QVERIFY(s);
+        QCOMPARE(testo(s, "Label1"), QStringLiteral("Anna"));
+        QVERIFY(testo(s, "Label2").startsWith(QStringLiteral("Data ")));
+        QCOMPARE(testo(s, "Label3"), QString());
+        const Rapporto r = s->rapporto();
+        QCOMPARE(r.righe.size(), int(NumeroAttivita));
+        QCOMPARE(r.righe[0], (std::array<QString, 4>{QStringLiteral("Vero - falso"), QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("1")}));
+        QCOMPARE(r.righe[1][0], QString());
+        QCOMPARE(r.righe[1][1], QStringLiteral("3"));
+        QCOMPARE(r.righe[3][0], QStringLiteral("Insiemi"));
+        QCOMPARE(s->griglia()->verticalHeaderItem(3)->text(), QStringLiteral("4"));
+
+        // Columns: 1, 10, 4, 4 and 4 parts of a twenty-fourth of the grid.
+        const PaginaRegistro p = s->pagina();
+        QCOMPARE(p.celle[0], (QStringList{QString(), QStringLiteral("Esercizio"), QStringLiteral("Livello"), QStringLiteral("Esatti"), QStringLiteral("Errati")}));
+        QCOMPARE(p.celle[1][0], QStringLiteral("1"));
+        const double u = p.larghezze[0];
+        QVERIFY(u > 0);
+        QVERIFY(qAbs(p.larghezze[1] - 10 * u) <= 15 * 10);
+        QVERIFY(qAbs(p.larghezze[4] - 4 * u) <= 15 * 4);
+        QVERIFY(u * 23 <= s->griglia()->width() * 15);
+    }
+
+    void savedAndReopenedReportsComeBackWhole()
+    {
+        IniziaAttivita(QStringLiteral("Uguale - Diverso"));
+        ScriviRisultatoAttivita(1, 3, 2);
+        auto *s = apri();
+        QVERIFY(s);
+        const QString file = radice->percorso(QStringLiteral("rapporto.rpt"));
+        dialoghi->file.push_back(file);
+        s->mnuSalva_Click();
+        nessunErrore();
+        QCOMPARE(dialoghi->richiesteFile.size(), 1);
+        QVERIFY(!dialoghi->richiesteFile[0].apri);
+        QCOMPARE(dialoghi->richiesteFile[0].titolo, QStringLiteral("Salva"));
+        QCOMPARE(dialoghi->richiesteFile[0].estensione, QStringLiteral("rpt"));
+        QVERIFY(dialoghi->richiesteFile[0].filtro.contains(QStringLiteral("*.rpt")));
+        // The user's report folder was made on the way, with the read-me file.
+        QVERIFY(QFileInfo(dialoghi->richiesteFile[0].cartella).isDir());
+        QVERIFY(dialoghi->richiesteFile[0].cartella.contains(QStringLiteral("Anna")));
+        QVERIFY(QFile::exists(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/leggimi.txt"))));
+        const Rapporto salvato = s->rapporto();
+
+        // Another user's table, then the report reopened: the saved name, date and rows come back.
+        SvuotaAttivita();
+        NomeUtente = QStringLiteral("Bruno");
+        s->chiudi();
+        s = apri();
+        QVERIFY(s);
+        QCOMPARE(s->rapporto().righe.size(), 0);
+        dialoghi->file.push_back(file);
+        s->mnuApri_Click();
+        nessunErrore();
+        QVERIFY(dialoghi->richiesteFile[1].apri);
+        QCOMPARE(dialoghi->richiesteFile[1].titolo, QStringLiteral("Apri"));
+        QCOMPARE(s->rapporto(), salvato);
+        QCOMPARE(testo(s, "Label1"), QStringLiteral("Anna"));
+
+        // Saved again under another name: the same bytes.
+        const QString copia = radice->percorso(QStringLiteral("copia.rpt"));
+        dialoghi->file.push_back(copia);
+        s->mnuSalva_Click();
+        QFile a(file), b(copia);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+    }
+
+    void cancellingOrABadFileLeavesTheGridAsItWas()
+    {
+        IniziaAttivita(QStringLiteral("Insiemi"));
+        auto *s = apri();
+        QVERIFY(s);
+        const Rapporto prima = s->rapporto();
+
+        // Cancelled dialogs: no message, nothing written, nothing changed.
+        s->mnuSalva_Click();
+        s->mnuApri_Click();
+        nessunErrore();
+        QCOMPARE(s->rapporto(), prima);
+        QCOMPARE(QDir(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/dati/Anna"))).entryList(QDir::Files),
+                 QStringList());
+
+        // A report shorter than its row count, and a missing file: the message, the grid unchanged.
+        const QString rotto = radice->percorso(QStringLiteral("rotto.rpt"));
+        QVERIFY(TextFile::writeLines(rotto, {QStringLiteral("Carla"), QStringLiteral("Data"), QStringLiteral(" 4 "), QStringLiteral("Insiemi")}));
+        dialoghi->file.push_back(rotto);
+        s->mnuApri_Click();
+        soloErrore();
+        QCOMPARE(s->rapporto(), prima);
+        dialoghi->messaggi.clear();
+        dialoghi->file.push_back(radice->percorso(QStringLiteral("manca.rpt")));
+        s->mnuApri_Click();
+        soloErrore();
+        QCOMPARE(s->rapporto(), prima);
+
+        // A save that cannot be written says so.
+        dialoghi->messaggi.clear();
+        dialoghi->file.push_back(radice->percorso(QStringLiteral("non/esiste/x.rpt")));
+        s->mnuSalva_Click();
+        soloErrore();
+    }
+
+    void printingAsksFirstAndSaysWhenThereIsNoPrinter()
+    {
+        IniziaAttivita(QStringLiteral("Vero - falso"));
+        auto *s = apri();
+        QVERIFY(s);
+        int chiamate = 0;
+        const QString pdf = radice->percorso(QStringLiteral("stampa.pdf"));
+        FormEserciziEseguiti::usaStampante([&] {
+            ++chiamate;
+            auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            return p;
+        });
+        dialoghi->scelte.push_back(Dialogs::No);
+        s->mnuStampa_Click();
+        QCOMPARE(dialoghi->quesiti, QStringList{QStringLiteral("Avvio la stampa?")});
+        QCOMPARE(chiamate, 0);
+        QVERIFY(!QFile::exists(pdf));
+
+        dialoghi->scelte.push_back(Dialogs::Yes);
+        s->mnuStampa_Click();
+        QCOMPARE(chiamate, 1);
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(dialoghi->messaggi[0].testo, QStringLiteral("Sto stampando"));
+        QCOMPARE(pagine(pdf), 1);
+
+        // A full table goes on over more sheets instead of running off the first.
+        for (int i = 0; i < 200; ++i)
+            IniziaAttivita(QStringLiteral("Insiemi"));
+        s->chiudi();
+        s = apri();
+        QVERIFY(s);
+        dialoghi->scelte.push_back(Dialogs::Yes);
+        s->mnuStampa_Click();
+        QVERIFY(pagine(pdf) > 2);
+
+        FormEserciziEseguiti::usaStampante([] { return std::unique_ptr<QPrinter>(); });
+        dialoghi->messaggi.clear();
+        dialoghi->scelte.push_back(Dialogs::Yes);
+        s->mnuStampa_Click();
+        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("stampante")));
+    }
+
+    void thePrintedTableSitsBelowTheHeadingAndFitsTheSheet()
+    {
+        // A4 landscape at 100 dots an inch.
+        QImage foglio(1169, 827, QImage::Format_RGB32);
+        foglio.setDotsPerMeterX(3937);
+        foglio.setDotsPerMeterY(3937);
+        foglio.fill(Qt::white);
+        PaginaRegistro p{QStringLiteral("Anna"), QStringLiteral("Anna"), QStringLiteral("Data 1/2/24"), QStringLiteral("nota"),
+                         {{QString(), QStringLiteral("Esercizio")}, {QStringLiteral("1"), QStringLiteral("Trova le differenze - 1°")}},
+                         {600, 2000}, QFont(QStringLiteral("Arial"), 10)};
+        QPainter painter(&foglio);
+        UscitaStampa uscita(painter);
+        const QFont font = p.fontGriglia;
+        uscita.setFont(font);
+        // A text that fits stays whole; a longer one is cut from the right just enough.
+        const QString lungo = p.celle[1][1];
+        QCOMPARE(AdattaTesto(uscita, lungo, uscita.TextWidth(lungo)), lungo);
+        const QString corto = AdattaTesto(uscita, lungo, 1000);
+        QVERIFY(lungo.startsWith(corto) && corto.size() < lungo.size());
+        QVERIFY(uscita.TextWidth(corto) <= 1000);
+        QVERIFY(uscita.TextWidth(lungo.left(corto.size() + 1)) > 1000);
+        QCOMPARE(AdattaTesto(uscita, lungo, 0), QString());
+
+        uscita.setFont(QFont(QStringLiteral("Arial"), 10));
+        QRectF tabella = StampaGriglia(uscita, p, 2, 2);
+        painter.end();
+        QVERIFY(tabella.top() > 3 * 14 * 20); // below the name and date lines
+        QCOMPARE(tabella.right(), 2 + 60 + 600 + 120 + 2000 + 120.0);
+        // The outline and the column rule are on the sheet, in black.
+        const auto punto = [](double twips) { return int(twips * 100 / 1440); };
+        const int mezzo = punto(tabella.center().y());
+        QCOMPARE(foglio.pixelColor(punto(tabella.left()), mezzo), QColor(Qt::black));
+        QCOMPARE(foglio.pixelColor(punto(2 + 600 + 120), mezzo), QColor(Qt::black));
+        QCOMPARE(foglio.pixelColor(punto(tabella.right()) - 1, mezzo).value() < 128, true);
+
+        // Columns too wide for the sheet are narrowed to fit it.
+        QImage stretto(600, 827, QImage::Format_RGB32);
+        stretto.setDotsPerMeterX(3937);
+        stretto.setDotsPerMeterY(3937);
+        QPainter p2(&stretto);
+        UscitaStampa u2(p2);
+        p.larghezze = {2000, 20000};
+        tabella = StampaGriglia(u2, p, 2, 2);
+        QVERIFY(tabella.right() <= 600 * 14.4);
+        QVERIFY(tabella.right() > 600 * 14.4 - 200);
+    }
+
+    void leavingGoesBackToTheMenu()
+    {
+        auto *s = apri();
+        QVERIFY(s);
+        QPointer<FormEserciziEseguiti> vivo(s);
+        s->mnuesci_Click();
+        QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!vivo);
+    }
+};
+
+QTEST_MAIN(TestEserciziEseguiti)
+#include "tst_eserciziEseguiti.moc"
