@@ -159,12 +159,20 @@ void FormEserciziEseguiti::errore()
     MsgBox(this, QStringLiteral("Si è verificato un errore!"), kTitolo, Dialogs::Critical);
 }
 
+QString FormEserciziEseguiti::scegliRapporto(int modo, const QString &titolo)
+{
+    // The user's report folder is made first, so that the dialog opens in it.
+    const QString cartella = FileRapporto::cartella(NomeUtente);
+    if (!FileRapporto::preparaCartella(cartella)) {
+        errore();
+        return {};
+    }
+    return ScegliFile(this, modo, titolo, QString(), kFiltro, cartella, QStringLiteral("rpt"));
+}
+
 void FormEserciziEseguiti::mnuSalva_Click()
 {
-    const QString cartella = FileRapporto::cartella(NomeUtente);
-    if (!FileRapporto::preparaCartella(cartella))
-        return errore();
-    const QString file = ScegliFile(this, 2, QStringLiteral("Salva"), QString(), kFiltro, cartella, QStringLiteral("rpt"));
+    const QString file = scegliRapporto(2, QStringLiteral("Salva"));
     if (file.isEmpty())
         return; // cancelled: nothing to say, nothing written
     if (!FileRapporto::scrivi(file, rapporto()))
@@ -173,10 +181,7 @@ void FormEserciziEseguiti::mnuSalva_Click()
 
 void FormEserciziEseguiti::mnuApri_Click()
 {
-    const QString cartella = FileRapporto::cartella(NomeUtente);
-    if (!FileRapporto::preparaCartella(cartella))
-        return errore();
-    const QString file = ScegliFile(this, 1, QStringLiteral("Apri"), QString(), kFiltro, cartella, QStringLiteral("rpt"));
+    const QString file = scegliRapporto(1, QStringLiteral("Apri"));
     if (file.isEmpty())
         return; // cancelled: the grid stays as it was
     // The grid changes only when the whole file has been read.

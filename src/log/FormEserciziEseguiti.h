@@ -40,6 +40,8 @@ protected:
 private:
     void mostra(const Rapporto &rapporto);
     void errore();
+    // The report folder made when missing, then the open (1) or save dialog; "" when cancelled or failed.
+    QString scegliRapporto(int modo, const QString &titolo);
 
     QLabel *Label1, *Label2, *Label3;
     QTableWidget *MSFlexGrid1;
