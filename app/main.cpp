@@ -2,11 +2,17 @@
 #include "shell/Schermi.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zanfroni"));
+    // Qt's own dialogs (files, colours, fonts) in Italian, like the rest of the program.
+    QTranslator traduzione;
+    if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduzione);
     RegistraSchermi();
     if (!Main())
         return 0;
