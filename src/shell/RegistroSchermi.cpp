@@ -7,6 +7,7 @@
 #include "exercises/sentences/FormEs1.h"
 #include "exercises/sentences/FormEs2.h"
 #include "log/FormEserciziEseguiti.h"
+#include "exercises/sentences/FormEs4.h"
 
 void RegistraSchermi()
 {
@@ -19,4 +20,5 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("FormEs1"), [] { return new FormEs1; });
     Schermi::registra(QStringLiteral("FormEs2"), [] { return new FormEs2; });
     Schermi::registra(QStringLiteral("FormEserciziEseguiti"), [] { return new FormEserciziEseguiti; });
+    Schermi::registra(QStringLiteral("FormEs4"), [] { return new FormEs4; });
 }

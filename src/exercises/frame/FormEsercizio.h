@@ -115,10 +115,13 @@ protected:
     std::vector<QAction *> mnuLiv; // 1-based: mnuLiv[0] unused
     int ContaDomande = 0;
 
-    // Movement of the highlight while scanning.
-    void passoAvanti();
-    void passoIndietro();
+    // One step of the scan (the highlight by default; a screen may step something else).
+    virtual void passoAvanti();
+    virtual void passoIndietro();
     void scegliEvidenziato();
+    // Counting answers a screen judges by itself: the counters and the status bar, no sound.
+    void contaGiuste(int quante);
+    void contaErrata();
 
 private:
     void costruisciMenu();

@@ -186,6 +186,17 @@ void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
 void FormEsercizio::rispostaSbagliata()
 {
     SuonoNo();
+    contaErrata();
+}
+
+void FormEsercizio::contaGiuste(int quante)
+{
+    livelli_.giusta(quante);
+    aggiornaPannelli();
+}
+
+void FormEsercizio::contaErrata()
+{
     livelli_.sbagliata();
     aggiornaPannelli();
 }

@@ -15,7 +15,7 @@ public:
     int massimo() const { return massimo_; }
     int soglia() const { return soglia_; }
 
-    void giusta() { ++esatti_; }
+    void giusta(int quante = 1) { esatti_ += quante; }
     void sbagliata();
 
     // The level menu: the stretch ends (even on the level in use) and `nuovo` starts at 0 and 0.

@@ -29,19 +29,34 @@ QString CodiceColore(int riga)
     return Profilo.Colori[riga][0];
 }
 
+void ColoraParte(MovieView &movie, int parte, const QString &codice, bool contorno)
+{
+    static const char *const kNomi[] = {nullptr, "cappello", "capelli", "camicia", "gile",
+                                        "bottoni", "pantaloni", "scarpe", "secchio"};
+    if (parte < 1 || parte > Parti::Secchio)
+        return;
+    const QString strato = contorno ? QStringLiteral(".contorno") : QStringLiteral(".interno");
+    auto colora = [&](const char *nome) {
+        movie.SetVariable(QStringLiteral("QualeOggetto"), QString::fromLatin1(nome) + strato);
+        movie.SetVariable(QStringLiteral("TestoColore.QualeColore"), codice);
+    };
+    if (parte == Parti::Capelli)
+        colora("ciuffo");
+    colora(kNomi[parte]);
+}
+
+void MostraSecchioCappello(MovieView &movie, bool secchio, bool cappello)
+{
+    movie.TSetProperty(QStringLiteral("secchio"), 7, secchio ? QStringLiteral("1") : QStringLiteral("0"));
+    movie.TSetProperty(QStringLiteral("cappello"), 7, cappello ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto)
 {
-    static const struct { const char *oggetto; int parte; } kOggetti[] = {
-        {"cappello.interno", 1}, {"ciuffo.interno", 2}, {"capelli.interno", 2}, {"camicia.interno", 3},
-        {"gile.interno", 4},     {"bottoni.interno", 5}, {"pantaloni.interno", 6}, {"scarpe.interno", 7},
-    };
     movie.BGColor(CodiceColore(0));
-    for (const auto &o : kOggetti) {
-        movie.SetVariable(QStringLiteral("QualeOggetto"), QString::fromLatin1(o.oggetto));
-        movie.SetVariable(QStringLiteral("TestoColore.QualeColore"), CodiceColore(aspetto[o.parte]));
-    }
-    movie.TSetProperty(QStringLiteral("secchio"), 7, aspetto[Parti::Secchio] ? QStringLiteral("1") : QStringLiteral("0"));
-    movie.TSetProperty(QStringLiteral("cappello"), 7, aspetto[Parti::ConCappello] ? QStringLiteral("1") : QStringLiteral("0"));
+    for (int k = 1; k <= Parti::kColorate; ++k)
+        ColoraParte(movie, k, CodiceColore(aspetto[k]));
+    MostraSecchioCappello(movie, aspetto[Parti::Secchio] != 0, aspetto[Parti::ConCappello] != 0);
 }
 
 int ColoreCasuale(int diverso)

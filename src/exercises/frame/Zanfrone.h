@@ -28,5 +28,9 @@ QString CodiceColore(int riga);
 
 // Paints a loaded clown movie: background, the eight fills (the tuft with the hair), bucket and hat.
 void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto);
+// Paints the fill (or the outline) of one part 1..8 in "RRGGBB": the tuft first, then the hair.
+void ColoraParte(MovieView &movie, int parte, const QString &codice, bool contorno = false);
+// Shows or hides the bucket and the hat.
+void MostraSecchioCappello(MovieView &movie, bool secchio, bool cappello);
 // Draws a random colour row 1..4 that differs from `diverso` (any row when `diverso` is 0).
 int ColoreCasuale(int diverso = 0);

@@ -1,0 +1,234 @@
+#include "FormEs4.h"
+#include "platform/MovieView.h"
+#include "platform/PathResolver.h"
+#include "platform/VbColor.h"
+#include "shell/Immagini.h"
+#include "shell/Profilo.h"
+#include "shell/PulsanteImmagine.h"
+#include "shell/Suoni.h"
+
+#include <QLabel>
+
+namespace {
+const QString kGrigio = QStringLiteral("CCCCCC");
+const QString kNero = QStringLiteral("000000");
+} // namespace
+
+FormEs4::FormEs4()
+    // name, activity, levels, threshold, level menu, reward, design size, background
+    : FormEsercizio({QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone"),
+                     6, 14, QStringLiteral("Livelli"), false, 8010, 6240, QColor(0xC0, 0xFF, 0xFF)})
+{
+    auto *clown = creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5175);
+    connect(clown, &MovieView::FSCommand, this, [this](const QString &c) { ShockwaveFlash1_FSCommand(c); });
+    posizionaFrase(3840, 120, 3975, 3135);
+    posizionaMerlino(3840, 3360, 2055, 1935);
+    creaPulsante(QStringLiteral("Controlla"), Immagini::Controlla, 6000, 3720, 1785, 735, 14.25, false);
+    creaPulsante(QStringLiteral("Nuovo"), Immagini::Avanti, 6000, 4560, 1815, 735, 14.25, false)->setEnabled(false);
+
+    Label2 = new QLabel(area());
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(12);
+    Label2->setFont(f);
+    Label2->setAlignment(Qt::AlignCenter);
+    posiziona(Label2, QStringLiteral("Label2"), 120, 5400, 8055, 255);
+}
+
+void FormEs4::Form_Activate()
+{
+    // The instruction says how to play in the input mode in use.
+    switch (Profilo.ModalitaInput) {
+    case 1: Label2->setText(QStringLiteral("Premi Spazio per cambiare il colore e Invio per sceglierlo")); break;
+    case 2: Label2->setText(QStringLiteral("Premi il pulsante quando la parte ha il colore giusto")); break;
+    case 3: Label2->setText(QStringLiteral("Premi le frecce per cambiare il colore e Invio per sceglierlo")); break;
+    default: Label2->setText(QStringLiteral("Clicca sul zanfrone per modificarne il colore")); break;
+    }
+    FormEsercizio::Form_Activate();
+}
+
+void FormEs4::ApriFileZanfroni()
+{
+    if (scansione()) {
+        ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone3.swf"));
+        return;
+    }
+    ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone2.swf"));
+    ShockwaveFlash1->GotoFrame(Profilo.CursoreSistema ? 1 : 0);
+}
+
+// The grey clown, the hat always shown, the bucket at random.
+void FormEs4::ImpostaColori()
+{
+    MovieView &m = *ShockwaveFlash1;
+    m.BGColor(CodiceColore(0));
+    for (int k = 1; k <= RegoleColora::kParti; ++k)
+        ColoraParte(m, k, kGrigio);
+    MostraSecchioCappello(m, regole_.ColoreRichiesto[Parti::Secchio] != 0, true);
+}
+
+void FormEs4::GeneraEsercizio()
+{
+    if (scansione()) {
+        DeColoraContorno(); // a level chosen in the middle of an exercise
+        EvidenziaElemento(1, false);
+        EvidenziaElemento(0, true);
+    }
+    abilitaRisposte(true);
+    regole_.NuovoEsercizio();
+    ImpostaColori();
+    regole_.ScriviFrase(Livello(), Profilo.TipoCarattere == QLatin1String("maiuscolo"));
+    if (Livello() <= 3)
+        PresentaFrasi();
+    else
+        PresentaFraseUnica();
+}
+
+void FormEs4::PresentaFrasi()
+{
+    if (!regole_.Finito()) {
+        Label1->setText(regole_.Frasi[regole_.PescaParte()]);
+        parla(Label1->text());
+        if (scansione())
+            ColoraContorno();
+        return;
+    }
+    Label1->setText(regole_.TutteLeFrasi());
+    abilitaRisposte(false);
+    if (scansione())
+        evidenziaNuovo();
+}
+
+void FormEs4::PresentaFraseUnica()
+{
+    Label1->setText(regole_.FrasiInOrdineCasuale());
+    parla(Label1->text());
+    regole_.PartiEsatte = 0;
+    if (scansione()) {
+        regole_.AzzeraFatte();
+        PresentaUnaPerVolta();
+    }
+}
+
+void FormEs4::PresentaUnaPerVolta()
+{
+    if (!regole_.Finito()) {
+        regole_.PescaParte();
+        ColoraContorno();
+        return;
+    }
+    abilitaRisposte(false); // the same end as one sentence at a time
+    evidenziaNuovo();
+}
+
+void FormEs4::evidenziaNuovo()
+{
+    EvidenziaElemento(0, false);
+    EvidenziaElemento(1, true);
+    regole_.ColoreCorrente = RegoleColora::kFinito;
+}
+
+void FormEs4::ColoraContorno()
+{
+    // The highlight colour as the movie takes it; a system colour resolves through the palette.
+    ColoraParte(*ShockwaveFlash1, regole_.ParteCorrente,
+                VbColor::toHex6(VbColor::toQColor(Profilo.ColorePulsanteSelezionato)), true);
+}
+
+void FormEs4::DeColoraContorno() { ColoraParte(*ShockwaveFlash1, regole_.ParteCorrente, kNero, true); }
+
+void FormEs4::coloraParte(int parte)
+{
+    ColoraParte(*ShockwaveFlash1, parte, CodiceColore(regole_.ColoreDato[parte]));
+}
+
+// --- Mouse ---
+
+void FormEs4::ShockwaveFlash1_FSCommand(const QString &command)
+{
+    if (Profilo.ModalitaInput != 0)
+        return;
+    bool numero = false;
+    const int parte = command.trimmed().toInt(&numero);
+    if (!numero || parte < 1 || parte > RegoleColora::kParti)
+        return; // the bucket and anything else the movie might send
+    // Every click moves the colour on, even on a part already judged right.
+    if (regole_.Colora(parte, regole_.PassoColore()))
+        coloraParte(parte);
+}
+
+void FormEs4::ScegliElemento(int indice, bool daScansione)
+{
+    if (daScansione) {
+        SelezionaColore();
+        return;
+    }
+    if (indice < 0 || indice > 1 || !Command1[indice]->isEnabled())
+        return;
+    if (indice == 1)
+        FormEsercizio::ScegliElemento(ElementoProssima(), false); // a new exercise
+    else
+        Controlla();
+}
+
+bool FormEs4::giudicaParteCorrente()
+{
+    switch (regole_.GiudicaParte(regole_.ParteCorrente)) {
+    case RegoleColora::Esito::Niente: break; // no colour given yet
+    case RegoleColora::Esito::Sbagliata:
+        SuonoNo();
+        contaErrata();
+        break;
+    case RegoleColora::Esito::Giusta:
+        contaGiuste(1);
+        SuonoSi();
+        return true;
+    }
+    return false;
+}
+
+void FormEs4::Controlla()
+{
+    if (Livello() <= 3) {
+        if (giudicaParteCorrente())
+            PresentaFrasi();
+        return;
+    }
+    const RegoleColora::Controllo esito = regole_.ControllaTutto();
+    for (int i = 0; i < esito.sbagliate; ++i)
+        contaErrata();
+    if (esito.interrotto)
+        return; // a part still grey: the parts before it are judged, silently
+    if (esito.completo) {
+        SuonoSi();
+        contaGiuste(RegoleColora::kParti);
+        abilitaRisposte(false);
+    } else {
+        SuonoNo();
+    }
+}
+
+// --- Scanning ---
+
+void FormEs4::passoAvanti()
+{
+    if (!scansione() || regole_.ColoreCorrente == RegoleColora::kFinito)
+        return;
+    const int parte = regole_.ParteCorrente;
+    if (regole_.Colora(parte, regole_.PassoColore()))
+        coloraParte(parte);
+}
+
+void FormEs4::SelezionaColore()
+{
+    if (regole_.ColoreCorrente == RegoleColora::kFinito) {
+        FormEsercizio::ScegliElemento(ElementoProssima(), true); // highlight back on the check, a new exercise
+        return;
+    }
+    if (!giudicaParteCorrente())
+        return; // a wrong colour stays, outlined, and the stepping goes on
+    DeColoraContorno();
+    if (Livello() <= 3)
+        PresentaFrasi();
+    else
+        PresentaUnaPerVolta();
+}

@@ -1,0 +1,95 @@
+#include "exercises/sentences/RegoleColora.h"
+#include "platform/Rnd.h"
+#include "shell/Profilo.h"
+
+#include <QtTest>
+
+namespace {
+// The draw that makes Int(Rnd * n) give k.
+double d(int k, int n) { return (k + 0.5) / n; }
+// Colour rows 1..4 as the draws of the seven parts.
+std::vector<double> righe(std::initializer_list<int> r)
+{
+    std::vector<double> v;
+    for (int x : r)
+        v.push_back(d(x - 1, 4));
+    return v;
+}
+} // namespace
+
+class TestRegoleColora : public QObject
+{
+    Q_OBJECT
+
+    // A level 1 exercise whose parts ask: hat green, hair red, shirt blue, waistcoat yellow,
+    // buttons green, trousers red, shoes blue.
+    static RegoleColora livello1()
+    {
+        RegoleColora r;
+        Rnd::Script({d(1, 2)});
+        r.NuovoEsercizio();
+        Rnd::Script(righe({1, 2, 3, 4, 1, 2, 3}));
+        r.ScriviFrase(1, false);
+        return r;
+    }
+
+private slots:
+    void init() { Profilo = ProfiloUtente(); }
+    void cleanup() { Rnd::ClearScript(); }
+
+    void sentencesByLevel()
+    {
+        RegoleColora r = livello1();
+        QCOMPARE(r.ColoreRichiesto[Parti::Secchio], 1);
+        QCOMPARE(r.ColoreRichiesto[Parti::ConCappello], 1);
+        const QStringList positive{QStringLiteral("Il cappello è verde."), QStringLiteral("I capelli sono rossi."),
+                                   QStringLiteral("La camicia è blu."), QStringLiteral("Il gilè è giallo."),
+                                   QStringLiteral("I bottoni sono verdi."), QStringLiteral("I pantaloni sono rossi."),
+                                   QStringLiteral("Le scarpe sono blu.")};
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(r.Frasi[k], positive[k - 1]);
+        // Positive: only the named colour is right.
+        QVERIFY(r.ColoriAmmessi[2][2] && !r.ColoriAmmessi[2][1] && !r.ColoriAmmessi[2][3] && !r.ColoriAmmessi[2][4]);
+
+        // Level 5 is negative throughout: every colour but the named one.
+        Rnd::Script(righe({2, 4, 4, 1, 3, 4, 2}));
+        r.ScriviFrase(5, false);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(r.Frasi[3], QStringLiteral("La camicia non è gialla."));
+        QCOMPARE(r.Frasi[7], QStringLiteral("Le scarpe non sono rosse."));
+        QVERIFY(!r.ColoriAmmessi[7][2] && r.ColoriAmmessi[7][1] && r.ColoriAmmessi[7][3] && r.ColoriAmmessi[7][4]);
+
+        // Levels 3 and 6: a coin before each part's colour; upper case under "maiuscolo".
+        Rnd::Script({d(1, 2), d(3, 4), d(0, 2), d(3, 4), d(0, 2), d(0, 4), d(1, 2), d(0, 4),
+                     d(0, 2), d(1, 4), d(1, 2), d(1, 4), d(0, 2), d(2, 4)});
+        r.ScriviFrase(6, true);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(r.Frasi[1], QStringLiteral("IL CAPPELLO NON È GIALLO."));
+        QCOMPARE(r.Frasi[2], QStringLiteral("I CAPELLI SONO GIALLI."));
+        QCOMPARE(r.Frasi[4], QStringLiteral("IL GILÈ NON È VERDE."));
+        QCOMPARE(r.Frasi[6], QStringLiteral("I PANTALONI NON SONO ROSSI."));
+    }
+
+    void partsAreDrawnOnceEach()
+    {
+        RegoleColora r = livello1();
+        Rnd::Script({d(4, 7), d(4, 7), d(4, 7), d(0, 7)});
+        QCOMPARE(r.PescaParte(), 5);
+        QCOMPARE(r.PescaParte(), 1); // 5 drawn twice more and refused
+        QCOMPARE(r.ParteCorrente, 1);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+
+        // Levels 4-6: the seven sentences in the drawn order, one a line.
+        r.AzzeraFatte();
+        Rnd::Script({d(6, 7), d(0, 7), d(1, 7), d(2, 7), d(3, 7), d(4, 7), d(5, 7)});
+        const QStringList righe = r.FrasiInOrdineCasuale().split(QLatin1Char('\n'));
+        QCOMPARE(righe.size(), 7);
+        QCOMPARE(righe.first(), QStringLiteral("Le scarpe sono blu."));
+        QCOMPARE(righe.last(), QStringLiteral("I pantaloni sono rossi."));
+        // Nothing left to draw: no endless drawing, the part stays.
+        QCOMPARE(r.PescaParte(), 6);
+    }
+};
+
+QTEST_MAIN(TestRegoleColora)
+#include "tst_regolecolora.moc"
