@@ -6,6 +6,7 @@
 #include "FormMenu.h"
 #include "exercises/sentences/FormEs1.h"
 #include "exercises/sentences/FormEs2.h"
+#include "exercises/sentences/FormEs5.h"
 
 void RegistraSchermi()
 {
@@ -17,4 +18,5 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("Form3"), [] { return new FormGuida(QStringLiteral("Form3"), QStringLiteral("\\conf\\menu.swf")); });
     Schermi::registra(QStringLiteral("FormEs1"), [] { return new FormEs1; });
     Schermi::registra(QStringLiteral("FormEs2"), [] { return new FormEs2; });
+    Schermi::registra(QStringLiteral("FormEs5"), [] { return new FormEs5; });
 }
