@@ -1,3 +1,4 @@
+#include "Estrazioni.h"
 #include "exercises/sentences/FrasiInsiemi.h"
 #include "platform/Rnd.h"
 #include "shell/Profilo.h"
@@ -5,19 +6,6 @@
 #include <QtTest>
 
 namespace {
-// The draw that makes Int(Rnd * n) give k.
-double d(int k, int n) { return (k + 0.5) / n; }
-// A clown drawn as hat green, hair red, shirt blue, waistcoat yellow, buttons green, trousers red,
-// shoes blue, then bucket and hat.
-std::vector<double> clown(int secchio, int cappello)
-{
-    return {d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(secchio, 2), d(cappello, 2)};
-}
-std::vector<double> operator+(std::vector<double> a, const std::vector<double> &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 // What the child sees: a clause about the hat's colour holds only while the hat is shown.
 bool visibile(const FrasiInsiemi &f, int parte, int valore)
 {

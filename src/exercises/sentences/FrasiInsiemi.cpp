@@ -82,12 +82,17 @@ void FrasiInsiemi::secondaParte(bool valoreOgniVolta)
     }
 }
 
-void FrasiInsiemi::ScriviFrase2()
+void FrasiInsiemi::primaProposizione(bool alternativa)
 {
     Parte1 = 1 + RndInt(Parti::kColorate);
     Colore1 = 1 + RndInt(Parti::kColori);
     ComponiFrasePositiva1();
-    Frase = Proposizione;
+    Frase = alternativa ? QStringLiteral("O ") + Proposizione.toLower() : Proposizione;
+}
+
+void FrasiInsiemi::ScriviFrase2()
+{
+    primaProposizione(false);
     secondaParte(true);
     ComponiFrasePositiva2();
     Frase += Proposizione.toLower();
@@ -95,10 +100,7 @@ void FrasiInsiemi::ScriviFrase2()
 
 void FrasiInsiemi::ScriviFrase3()
 {
-    Parte1 = 1 + RndInt(Parti::kColorate);
-    Colore1 = 1 + RndInt(Parti::kColori);
-    ComponiFrasePositiva1();
-    Frase = QStringLiteral("O ") + Proposizione.toLower();
+    primaProposizione(true);
     secondaParte(false);
     ComponiFrasePositiva3();
     Frase += Proposizione.toLower();
@@ -106,10 +108,7 @@ void FrasiInsiemi::ScriviFrase3()
 
 void FrasiInsiemi::ScriviFrase4()
 {
-    Parte1 = 1 + RndInt(Parti::kColorate);
-    Colore1 = 1 + RndInt(Parti::kColori);
-    ComponiFrasePositiva1();
-    Frase = QStringLiteral("O ") + Proposizione.toLower();
+    primaProposizione(true);
     secondaParte(true);
     ComponiFrasePositiva4();
     Frase += Proposizione.toLower();

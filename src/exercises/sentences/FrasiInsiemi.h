@@ -43,6 +43,8 @@ public:
 
 private:
     void componi(int forma, int parte, int valore);
+    // The first clause of levels 2..4, a colour; "O " before it in lower case for the alternatives.
+    void primaProposizione(bool alternativa);
     void ridisegna(int parte);
     void faiValere(int parte, int valore);
     // Draws a second part other than the first, and never the hat's presence beside its colour;
