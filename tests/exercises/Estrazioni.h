@@ -1,5 +1,8 @@
 #pragma once
 // Scripted draws for the rule tests.
+#include "platform/Rnd.h"
+
+#include <QString>
 #include <vector>
 
 // The draw that makes Int(Rnd * n) give k.
@@ -13,4 +16,9 @@ inline std::vector<double> operator+(std::vector<double> a, const std::vector<do
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+// The sentence, or what went wrong when the script was not used up.
+inline QString TuttoUsato(const QString &frase)
+{
+    return Rnd::ScriptLeft() != 0 ? QStringLiteral("draws left: %1").arg(Rnd::ScriptLeft()) : frase;
 }

@@ -23,9 +23,7 @@ class TestFrasi : public QObject
         f.ScriviFrase(livello);
         if (risposta)
             *risposta = f.Risposta;
-        if (Rnd::ScriptLeft() != 0)
-            return QStringLiteral("draws left: %1").arg(Rnd::ScriptLeft());
-        return f.Frase;
+        return TuttoUsato(f.Frase);
     }
 
 private slots:

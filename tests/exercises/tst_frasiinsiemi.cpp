@@ -22,9 +22,7 @@ class TestFrasiInsiemi : public QObject
         FrasiInsiemi f;
         Rnd::Script(disegni);
         f.ScriviFrase(livello);
-        if (Rnd::ScriptLeft() != 0)
-            return QStringLiteral("draws left: %1").arg(Rnd::ScriptLeft());
-        return f.Frase;
+        return TuttoUsato(f.Frase);
     }
 
 private slots:
