@@ -5,6 +5,7 @@
 #include "FormInfo.h"
 #include "FormMenu.h"
 #include "exercises/sentences/FormEs1.h"
+#include "exercises/sentences/FormEs5.h"
 #include "exercises/sentences/FormEs2.h"
 #include "log/FormEserciziEseguiti.h"
 #include "exercises/sentences/FormEs4.h"
@@ -18,6 +19,7 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("Form2"), [] { return new FormGuida(QStringLiteral("Form2"), QStringLiteral("\\conf\\zanfroni.swf")); });
     Schermi::registra(QStringLiteral("Form3"), [] { return new FormGuida(QStringLiteral("Form3"), QStringLiteral("\\conf\\menu.swf")); });
     Schermi::registra(QStringLiteral("FormEs1"), [] { return new FormEs1; });
+    Schermi::registra(QStringLiteral("FormEs5"), [] { return new FormEs5; });
     Schermi::registra(QStringLiteral("FormEs2"), [] { return new FormEs2; });
     Schermi::registra(QStringLiteral("FormEserciziEseguiti"), [] { return new FormEserciziEseguiti; });
     Schermi::registra(QStringLiteral("FormEs4"), [] { return new FormEs4; });

@@ -58,6 +58,9 @@ protected:
     virtual bool Giudica(int indice) { Q_UNUSED(indice); return false; }
     // Right after a right answer is counted, before a reward can clear the sentence.
     virtual void DopoRispostaGiusta(int indice) { Q_UNUSED(indice); }
+    // After a right answer is counted and greeted: true when the same question goes on (the screen has
+    // put up its next item; the answers stay open and the highlight stays), false when it is over.
+    virtual bool ContinuaDomanda(int indice) { Q_UNUSED(indice); return false; }
     // The scanned items: by default the buttons, the last of them ending the question.
     virtual int ElementiScansione() const;
     virtual bool ElementoScansionabile(int indice) const;

@@ -75,6 +75,11 @@ void FormEsercizio::CambiaLivello()
 void FormEsercizio::ProssimaDomanda()
 {
     preparando_ = true;
+    if (scansione() && cursore_.fermo()) { // a level chosen from the menu after a right answer
+        EvidenziaElemento(cursore_.indice(), false);
+        cursore_.vaiA(0);
+        EvidenziaElemento(0, true);
+    }
     RitornaDalPremio(); // a level change or a new question always ends a reward movie
     if (Profilo.PassaggioLivelli)
         CambiaLivello();

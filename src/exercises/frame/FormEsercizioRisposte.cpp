@@ -175,6 +175,10 @@ void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
         MostraPremio();
     aggiornaPannelli();
     SuonoSi();
+    if (ContinuaDomanda(indice)) {
+        domandaAperta_ = true;
+        return;
+    }
     abilitaRisposte(false);
     if (daScansione) {
         EvidenziaElemento(indice, false);
