@@ -119,6 +119,14 @@ protected:
     void passoAvanti();
     void passoIndietro();
     void scegliEvidenziato();
+    // Puts the scanning highlight on item `indice`.
+    void vaiAElemento(int indice);
+
+    // For screens that judge their own items (parts, drawings, clowns): whether a choice counts now
+    // (not while a question is being set up, once per switch press), and the counting of an answer.
+    bool accettaScelta();
+    void contaGiusta(); // Esatti + 1 and its panel
+    void rispostaSbagliata();
 
 private:
     void costruisciMenu();
@@ -133,7 +141,6 @@ private:
     void RitornaDalPremio();
     void scegli(int indice, bool daScansione);
     void rispostaGiusta(int indice, bool daScansione);
-    void rispostaSbagliata();
     void spegniEvidenze();
     void lascia();
 
