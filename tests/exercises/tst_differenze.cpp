@@ -2,22 +2,11 @@
 #include "platform/Rnd.h"
 #include "platform/VbColor.h"
 #include "shell/Profilo.h"
+#include "Estrazioni.h"
 
 #include <QtTest>
 
 namespace {
-// The draw that makes Int(Rnd * n) give k.
-double d(int k, int n) { return (k + 0.5) / n; }
-// The first clown: colour rows 1,2,3,4,1,2,3 for parts 1..7, then bucket and hat.
-std::vector<double> primo(int secchio, int cappello)
-{
-    return {d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(secchio, 2), d(cappello, 2)};
-}
-std::vector<double> operator+(std::vector<double> a, const std::vector<double> &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
 QList<int> segnate(const CoppiaDifferenze &c)
 {
     QList<int> r;
@@ -57,7 +46,7 @@ private slots:
     void scriptedPairsWithTheMouse()
     {
         // Level 1: the shirt (row 3); its new colour is drawn again while it equals the old one.
-        CoppiaDifferenze c = coppia(1, true, false, primo(1, 0) + std::vector<double>{d(2, 9), d(2, 4), d(0, 4)});
+        CoppiaDifferenze c = coppia(1, true, false, clown(1, 0) + std::vector<double>{d(2, 9), d(2, 4), d(0, 4)});
         QCOMPARE(segnate(c), QList<int>({3}));
         QCOMPARE(diverse(c), QList<int>({3}));
         QCOMPARE(c.aspetto[1][3], 1);
@@ -66,14 +55,14 @@ private slots:
 
         // Level 2: the hat's colour puts the hat on both clowns and marks its presence too; a marked
         // row drawn again (9) is drawn anew (5, the buttons).
-        c = coppia(2, true, false, primo(0, 0) + std::vector<double>{d(0, 9), d(3, 4), d(8, 9), d(4, 9), d(2, 4)});
+        c = coppia(2, true, false, clown(0, 0) + std::vector<double>{d(0, 9), d(3, 4), d(8, 9), d(4, 9), d(2, 4)});
         QCOMPARE(segnate(c), QList<int>({1, 5, 9}));
         QCOMPARE(diverse(c), QList<int>({1, 5}));
         QCOMPARE(c.aspetto[0][Parti::ConCappello] + c.aspetto[1][Parti::ConCappello], 2);
         QCOMPARE(Rnd::ScriptLeft(), 0);
 
         // The hat's presence: exactly one clown wears it, and the hat's colour row is marked.
-        c = coppia(1, true, false, primo(1, 1) + std::vector<double>{d(8, 9), d(1, 2), d(0, 2)});
+        c = coppia(1, true, false, clown(1, 1) + std::vector<double>{d(8, 9), d(1, 2), d(0, 2)});
         QCOMPARE(segnate(c), QList<int>({1, 9}));
         QCOMPARE(diverse(c), QList<int>({9}));
         QCOMPARE(c.aspetto[1][Parti::ConCappello], 0);
@@ -83,7 +72,7 @@ private slots:
     void scriptedPairsWhileScanning()
     {
         // Bucket and hat always on the first clown; rows come from 1..8 only.
-        CoppiaDifferenze c = coppia(1, false, false, primo(0, 0) + std::vector<double>{d(7, 8), d(1, 2), d(0, 2)});
+        CoppiaDifferenze c = coppia(1, false, false, clown(0, 0) + std::vector<double>{d(7, 8), d(1, 2), d(0, 2)});
         QCOMPARE(segnate(c), QList<int>({8}));
         QCOMPARE(c.aspetto[0][Parti::Secchio], 1); // on the drawings' screen the bucket stays left
         QCOMPARE(c.aspetto[1][Parti::Secchio], 0);
@@ -91,7 +80,7 @@ private slots:
         QCOMPARE(Rnd::ScriptLeft(), 0);
 
         // On the clowns' screen a bucket difference shows the bucket on the right clown.
-        c = coppia(1, false, true, primo(1, 1) + std::vector<double>{d(7, 8), d(0, 2)});
+        c = coppia(1, false, true, clown(1, 1) + std::vector<double>{d(7, 8), d(0, 2)});
         QCOMPARE(c.aspetto[0][Parti::Secchio], 0);
         QCOMPARE(c.aspetto[1][Parti::Secchio], 1);
         QCOMPARE(diverse(c), QList<int>({8}));
@@ -126,7 +115,7 @@ private slots:
     {
         // Buttons (5) and the hat's presence (9, settled through the hat).
         CoppiaDifferenze c = coppia(2, true, false,
-                                    primo(0, 1) + std::vector<double>{d(4, 9), d(3, 4), d(8, 9), d(0, 2)});
+                                    clown(0, 1) + std::vector<double>{d(4, 9), d(3, 4), d(8, 9), d(0, 2)});
         QCOMPARE(segnate(c), QList<int>({1, 5, 9}));
         QVERIFY(!c.Giudica(2, 0, 1, true)); // never different
         QVERIFY(!c.Giudica(0, 0, 1, true));

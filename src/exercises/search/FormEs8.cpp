@@ -114,8 +114,10 @@ bool FormEs8::eventFilter(QObject *watched, QEvent *event)
         else if (watched == area() && Profilo.ModalitaInput == 0)
             nascondiCornici();
         for (int i = 0; i < 8; ++i)
-            if (watched == Image1[i])
+            if (watched == Image1[i]) {
                 Image1_MouseMove(i);
+                return true; // not on to the form, which would hide the frame again
+            }
     }
     return FormDifferenze::eventFilter(watched, event);
 }
