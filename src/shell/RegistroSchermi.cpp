@@ -9,6 +9,8 @@
 #include "exercises/sentences/FormEs2.h"
 #include "log/FormEserciziEseguiti.h"
 #include "exercises/sentences/FormEs4.h"
+#include "exercises/search/FormEs3.h"
+#include "exercises/search/FormEs8.h"
 
 void RegistraSchermi()
 {
@@ -23,4 +25,6 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("FormEs2"), [] { return new FormEs2; });
     Schermi::registra(QStringLiteral("FormEserciziEseguiti"), [] { return new FormEserciziEseguiti; });
     Schermi::registra(QStringLiteral("FormEs4"), [] { return new FormEs4; });
+    Schermi::registra(QStringLiteral("FormEs3"), [] { return new FormEs3; });
+    Schermi::registra(QStringLiteral("FormEs8"), [] { return new FormEs8; });
 }

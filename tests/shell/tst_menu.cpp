@@ -129,14 +129,27 @@ private slots:
 
     void anExerciseNotBuiltYetIsRecordedAndTheMenuStays()
     {
+        // The first exercise of the menu whose screen is not built yet.
+        const QStringList schermi = {QStringLiteral("FormEs1"), QStringLiteral("FormEs2"), QStringLiteral("FormEs8"),
+                                     QStringLiteral("FormEs3"), QStringLiteral("FormEs4"), QStringLiteral("FormEs5"),
+                                     QStringLiteral("FormEs6"), QStringLiteral("FormEs7")};
+        const QStringList nomi = {QStringLiteral("Vero - falso"), QStringLiteral("Uguale - Diverso"),
+                                  QStringLiteral("Trova le differenze - 1°"), QStringLiteral("Trova le differenze - 2°"),
+                                  QStringLiteral("Colora il zanfrone"), QStringLiteral("Insiemi"),
+                                  QStringLiteral("Elimina gli intrusi"), QStringLiteral("Indovina chi?")};
+        int mancante = 0;
+        while (mancante < schermi.size() && Schermi::esiste(schermi[mancante]))
+            ++mancante;
+        if (mancante == schermi.size())
+            QSKIP("every exercise is built");
         scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
         FormMenu *m = apriMenu();
         QVERIFY(m);
-        tasto(m, Qt::Key_Space);
-        tasto(m, Qt::Key_Space);
+        for (int i = 0; i < mancante; ++i)
+            tasto(m, Qt::Key_Space);
         tasto(m, Qt::Key_Return);
         QCOMPARE(NumeroAttivita, qint16(1));
-        QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Trova le differenze - 1°"));
+        QCOMPARE(AttivitaEseguite[1][0], nomi[mancante]);
         QCOMPARE(dialoghi->messaggi.size(), 1);
         QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("non è ancora disponibile")));
         QVERIFY(m->isVisible());

@@ -122,9 +122,16 @@ protected:
     virtual void passoAvanti();
     virtual void passoIndietro();
     void scegliEvidenziato();
-    // Counting answers a screen judges by itself: the counters and the status bar, no sound.
+    // Puts the scanning highlight on item `indice`.
+    void vaiAElemento(int indice);
+
+    // For screens that judge their own items (parts, drawings, clowns): whether a choice counts now
+    // (not while a question is being set up, once per switch press), and the counting of answers:
+    // the counters and the status bar, no sound (rispostaSbagliata also plays the failure sound).
+    bool accettaScelta();
     void contaGiuste(int quante);
     void contaErrata();
+    void rispostaSbagliata();
 
 private:
     void costruisciMenu();
@@ -139,7 +146,6 @@ private:
     void RitornaDalPremio();
     void scegli(int indice, bool daScansione);
     void rispostaGiusta(int indice, bool daScansione);
-    void rispostaSbagliata();
     void spegniEvidenze();
     void lascia();
 

@@ -97,6 +97,13 @@ void FormEsercizio::passoIndietro()
 
 void FormEsercizio::scegliEvidenziato() { scegli(cursore_.indice(), true); }
 
+void FormEsercizio::vaiAElemento(int indice)
+{
+    EvidenziaElemento(cursore_.indice(), false);
+    cursore_.vaiA(indice);
+    EvidenziaElemento(indice, true);
+}
+
 void FormEsercizio::KeyDown(int codice)
 {
     if (Profilo.ModalitaInput == 2 && codice == Spazio)
@@ -140,10 +147,14 @@ void FormEsercizio::Timer1_Timer()
 
 void FormEsercizio::scegli(int indice, bool daScansione)
 {
+    if (indice >= 0 && accettaScelta())
+        ScegliElemento(indice, daScansione);
+}
+
+bool FormEsercizio::accettaScelta()
+{
     // Nothing is judged while a question is being set up, and one switch press chooses once.
-    if (preparando_ || lasciato_ || indice < 0 || !guardia_.accetta())
-        return;
-    ScegliElemento(indice, daScansione);
+    return !preparando_ && !lasciato_ && guardia_.accetta();
 }
 
 void FormEsercizio::ScegliElemento(int indice, bool daScansione)

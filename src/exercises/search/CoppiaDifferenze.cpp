@@ -1,0 +1,70 @@
+#include "CoppiaDifferenze.h"
+#include "platform/Rnd.h"
+#include "platform/VbColor.h"
+
+#include <algorithm>
+
+void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADestra)
+{
+    Livello = std::clamp(livello, 1, 4); // at most two rows a difference: a free row always remains
+    Trovate = 0;
+    Aspetto &primo = aspetto[0];
+    Aspetto &secondo = aspetto[1];
+    for (int riga = 1; riga <= Parti::kColorate; ++riga)
+        primo[riga] = RndInt(Parti::kColori) + 1;
+    primo[Parti::Secchio] = RndInt(2);
+    primo[Parti::ConCappello] = RndInt(2);
+    if (!conMouse) {
+        primo[Parti::Secchio] = 1;
+        primo[Parti::ConCappello] = 1;
+    }
+    for (int riga = 1; riga <= Parti::ConCappello; ++riga) {
+        Differenze[riga] = 0;
+        secondo[riga] = primo[riga];
+    }
+    Differenze[0] = 0;
+
+    const int righe = conMouse ? Parti::ConCappello : Parti::Secchio;
+    for (int n = 0; n < Livello; ++n) {
+        int k = RndInt(righe) + 1;
+        while (Differenze[k] == 1)
+            k = RndInt(righe) + 1;
+        Differenze[k] = 1;
+        if (k == Parti::Cappello) { // the hat's colour differs: both clowns wear it
+            Differenze[Parti::ConCappello] = 1;
+            primo[Parti::ConCappello] = 1;
+            secondo[Parti::ConCappello] = 1;
+        }
+        if (k == Parti::ConCappello)
+            Differenze[Parti::Cappello] = 1;
+        if (k >= Parti::Secchio) {
+            secondo[k] = RndInt(2);
+            while (secondo[k] == primo[k])
+                secondo[k] = RndInt(2);
+        } else {
+            secondo[k] = ColoreCasuale(primo[k]);
+        }
+    }
+    if (secchioADestra && !conMouse && primo[Parti::Secchio] == 1 && secondo[Parti::Secchio] == 0) {
+        primo[Parti::Secchio] = 0;
+        secondo[Parti::Secchio] = 1;
+    }
+}
+
+bool CoppiaDifferenze::Giudica(int riga, int sorgente, int bersaglio, bool conMouse)
+{
+    if (riga < 1 || riga > Parti::ConCappello || Differenze[riga] != 1 || Finita())
+        return false;
+    aspetto[bersaglio][riga] = aspetto[sorgente][riga];
+    if (conMouse && riga == Parti::Cappello)
+        aspetto[bersaglio][Parti::ConCappello] = aspetto[sorgente][Parti::ConCappello];
+    Differenze[riga] = 0;
+    ++Trovate;
+    return true;
+}
+
+QString TrovaColoreScansione(double colorePulsanteSelezionato)
+{
+    // A system colour is resolved to the colour it shows, not cut into digits.
+    return VbColor::toHex6(VbColor::toQColor(colorePulsanteSelezionato));
+}

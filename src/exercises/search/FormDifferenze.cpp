@@ -1,0 +1,148 @@
+#include "FormDifferenze.h"
+#include "platform/Assistant.h"
+#include "platform/MovieView.h"
+#include "shell/Immagini.h"
+#include "shell/Profilo.h"
+#include "shell/PulsanteImmagine.h"
+#include "shell/Suoni.h"
+#include "platform/VbColor.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+constexpr int kLarghezzaZanfrone = 4935;
+} // namespace
+
+FormDifferenze::FormDifferenze(const DescrizioneEsercizio &descrizione, bool secchioADestra)
+    : FormEsercizio(descrizione), secchioADestra_(secchioADestra)
+{
+    Label1->hide(); // the help panel
+    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Label1->setLineWidth(2);
+}
+
+void FormDifferenze::creaZanfroni(int top, int height)
+{
+    creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, top, kLarghezzaZanfrone, height);
+    ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 5280, top, kLarghezzaZanfrone, height);
+}
+
+void FormDifferenze::creaPulsanti(int aiutoLeft, int nuovaLeft, int top)
+{
+    PulsanteImmagine *nuova = creaPulsante(QString(), Immagini::Avanti, nuovaLeft, top, 2775, 615, 14.25, false);
+    nuova->setAccessibleName(QStringLiteral("Nuovo esercizio"));
+    nuova->setEnabled(false);
+    PulsanteImmagine *aiuto = creaPulsante(QString(), Immagini::Aiuto, aiutoLeft, top, 975, 615, 14.25, false);
+    aiuto->setAccessibleName(QStringLiteral("Aiuto"));
+    // Help answers the mouse in every input mode (the frame passes clicks on only with the mouse).
+    connect(aiuto, &PulsanteImmagine::clicked, this, [this] {
+        if (Profilo.ModalitaInput != 0)
+            Aiuto();
+    });
+}
+
+void FormDifferenze::Form_Activate()
+{
+    FormEsercizio::Form_Activate();
+    if (Profilo.CursoreSistema || scansione())
+        Command1[0]->setCursor(Qt::ArrowCursor);
+    // Read in the case it is written in, shown in the user's case.
+    const QString testo = istruzione();
+    parla(testo);
+    if (nascondiDopoIstruzione())
+        Merlino()->Hide();
+    Label1->setText(caso(testo));
+}
+
+void FormDifferenze::ImpostaColori()
+{
+    coppia_.ImpostaColori(Livello(), !scansione(), secchioADestra_);
+    ColoraPrimoZanfrone();
+    ColoraSecondoZanfrone();
+}
+
+void FormDifferenze::ColoraPrimoZanfrone() { ColoraZanfrone(*ShockwaveFlash1, coppia_.aspetto[0]); }
+void FormDifferenze::ColoraSecondoZanfrone() { ColoraZanfrone(*ShockwaveFlash2, coppia_.aspetto[1]); }
+
+void FormDifferenze::GeneraEsercizio()
+{
+    Command1[0]->setEnabled(false);
+    ImpostaColori();
+    if (scansione())
+        vaiAElemento(0); // also takes the highlight off the new-pair button after a level change
+}
+
+void FormDifferenze::EvidenziaElemento(int indice, bool acceso)
+{
+    if (indice == kNuovaCoppia)
+        Command1[0]->setSfondo(VbColor::toQColor(acceso ? Profilo.ColorePulsanteSelezionato : Profilo.ColorePulsanti));
+    else if (acceso && indice >= 0 && indice < kNuovaCoppia)
+        MostraScansione(indice); // the last part found stays marked until the next pair
+}
+
+void FormDifferenze::ScegliElemento(int indice, bool daScansione)
+{
+    if (daScansione) {
+        if (indice == kNuovaCoppia)
+            FormEsercizio::ScegliElemento(indice, true); // the frame starts the next pair
+        else if (!coppia_.Finita())
+            giudicaRiga(indice + 1, 0, 1);
+        return;
+    }
+    if (indice == 0 && Command1[0]->isEnabled())
+        FormEsercizio::ScegliElemento(kNuovaCoppia, false);
+    else if (indice == 1)
+        Aiuto();
+}
+
+void FormDifferenze::clicSuParte(int riga, int sorgente, int bersaglio)
+{
+    if (Profilo.ModalitaInput != 0 || coppia_.Finita() || riga < 1 || riga > CoppiaDifferenze::kRigaMassima)
+        return;
+    if (accettaScelta())
+        giudicaRiga(riga, sorgente, bersaglio);
+}
+
+void FormDifferenze::giudicaRiga(int riga, int sorgente, int bersaglio)
+{
+    const bool conMouse = !scansione();
+    if (!coppia_.Giudica(riga, sorgente, bersaglio, conMouse)) {
+        rispostaSbagliata();
+        return;
+    }
+    if (bersaglio == 0)
+        ColoraPrimoZanfrone();
+    else
+        ColoraSecondoZanfrone();
+    contaGiuste(1);
+    if (coppia_.Finita()) {
+        if (conMouse)
+            Command1[0]->setEnabled(true);
+        else
+            vaiAElemento(kNuovaCoppia);
+    }
+    SuonoSi();
+}
+
+void FormDifferenze::Aiuto()
+{
+    if (Profilo.ParlatoAttivo) {
+        Merlino()->StopAll();
+        Merlino()->Show();
+        Merlino()->Speak(TagVoce + Label1->text());
+        Merlino()->Hide(); // once the instruction is read
+        return;
+    }
+    Label1->raise();
+    Label1->show();
+}
+
+void FormDifferenze::Label1_Click() { Label1->hide(); }
+
+bool FormDifferenze::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease)
+        Label1_Click();
+    return FormEsercizio::eventFilter(watched, event);
+}

@@ -1,0 +1,123 @@
+#include "FormEs8.h"
+#include "platform/VbColor.h"
+#include "shell/Immagine.h"
+#include "shell/Immagini.h"
+#include "shell/Profilo.h"
+#include "shell/Puntatore.h"
+
+#include <QEvent>
+#include <QFrame>
+
+namespace {
+// The strip stands 20 twips above the status bar (495 twips high, at the bottom).
+constexpr int kAltezza = 7755;
+constexpr int kStrisciaTop = kAltezza - 495 - 615 - 20;
+constexpr int kDisegno = 615;
+} // namespace
+
+FormEs8::FormEs8()
+    // name, activity, levels, threshold, level menu, reward, design size, background
+    : FormDifferenze({QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°"),
+                      4, 12, QStringLiteral("Livelli"), false, 10410, kAltezza, QColor(192, 192, 255)},
+                     false)
+{
+    creaZanfroni(120, 6375);
+    Picture1 = new QWidget(area());
+    Picture1->setAutoFillBackground(true);
+    Picture1->setMouseTracking(true);
+    Picture1->installEventFilter(this);
+    posiziona(Picture1, QStringLiteral("Picture1"), 0, kStrisciaTop, 10335, kDisegno);
+    for (int i = 0; i < 8; ++i) {
+        const int left = 120 + 720 * i;
+        auto *disegno = new Immagine(area());
+        disegno->carica(Immagini::Parte(i + 1));
+        disegno->setCursor(PuntatoreProgramma());
+        disegno->setMouseTracking(true);
+        disegno->installEventFilter(this);
+        posiziona(disegno, QStringLiteral("Image1_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
+        connect(disegno, &Immagine::clicked, this, [this, i] { Image1_Click(i); });
+        Image1[i] = disegno;
+
+        auto *cornice = new QFrame(area());
+        cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        cornice->hide();
+        posiziona(cornice, QStringLiteral("Shape1_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
+        Shape1[i] = cornice;
+    }
+    creaPulsanti(6240, 7440, kStrisciaTop);
+    posizionaFrase(3120, 1440, 3855, 3375);
+    posizionaMerlino(3600, 4200, 2000, 2000);
+}
+
+QString FormEs8::istruzione() const
+{
+    return QStringLiteral("Clicca sui disegni in basso per rendere i zanfroni uguali.");
+}
+
+void FormEs8::Form_Activate()
+{
+    const QString bordo = QStringLiteral("QFrame { border: 4px solid %1; background: transparent; }")
+                              .arg(VbColor::styleColor(Profilo.ColorePulsanteSelezionato));
+    for (QFrame *cornice : Shape1) {
+        cornice->setStyleSheet(bordo);
+        cornice->hide();
+    }
+    if (Profilo.CursoreSistema)
+        for (Immagine *disegno : Image1)
+            disegno->setCursor(Qt::ArrowCursor);
+    FormDifferenze::Form_Activate();
+    QPalette pal = Picture1->palette();
+    pal.setColor(QPalette::Window, coloreSfondo());
+    Picture1->setPalette(pal);
+}
+
+void FormEs8::ApriFileZanfroni()
+{
+    caricaZanfrone(ShockwaveFlash1, 1);
+    caricaZanfrone(ShockwaveFlash2, 1);
+}
+
+void FormEs8::ColoraSelezionato(int parte)
+{
+    for (int i = 0; i < 8; ++i)
+        Shape1[i]->setVisible(i == parte);
+    Shape1[parte]->raise();
+}
+
+void FormEs8::nascondiCornici()
+{
+    for (QFrame *cornice : Shape1)
+        cornice->hide();
+}
+
+int FormEs8::CornicePresente() const
+{
+    for (int i = 0; i < 8; ++i)
+        if (!Shape1[i]->isHidden())
+            return i;
+    return -1;
+}
+
+void FormEs8::Image1_Click(int indice) { clicSuParte(indice + 1, 0, 1); }
+
+void FormEs8::Image1_MouseMove(int indice)
+{
+    if (Profilo.ModalitaInput == 0)
+        ColoraSelezionato(indice);
+}
+
+bool FormEs8::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Picture1)
+            nascondiCornici(); // in every mode: the pointer left the drawings
+        else if (watched == area() && Profilo.ModalitaInput == 0)
+            nascondiCornici();
+        for (int i = 0; i < 8; ++i)
+            if (watched == Image1[i]) {
+                Image1_MouseMove(i);
+                return true; // not on to the form, which would hide the frame again
+            }
+    }
+    return FormDifferenze::eventFilter(watched, event);
+}

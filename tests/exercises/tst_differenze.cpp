@@ -1,0 +1,150 @@
+#include "exercises/search/CoppiaDifferenze.h"
+#include "platform/Rnd.h"
+#include "platform/VbColor.h"
+#include "shell/Profilo.h"
+#include "Estrazioni.h"
+
+#include <QtTest>
+
+namespace {
+QList<int> segnate(const CoppiaDifferenze &c)
+{
+    QList<int> r;
+    for (int i = 0; i <= 9; ++i)
+        if (c.Differenze[i])
+            r << i;
+    return r;
+}
+QList<int> diverse(const CoppiaDifferenze &c)
+{
+    QList<int> r;
+    for (int i = 1; i <= 9; ++i)
+        if (c.aspetto[0][i] != c.aspetto[1][i])
+            r << i;
+    return r;
+}
+} // namespace
+
+class TestDifferenze : public QObject
+{
+    Q_OBJECT
+
+    CoppiaDifferenze coppia(int livello, bool conMouse, bool secchioADestra, const std::vector<double> &estrazioni)
+    {
+        CoppiaDifferenze c;
+        Rnd::Script(estrazioni);
+        c.ImpostaColori(livello, conMouse, secchioADestra);
+        if (Rnd::ScriptLeft() != 0)
+            qWarning("draws left: %d", Rnd::ScriptLeft());
+        return c;
+    }
+
+private slots:
+    void init() { Profilo = ProfiloUtente(); }
+    void cleanup() { Rnd::ClearScript(); }
+
+    void scriptedPairsWithTheMouse()
+    {
+        // Level 1: the shirt (row 3); its new colour is drawn again while it equals the old one.
+        CoppiaDifferenze c = coppia(1, true, false, clown(1, 0) + std::vector<double>{d(2, 9), d(2, 4), d(0, 4)});
+        QCOMPARE(segnate(c), QList<int>({3}));
+        QCOMPARE(diverse(c), QList<int>({3}));
+        QCOMPARE(c.aspetto[1][3], 1);
+        QCOMPARE(c.aspetto[0][Parti::ConCappello], 0);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+
+        // Level 2: the hat's colour puts the hat on both clowns and marks its presence too; a marked
+        // row drawn again (9) is drawn anew (5, the buttons).
+        c = coppia(2, true, false, clown(0, 0) + std::vector<double>{d(0, 9), d(3, 4), d(8, 9), d(4, 9), d(2, 4)});
+        QCOMPARE(segnate(c), QList<int>({1, 5, 9}));
+        QCOMPARE(diverse(c), QList<int>({1, 5}));
+        QCOMPARE(c.aspetto[0][Parti::ConCappello] + c.aspetto[1][Parti::ConCappello], 2);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+
+        // The hat's presence: exactly one clown wears it, and the hat's colour row is marked.
+        c = coppia(1, true, false, clown(1, 1) + std::vector<double>{d(8, 9), d(1, 2), d(0, 2)});
+        QCOMPARE(segnate(c), QList<int>({1, 9}));
+        QCOMPARE(diverse(c), QList<int>({9}));
+        QCOMPARE(c.aspetto[1][Parti::ConCappello], 0);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+    }
+
+    void scriptedPairsWhileScanning()
+    {
+        // Bucket and hat always on the first clown; rows come from 1..8 only.
+        CoppiaDifferenze c = coppia(1, false, false, clown(0, 0) + std::vector<double>{d(7, 8), d(1, 2), d(0, 2)});
+        QCOMPARE(segnate(c), QList<int>({8}));
+        QCOMPARE(c.aspetto[0][Parti::Secchio], 1); // on the drawings' screen the bucket stays left
+        QCOMPARE(c.aspetto[1][Parti::Secchio], 0);
+        QCOMPARE(c.aspetto[0][Parti::ConCappello] + c.aspetto[1][Parti::ConCappello], 2);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+
+        // On the clowns' screen a bucket difference shows the bucket on the right clown.
+        c = coppia(1, false, true, clown(1, 1) + std::vector<double>{d(7, 8), d(0, 2)});
+        QCOMPARE(c.aspetto[0][Parti::Secchio], 0);
+        QCOMPARE(c.aspetto[1][Parti::Secchio], 1);
+        QCOMPARE(diverse(c), QList<int>({8}));
+    }
+
+    void everyPairHasExactlyItsDifferences()
+    {
+        for (int seme = 1; seme <= 300; ++seme) {
+            Rnd::Seed(seme);
+            const int livello = seme % 4 + 1;
+            const bool conMouse = seme % 3 != 0;
+            CoppiaDifferenze c;
+            c.ImpostaColori(livello, conMouse, seme % 2 == 0);
+            const QList<int> s = segnate(c);
+            QVERIFY(!s.contains(0));
+            QCOMPARE(s.contains(1), s.contains(9)); // hat colour and presence go together
+            const int scelte = int(s.size()) - (s.contains(1) ? 1 : 0);
+            QCOMPARE(scelte, livello);
+            for (int i = 1; i <= 9; ++i) {
+                if (!c.Differenze[i])
+                    QCOMPARE(c.aspetto[0][i], c.aspetto[1][i]);
+            }
+            // A marked hat pair differs in exactly one of its two rows.
+            if (s.contains(1))
+                QCOMPARE(int(c.aspetto[0][1] != c.aspetto[1][1]) + int(c.aspetto[0][9] != c.aspetto[1][9]), 1);
+            if (!conMouse)
+                QVERIFY(!diverse(c).contains(9));
+        }
+    }
+
+    void judgingCopiesClearsAndCounts()
+    {
+        // Buttons (5) and the hat's presence (9, settled through the hat).
+        CoppiaDifferenze c = coppia(2, true, false,
+                                    clown(0, 1) + std::vector<double>{d(4, 9), d(3, 4), d(8, 9), d(0, 2)});
+        QCOMPARE(segnate(c), QList<int>({1, 5, 9}));
+        QVERIFY(!c.Giudica(2, 0, 1, true)); // never different
+        QVERIFY(!c.Giudica(0, 0, 1, true));
+        QCOMPARE(c.Trovate, 0);
+
+        // The left clown takes the right one's buttons.
+        QVERIFY(c.Giudica(5, 1, 0, true));
+        QCOMPARE(c.aspetto[0][5], 4);
+        QVERIFY(!c.Giudica(5, 1, 0, true)); // found already
+        QVERIFY(!c.Finita());
+
+        // The hat brings its presence with it.
+        QVERIFY(c.Giudica(1, 0, 1, true));
+        QCOMPARE(c.aspetto[1][Parti::ConCappello], 1);
+        QVERIFY(diverse(c).isEmpty());
+        QCOMPARE(c.Trovate, 2);
+        QVERIFY(c.Finita());
+    }
+
+    void scanningHighlightColour()
+    {
+        QCOMPARE(TrovaColoreScansione(255), QStringLiteral("FF0000"));
+        QCOMPARE(TrovaColoreScansione(16711680), QStringLiteral("0000FF"));
+        QCOMPARE(TrovaColoreScansione(0), QStringLiteral("000000"));
+        // A system colour gives the colour it shows, six digits.
+        QCOMPARE(TrovaColoreScansione(VbColor::ButtonFace), VbColor::toHex6(VbColor::toQColor(VbColor::ButtonFace)));
+        QCOMPARE(TrovaColoreScansione(VbColor::ButtonFace).size(), 6);
+    }
+};
+
+QTEST_MAIN(TestDifferenze)
+#include "tst_differenze.moc"

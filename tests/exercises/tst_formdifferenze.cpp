@@ -1,0 +1,326 @@
+#include "AmbienteEsercizi.h"
+#include "exercises/search/FormEs3.h"
+#include "exercises/search/FormEs8.h"
+#include "platform/Assistant.h"
+#include "platform/MovieView.h"
+#include "platform/VbColor.h"
+#include "shell/Immagine.h"
+
+#include <QMenu>
+
+namespace {
+const char *const kInterni[] = {"cappello.interno", "ciuffo.interno", "capelli.interno", "camicia.interno",
+                                "gile.interno",     "bottoni.interno", "pantaloni.interno", "scarpe.interno"};
+
+MovieView *zanfrone(QWidget *s, int i) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash%1").arg(i)); }
+
+// The two clowns look the same: every fill, the bucket and the hat.
+bool uguali(QWidget *s)
+{
+    MovieView *a = zanfrone(s, 1), *b = zanfrone(s, 2);
+    for (const char *id : kInterni)
+        if (a->fillOf(QLatin1String(id)) != b->fillOf(QLatin1String(id)))
+            return false;
+    return a->isShown(QStringLiteral("secchio")) == b->isShown(QStringLiteral("secchio"))
+           && a->isShown(QStringLiteral("cappello")) == b->isShown(QStringLiteral("cappello"));
+}
+
+QList<int> daTrovare(const CoppiaDifferenze &c)
+{
+    QList<int> r;
+    for (int i = 1; i <= CoppiaDifferenze::kRigaMassima; ++i)
+        if (c.Differenze[i])
+            r << i;
+    return r;
+}
+
+int rigaUguale(const CoppiaDifferenze &c)
+{
+    for (int i = 2; i <= CoppiaDifferenze::kRigaMassima; ++i)
+        if (!c.Differenze[i])
+            return i;
+    return -1;
+}
+
+void muovi(QWidget *w)
+{
+    QMouseEvent ev(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
+
+QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
+QColor normale() { return VbColor::toQColor(Profilo.ColorePulsanti); }
+} // namespace
+
+class TestFormDifferenze : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<AmbienteEsercizi> amb;
+
+    FormDifferenze *apri(bool secondo)
+    {
+        if (secondo)
+            return amb->apri<FormEs3>(QStringLiteral("FormEs3"), QStringLiteral("Trova le differenze - 2°"));
+        return amb->apri<FormEs8>(QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°"));
+    }
+
+    // Chooses part row `riga` in the present input mode; with the mouse on FormEs3, on clown `clic` (1 or 2).
+    static bool scegli(FormDifferenze *s, int riga, int clic = 2)
+    {
+        const int voluto = riga - 1;
+        int passi = 0;
+        switch (Profilo.ModalitaInput) {
+        case 0:
+            if (auto *e3 = qobject_cast<FormEs3 *>(s)) {
+                if (clic == 1)
+                    e3->ShockwaveFlash1_FSCommand(QString::number(riga), QString());
+                else
+                    e3->ShockwaveFlash2_FSCommand(QString::number(riga), QString());
+            } else {
+                QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(voluto)), Qt::LeftButton);
+            }
+            return true;
+        case 2:
+            while (s->IndiceScansione() != voluto && passi++ < 20)
+                s->Timer1_Timer();
+            tasto(s, Qt::Key_Space);
+            break;
+        default:
+            // Mode 3 goes backwards, across the wrap from the first part to the last.
+            while (s->IndiceScansione() != voluto && passi++ < 20)
+                tasto(s, Profilo.ModalitaInput == 1 ? Qt::Key_Space : Qt::Key_Left);
+            tasto(s, Qt::Key_Return);
+        }
+        return passi < 20;
+    }
+
+    static void nuovaCoppia(FormDifferenze *s)
+    {
+        if (Profilo.ModalitaInput == 0)
+            QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+        else
+            tasto(s, Profilo.ModalitaInput == 2 ? Qt::Key_Space : Qt::Key_Return);
+    }
+
+private slots:
+    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
+    void cleanup() { amb.reset(); }
+
+    void everyModeFindsThePairOnBothScreens_data()
+    {
+        QTest::addColumn<bool>("secondo");
+        QTest::addColumn<int>("modo");
+        for (int schermo = 0; schermo < 2; ++schermo)
+            for (int m = 0; m <= 3; ++m)
+                QTest::addRow("%s mode %d", schermo ? "FormEs3" : "FormEs8", m) << bool(schermo) << m;
+    }
+    void everyModeFindsThePairOnBothScreens()
+    {
+        QFETCH(bool, secondo);
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = qint16(modo);
+        QPointer<FormDifferenze> s = apri(secondo);
+        QVERIFY(s);
+        s->mnuLiv_Click(2);
+        QCOMPARE(s->coppia().Livello, 2);
+        QVERIFY(!uguali(s));
+        QVERIFY(!pulsante(s, 0)->isEnabled());
+
+        // A part that is the same on both is wrong and changes nothing.
+        QVERIFY(scegli(s, rigaUguale(s->coppia())));
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        QCOMPARE(amb->suonati("no"), 1);
+        QCOMPARE(s->coppia().Trovate, 0);
+
+        for (int riga : daTrovare(s->coppia()))
+            QVERIFY(scegli(s, riga));
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 2"));
+        QCOMPARE(amb->suonati("si"), 2);
+        QVERIFY(uguali(s));
+
+        if (modo == 0) {
+            QVERIFY(pulsante(s, 0)->isEnabled());
+            scegli(s, 1); // the pair is done: clicks on parts count nothing
+            QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        } else {
+            // The scan rests on the new-pair button, which stays disabled; stepping does nothing.
+            QCOMPARE(s->IndiceScansione(), FormDifferenze::kNuovaCoppia);
+            QVERIFY(!pulsante(s, 0)->isEnabled());
+            QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
+            if (modo == 2)
+                s->Timer1_Timer();
+            else
+                tasto(s, modo == 3 ? Qt::Key_Right : Qt::Key_Space);
+            QCOMPARE(s->IndiceScansione(), FormDifferenze::kNuovaCoppia);
+        }
+        nuovaCoppia(s);
+        QVERIFY(!uguali(s));
+        QCOMPARE(s->coppia().Trovate, 0);
+        QVERIFY(!pulsante(s, 0)->isEnabled());
+        if (modo != 0) {
+            QCOMPARE(s->IndiceScansione(), 0);
+            QCOMPARE(pulsante(s, 0)->sfondo(), normale());
+        }
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 2"));
+    }
+
+    void clownClicksTakeTheOtherClownsValue()
+    {
+        QPointer<FormEs3> s = qobject_cast<FormEs3 *>(apri(true));
+        QVERIFY(s);
+        QVERIFY(zanfrone(s, 1)->Movie().endsWith(QStringLiteral("zanfrone2.swf")));
+        s->mnuLiv_Click(1);
+        const int riga = daTrovare(s->coppia()).first();
+        const Aspetto destro = s->coppia().aspetto[1];
+        // Commands that name no part the child can click are not answers.
+        for (const QString &c : {QStringLiteral("abc"), QString(), QStringLiteral("0"), QStringLiteral("9"),
+                                 QStringLiteral("-1"), QStringLiteral("12"), QStringLiteral("3x")})
+            s->ShockwaveFlash1_FSCommand(c, QString());
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+
+        QVERIFY(scegli(s, riga, 1)); // the left clown changes, the right one stays
+        QCOMPARE(s->coppia().aspetto[1], destro);
+        QVERIFY(uguali(s));
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QVERIFY(scegli(s, riga, 2)); // the pair is done: nothing counts
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
+    }
+
+    void scanningOutlinesThePartOnTheRightClown()
+    {
+        Profilo.ModalitaInput = 3;
+        Profilo.ColorePulsanteSelezionato = 255; // red
+        QPointer<FormEs3> s = qobject_cast<FormEs3 *>(apri(true));
+        QVERIFY(s);
+        MovieView *destro = zanfrone(s, 2);
+        QVERIFY(destro->Movie().endsWith(QStringLiteral("zanfrone3.swf")));
+        const QColor rosso(255, 0, 0), nero(0, 0, 0);
+        QCOMPARE(s->ParteScansione(), 1);
+        QCOMPARE(destro->fillOf(QStringLiteral("cappello.contorno")), rosso);
+        QCOMPARE(destro->fillOf(QStringLiteral("capelli.contorno")), nero);
+        QCOMPARE(zanfrone(s, 1)->fillOf(QStringLiteral("cappello.contorno")), QColor()); // the left one is never outlined
+        tasto(s, Qt::Key_Up);
+        QCOMPARE(s->ParteScansione(), 8);
+        QCOMPARE(destro->fillOf(QStringLiteral("secchio.contorno")), rosso);
+        QCOMPARE(destro->fillOf(QStringLiteral("cappello.contorno")), nero);
+        tasto(s, Qt::Key_Down);
+        tasto(s, Qt::Key_Down);
+        QCOMPARE(s->ParteScansione(), 2); // the tuft goes with the hair
+        QCOMPARE(destro->fillOf(QStringLiteral("ciuffo.contorno")), rosso);
+        QCOMPARE(destro->fillOf(QStringLiteral("capelli.contorno")), rosso);
+
+        // Clicks on the clowns are for the mouse only.
+        s->ShockwaveFlash2_FSCommand(QString::number(daTrovare(s->coppia()).first()), QString());
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 0"));
+    }
+
+    void drawingFramesFollowThePointerOrTheScan()
+    {
+        QPointer<FormEs8> s = qobject_cast<FormEs8 *>(apri(false));
+        QVERIFY(s);
+        auto *disegno = s->findChild<Immagine *>(QStringLiteral("Image1_3"));
+        muovi(disegno);
+        QCOMPARE(s->CornicePresente(), 3);
+        muovi(s->findChild<QWidget *>(QStringLiteral("Picture1")));
+        QCOMPARE(s->CornicePresente(), -1);
+        muovi(disegno);
+        muovi(s->area());
+        QCOMPARE(s->CornicePresente(), -1);
+        s->chiudi();
+
+        Profilo.ModalitaInput = 1;
+        s = qobject_cast<FormEs8 *>(apri(false));
+        QVERIFY(s);
+        QCOMPARE(s->CornicePresente(), 0);
+        muovi(s->findChild<Immagine *>(QStringLiteral("Image1_5"))); // no frame follows the pointer
+        QCOMPARE(s->CornicePresente(), 0);
+        QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(daTrovare(s->coppia()).first() - 1)),
+                          Qt::LeftButton);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+        for (int i = 0; i < 7; ++i)
+            tasto(s, Qt::Key_Space);
+        QCOMPARE(s->CornicePresente(), 7);
+        tasto(s, Qt::Key_Space);
+        QCOMPARE(s->CornicePresente(), 0); // from the bucket back to the hat
+    }
+
+    void levelsAndActivityRows()
+    {
+        Profilo.ModalitaInput = 1;
+        QPointer<FormDifferenze> s = apri(false);
+        QVERIFY(s);
+        auto *menu = s->findChild<QMenu *>(QStringLiteral("mnuLivelli"));
+        QCOMPARE(menu->title(), QStringLiteral("Livelli"));
+        QCOMPARE(menu->actions().size(), 4);
+        QVERIFY(scegli(s, rigaUguale(s->coppia())));
+        s->mnuLiv_Click(4);
+        QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Trova le differenze - 1°"));
+        QCOMPARE(AttivitaEseguite[1][1], QStringLiteral("1"));
+        QCOMPARE(AttivitaEseguite[1][3], QStringLiteral("1"));
+        QCOMPARE(daTrovare(s->coppia()).size(), 4); // while scanning the hat's presence never differs
+        s->mnuesci_Click();
+        QCOMPARE(AttivitaEseguite[2][1], QStringLiteral("4"));
+        QCOMPARE(NumeroAttivita, qint16(3));
+
+        // Automatic change: twelve right answers take the next pair up a level.
+        Profilo.PassaggioLivelli = true;
+        s = apri(true);
+        QVERIFY(s);
+        QVERIFY(!s->findChild<QMenu *>(QStringLiteral("mnuLivelli"))->menuAction()->isVisible());
+        for (int coppia = 0; coppia < 12; ++coppia) {
+            QCOMPARE(s->coppia().Livello, 1);
+            QVERIFY(scegli(s, daTrovare(s->coppia()).first()));
+            nuovaCoppia(s);
+        }
+        QCOMPARE(s->Livello(), 2);
+        QCOMPARE(s->coppia().Livello, 2);
+        QCOMPARE(pannello(s, 3), QStringLiteral("Livello 2"));
+        QCOMPARE(AttivitaEseguite[4][0], QStringLiteral("Trova le differenze - 2°"));
+        QCOMPARE(AttivitaEseguite[4][2], QStringLiteral("12"));
+    }
+
+    void instructionAndHelp()
+    {
+        // Speech off: help shows the instruction in a panel that a click puts away.
+        Profilo.ParlatoAttivo = false;
+        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        QPointer<FormDifferenze> s = apri(false);
+        QVERIFY(s);
+        auto *etichetta = s->findChild<QLabel *>(QStringLiteral("Label1"));
+        QVERIFY(etichetta->isHidden());
+        QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
+        QVERIFY(!etichetta->isHidden());
+        QCOMPARE(frase(s), QStringLiteral("CLICCA SUI DISEGNI IN BASSO PER RENDERE I ZANFRONI UGUALI."));
+        QTest::mouseClick(etichetta, Qt::LeftButton);
+        QVERIFY(etichetta->isHidden());
+        QVERIFY(amb->voce.frasi.isEmpty());
+        s->chiudi();
+
+        // Speech on, scanning: the assistant reads the instruction of its mode and goes.
+        Profilo.ParlatoAttivo = true;
+        Profilo.TipoCarattere = QStringLiteral("minuscolo");
+        Profilo.ModalitaInput = 2;
+        s = apri(true);
+        QVERIFY(s);
+        QVERIFY(!s->Merlino()->Visible());
+        QCOMPARE(amb->voce.frasi.size(), 1);
+        QCOMPARE(amb->voce.frasi[0].testo, QStringLiteral("Clicca sui particolari diversi dei zanfroni per renderli uguali."));
+        // Help answers the mouse in every mode: the assistant comes, reads and goes.
+        QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
+        QVERIFY(!s->Merlino()->Visible());
+        QTRY_COMPARE(amb->voce.frasi.size(), 2);
+        QVERIFY(etichetta = s->findChild<QLabel *>(QStringLiteral("Label1")));
+        QVERIFY(etichetta->isHidden());
+        s->chiudi();
+
+        Profilo.ModalitaInput = 0;
+        s = apri(true);
+        QVERIFY(s);
+        QVERIFY(frase(s).endsWith(QStringLiteral("Puoi cliccare su entrambi i zanfroni.")));
+    }
+};
+
+QTEST_MAIN(TestFormDifferenze)
+#include "tst_formdifferenze.moc"
