@@ -35,7 +35,7 @@ Form1::Form1(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
         auto *r = new RiquadroDisegno(area);
         r->setObjectName(QStringLiteral("Picture1_%1").arg(i));
         r->setGeometry(posto(120 + i * 2880, 240, 2895, 5175));
-        r->carica(Immagini::Disegno(i + 1));
+        r->caricaDisegno(Immagini::Disegno(i + 1));
         r->setToolTip(QStringLiteral("Stampa questo zanfrone"));
         connect(r, &RiquadroDisegno::clicked, this, [this, i] { Picture1_Click(i); });
         Picture1.push_back(r);

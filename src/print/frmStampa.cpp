@@ -120,6 +120,9 @@ void frmStampa::costruisci()
                                QStringLiteral("lblFuoriFoglio"));
     lblFuoriFoglio->setAlignment(Qt::AlignCenter);
     lblFuoriFoglio->setWordWrap(true);
+    QFont piccolo = font();
+    piccolo.setPointSizeF(7.5);
+    lblFuoriFoglio->setFont(piccolo);
     lblFuoriFoglio->setAutoFillBackground(true);
     QPalette rosso = lblFuoriFoglio->palette();
     rosso.setColor(QPalette::Window, Qt::red);
@@ -131,9 +134,9 @@ void frmStampa::costruisci()
     connect(Timer1, &QTimer::timeout, this, &frmStampa::Timer1_Timer);
 
     QGroupBox *Frame3 = cornice(this, QStringLiteral("Frame3"), QStringLiteral("Margini Stampa [mm]"), posto(120, 3840, 2535, 1695));
-    etichetta(Frame3, QStringLiteral("Sinistro:"), posto(120, 375, 840, 255));
+    etichetta(Frame3, QStringLiteral("Sinistro:"), posto(60, 375, 900, 255));
     txtPrX = campo(Frame3, QStringLiteral("PrX"), 960, 360, -2000, 2000, &updPrX);
-    etichetta(Frame3, QStringLiteral("Superiore:"), posto(120, 855, 840, 255));
+    etichetta(Frame3, QStringLiteral("Superiore:"), posto(60, 855, 900, 255));
     txtPrY = campo(Frame3, QStringLiteral("PrY"), 960, 840, -2000, 2000, &updPrY);
     cmdOrigine = pulsante(Frame3, QStringLiteral("cmdOrigine"), QStringLiteral("&0\n/\n0"), posto(2040, 360, 255, 795));
     cmdOrigine->setToolTip(QStringLiteral("Imposta i margini a 0"));
@@ -141,9 +144,9 @@ void frmStampa::costruisci()
     chkCentro->setText(QStringLiteral("Stampa &al centro"));
 
     QGroupBox *Frame4 = cornice(this, QStringLiteral("Frame4"), QStringLiteral("Dimensioni Stampa [mm]"), posto(2880, 3840, 2535, 1695));
-    etichetta(Frame4, QStringLiteral("Larghezza:"), posto(120, 375, 840, 255));
+    etichetta(Frame4, QStringLiteral("Larghezza:"), posto(60, 375, 900, 255));
     txtPrW = campo(Frame4, QStringLiteral("PrW"), 960, 360, 2, 2000, &updPrW);
-    etichetta(Frame4, QStringLiteral("Altezza:"), posto(120, 855, 840, 255));
+    etichetta(Frame4, QStringLiteral("Altezza:"), posto(60, 855, 900, 255));
     txtPrH = campo(Frame4, QStringLiteral("PrH"), 960, 840, 2, 2000, &updPrH);
     cmdMax = pulsante(Frame4, QStringLiteral("cmdMax"), QStringLiteral("M\na\n&x"), posto(2040, 360, 255, 795));
     cmdMax->setToolTip(QStringLiteral("Usa tutto il foglio"));

@@ -61,7 +61,7 @@ private slots:
         riquadro = std::make_unique<RiquadroDisegno>();
         riquadro->setObjectName(QStringLiteral("Picture1"));
         riquadro->resize(193, 345);
-        riquadro->carica(Immagini::Disegno(3));
+        riquadro->caricaDisegno(Immagini::Disegno(3));
         domandeScala.clear();
         MotoreStampa::domandaScala = [this](QWidget *) {
             return domandeScala.isEmpty() ? MotoreStampa::RispostaScala::Annulla : domandeScala.takeFirst();
