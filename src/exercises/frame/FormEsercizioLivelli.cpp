@@ -1,7 +1,10 @@
 #include "BarraStato.h"
 #include "FormEsercizio.h"
-#include "platform/Dialogs.h"
 #include "platform/MovieView.h"
+#include "print/Form1.h"
+#include "print/MotoreStampa.h"
+#include "print/SorgenteStampa.h"
+#include "print/frmStampa.h"
 #include "shell/Profilo.h"
 
 #include <QAction>
@@ -110,15 +113,13 @@ void FormEsercizio::RitornaDalPremio()
     premioMostrato_ = false;
 }
 
-// Printing comes with the print dialog; until then each entry says so.
-void FormEsercizio::mnuStEserc_Click()
-{
-    MsgBox(this, QStringLiteral("La stampa non è ancora disponibile."), QStringLiteral("Zanfroni"), Dialogs::Information);
-}
-void FormEsercizio::mnuStOr_Click() { mnuStEserc_Click(); }
-void FormEsercizio::mnuStVer_Click() { mnuStEserc_Click(); }
+// The print menu: the screen at once, through the print dialog on a landscape or portrait sheet, or
+// the page of clowns to colour. Coming back, the screen goes on with the same question.
+void FormEsercizio::mnuStEserc_Click() { MotoreStampa::istanza().StampaVeloce(this, SorgenteStampa::daSchermo(this)); }
+void FormEsercizio::mnuStOr_Click() { StampaFPB(this, 10, 10, 100, 100, 2, QString()); }
+void FormEsercizio::mnuStVer_Click() { StampaFPB(this, 10, 10, 100, 100, 1, QString()); }
 void FormEsercizio::mnuPag_Click()
 {
-    MsgBox(this, QStringLiteral("La pagina dei zanfroni da colorare non è ancora disponibile."), QStringLiteral("Zanfroni"),
-           Dialogs::Information);
+    Form1 pagina(this);
+    pagina.exec();
 }

@@ -1,0 +1,35 @@
+#pragma once
+#include <QRect>
+#include <QWidget>
+
+class QLabel;
+class SorgenteStampa;
+
+// The printable area drawn to scale, with the source placed where it will print.
+class AnteprimaStampa : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit AnteprimaStampa(QWidget *parent = nullptr);
+    void setSorgente(const SorgenteStampa *sorgente) { sorgente_ = sorgente; update(); }
+    void setRettangolo(const QRect &r) { rettangolo_ = r; update(); }
+    QRect rettangolo() const { return rettangolo_; }
+    QLabel *lblStampaInCorso;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    const SorgenteStampa *sorgente_ = nullptr;
+    QRect rettangolo_;
+};
+
+// A small drawing of a printer, for the printer-settings mode.
+class FiguraStampante : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

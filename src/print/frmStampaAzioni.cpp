@@ -1,0 +1,177 @@
+// What the print dialog's controls do.
+#include "AnteprimaStampa.h"
+#include "CampoNumerico.h"
+#include "frmStampa.h"
+#include "platform/PathResolver.h"
+#include "shell/Profilo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int FoglioLeft = 1560 / 15, FoglioTop = 240 / 15;
+constexpr int BordoLeft = FoglioLeft + 3, BordoTop = FoglioTop + 3;
+constexpr int AnteprimaLeft = BordoLeft + 1, AnteprimaTop = BordoTop + 1;
+} // namespace
+
+void frmStampa::cboPrinterNames_Click()
+{
+    stampanteScelta_ = cboPrinterNames->currentText();
+    QString nome = stampanteScelta_;
+    if (!motore_.OpenDocPrinter(this, nome))
+        return; // the sheet and the preview stay as they were
+    motore_.LeggiFoglioStampante(g_.FoglioW_mm, g_.FoglioH_mm);
+    ImpostaFoglioAnteprima();
+}
+
+void frmStampa::cmdProprieta_Click()
+{
+    motore_.MostraProprietaStampante(this);
+    motore_.LeggiFoglioStampante(g_.FoglioW_mm, g_.FoglioH_mm);
+    ImpostaFoglioAnteprima();
+}
+
+void frmStampa::cmdStampa_Click()
+{
+    motore_.NomeStampante = stampanteScelta_;
+    QLabel *l = picPreview->lblStampaInCorso;
+    l->move((picPreview->width() - l->width()) / 2, (picPreview->height() - l->height()) / 2);
+    l->show();
+    l->repaint();
+    if (motore_.StampaOggetto(this, sorgente_, g_, titoloStampa_))
+        accept();
+    else
+        l->hide(); // cancelled at the scale question: the dialog stays for another try
+}
+
+void frmStampa::cmdOK_Click()
+{
+    motore_.NomeStampante = stampanteScelta_;
+    accept();
+}
+
+void frmStampa::cmdChiudi_Click() { reject(); }
+
+void frmStampa::reject()
+{
+    motore_.NumeroCopie = copieSalvate_;
+    motore_.DevModeStampante = devModeSalvato_;
+    Timer1->stop();
+    QDialog::reject();
+}
+
+void frmStampa::chkCentro_Click()
+{
+    const bool libero = !chkCentro->isChecked();
+    for (QWidget *w : std::initializer_list<QWidget *>{txtPrX, txtPrY, updPrX, updPrY, cmdOrigine})
+        w->setEnabled(libero);
+    if (!libero)
+        AggiornaAnteprima();
+}
+
+void frmStampa::chkProporzioni_Click()
+{
+    if (!chkProporzioni->isChecked())
+        return;
+    scrivi(txtPrH, g_.AltezzaProporzionale());
+    if (g_.StampaW_mm > 1 && g_.StampaH_mm > 1)
+        AggiornaAnteprima();
+}
+
+void frmStampa::larghezzaCambiata()
+{
+    if (chkProporzioni->isChecked())
+        txtPrH->setText(QString::number(g_.AltezzaProporzionale()));
+    if (g_.StampaW_mm > 1 && g_.StampaH_mm > 1)
+        AggiornaAnteprima();
+}
+
+void frmStampa::altezzaCambiata()
+{
+    if (chkProporzioni->isChecked())
+        txtPrW->setText(QString::number(g_.LarghezzaProporzionale()));
+    if (g_.StampaW_mm > 1 && g_.StampaH_mm > 1)
+        AggiornaAnteprima();
+}
+
+void frmStampa::cmdOrigine_Click()
+{
+    txtPrX->setText(QStringLiteral("0"));
+    txtPrY->setText(QStringLiteral("0"));
+    AggiornaAnteprima();
+}
+
+void frmStampa::cmdMax_Click()
+{
+    GeometriaStampa nuova = g_;
+    nuova.Massimo(chkProporzioni->isChecked(), chkCentro->isChecked());
+    txtPrW->setText(QString::number(nuova.StampaW_mm));
+    txtPrH->setText(QString::number(nuova.StampaH_mm));
+    txtPrX->setText(QString::number(nuova.StampaX_mm));
+    txtPrY->setText(QString::number(nuova.StampaY_mm));
+    AggiornaAnteprima();
+}
+
+void frmStampa::ImpostaFoglioAnteprima()
+{
+    lblFgW->setText(QString::number(g_.FoglioW_mm));
+    lblFgH->setText(QString::number(g_.FoglioH_mm));
+    const QSize foglio = g_.FoglioAnteprima();
+    shpFoglio->setGeometry(FoglioLeft, FoglioTop, foglio.width() + 8, foglio.height() + 8);
+    shpBordo->setGeometry(BordoLeft, BordoTop, foglio.width() + 2, foglio.height() + 2);
+    picPreview->setGeometry(AnteprimaLeft, AnteprimaTop, foglio.width(), foglio.height());
+    if (oggettoValido_)
+        AggiornaAnteprima();
+}
+
+void frmStampa::AggiornaAnteprima()
+{
+    if (chkCentro->isChecked()) {
+        GeometriaStampa centrata = g_;
+        centrata.Centra();
+        txtPrX->setText(QString::number(centrata.StampaX_mm));
+        txtPrY->setText(QString::number(centrata.StampaY_mm));
+    }
+    const bool fuori = g_.FuoriFoglio();
+    lblFuoriFoglio->setVisible(fuori);
+    if (fuori && !Timer1->isActive()) {
+        Timer1->start();
+    } else if (!fuori && Timer1->isActive()) {
+        Timer1->stop();
+        rosso_ = false;
+        Timer1_Timer(); // back to red for the next time
+    }
+    if (!g_.FoglioValido()) {
+        picPreview->setRettangolo({});
+        return;
+    }
+    const double kx = double(picPreview->width()) / g_.FoglioW_mm;
+    const double ky = double(picPreview->height()) / g_.FoglioH_mm;
+    picPreview->setRettangolo(g_.InUnita(kx, ky));
+}
+
+void frmStampa::Timer1_Timer()
+{
+    rosso_ = !rosso_;
+    QPalette pal = lblFuoriFoglio->palette();
+    pal.setColor(QPalette::Window, rosso_ ? QColor(Qt::red) : palette().color(QPalette::Button));
+    lblFuoriFoglio->setPalette(pal);
+}
+
+void frmStampa::Label1_DblClick()
+{
+    // The preview as a picture, in the program's settings folder.
+    picPreview->grab().save(PathResolver::native(CartellaImpostazioni + QStringLiteral("PicPrev.bmp")), "BMP");
+}
+
+bool frmStampa::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Label1 && event->type() == QEvent::MouseButtonDblClick)
+        Label1_DblClick();
+    return QDialog::eventFilter(watched, event);
+}

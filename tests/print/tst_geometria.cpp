@@ -1,0 +1,109 @@
+#include "print/GeometriaStampa.h"
+
+#include <QtTest>
+
+class TestGeometria : public QObject
+{
+    Q_OBJECT
+
+    static GeometriaStampa g(int fw, int fh, int x, int y, int w, int h)
+    {
+        GeometriaStampa r;
+        r.FoglioW_mm = fw;
+        r.FoglioH_mm = fh;
+        r.StampaX_mm = x;
+        r.StampaY_mm = y;
+        r.StampaW_mm = w;
+        r.StampaH_mm = h;
+        return r;
+    }
+
+private slots:
+    void roundingAndFieldLimits()
+    {
+        QCOMPARE(GeometriaStampa::Arrotonda(93.5), 94);
+        QCOMPARE(GeometriaStampa::Arrotonda(92.5), 92);
+        QCOMPARE(GeometriaStampa::Arrotonda(-2.5), -2);
+        QCOMPARE(GeometriaStampa::Arrotonda(2.6), 3);
+        QCOMPARE(GeometriaStampa::LimitaMargine(-2500), -2000);
+        QCOMPARE(GeometriaStampa::LimitaMargine(2001), 2000);
+        QCOMPARE(GeometriaStampa::LimitaDimensione(0), 1);
+        QCOMPARE(GeometriaStampa::LimitaDimensione(2500), 2000);
+    }
+
+    void centredPrintAndOffSheet()
+    {
+        GeometriaStampa a = g(200, 287, 10, 10, 100, 100);
+        a.Centra();
+        QCOMPARE(QPoint(a.StampaX_mm, a.StampaY_mm), QPoint(50, 94));
+        QVERIFY(!a.FuoriFoglio());
+        GeometriaStampa b = g(200, 285, 0, 0, 100, 100);
+        b.Centra();
+        QCOMPARE(b.StampaY_mm, 92);
+        GeometriaStampa grande = g(200, 287, 0, 0, 250, 100);
+        grande.Centra();
+        QCOMPARE(grande.StampaX_mm, -25);
+        QVERIFY(grande.FuoriFoglio());
+
+        QVERIFY(g(200, 287, 150, 10, 100, 100).FuoriFoglio());
+        QVERIFY(!g(200, 287, 100, 10, 100, 100).FuoriFoglio());
+        QVERIFY(g(200, 287, 10, 188, 100, 100).FuoriFoglio());
+        QVERIFY(g(200, 287, -1, 10, 100, 100).FuoriFoglio());
+        QVERIFY(!g(200, 287, -1, 10, 100, 100).Eccede()); // only the right and bottom edges ask to rescale
+    }
+
+    void maxFillsTheSheet()
+    {
+        GeometriaStampa a = g(200, 287, 10, 10, 100, 100);
+        a.Massimo(true, false);
+        QCOMPARE(QRect(a.StampaX_mm, a.StampaY_mm, a.StampaW_mm, a.StampaH_mm), QRect(0, 10, 200, 200));
+
+        GeometriaStampa orizzontale = g(287, 200, 10, 10, 100, 100);
+        orizzontale.Massimo(true, false);
+        QCOMPARE(QRect(orizzontale.StampaX_mm, orizzontale.StampaY_mm, orizzontale.StampaW_mm, orizzontale.StampaH_mm),
+                 QRect(10, 0, 200, 200));
+
+        GeometriaStampa libera = g(200, 287, 10, 10, 100, 100);
+        libera.Massimo(false, false); // pulled back onto the sheet
+        QCOMPARE(QRect(libera.StampaX_mm, libera.StampaY_mm, libera.StampaW_mm, libera.StampaH_mm), QRect(0, 0, 200, 287));
+        GeometriaStampa centrata = g(200, 287, 10, 10, 100, 100);
+        centrata.Massimo(false, true); // the centring places it later
+        QCOMPARE(QPoint(centrata.StampaX_mm, centrata.StampaY_mm), QPoint(10, 10));
+
+        GeometriaStampa proporzione = g(200, 287, 10, 10, 100, 50);
+        proporzione.Proporzione = 2.0f;
+        proporzione.Massimo(true, false);
+        QCOMPARE(QSize(proporzione.StampaW_mm, proporzione.StampaH_mm), QSize(200, 100));
+        proporzione.StampaW_mm = 151;
+        QCOMPARE(proporzione.AltezzaProporzionale(), 76); // 75.5 to the even neighbour
+        GeometriaStampa senzaFoglio = g(0, 0, 10, 10, 100, 100);
+        senzaFoglio.Massimo(true, false); // no printable area: nothing changes, nothing divides by zero
+        QCOMPARE(senzaFoglio.StampaW_mm, 100);
+    }
+
+    void scaleToFitAndDeviceUnits()
+    {
+        GeometriaStampa a = g(200, 287, 100, 10, 150, 150);
+        QVERIFY(a.Eccede());
+        a.AdattaAlFoglio();
+        QCOMPARE(QRect(a.StampaX_mm, a.StampaY_mm, a.StampaW_mm, a.StampaH_mm), QRect(80, 8, 120, 120));
+        QVERIFY(!a.Eccede());
+        GeometriaStampa alta = g(200, 287, 0, 100, 100, 400);
+        alta.AdattaAlFoglio();
+        QCOMPARE(QRect(alta.StampaX_mm, alta.StampaY_mm, alta.StampaW_mm, alta.StampaH_mm), QRect(0, 57, 57, 230));
+        QVERIFY(!alta.Eccede());
+
+        const GeometriaStampa b = g(200, 287, 10, 10, 100, 100);
+        QCOMPARE(b.InUnita(4800.0 / 200, 6888.0 / 287), QRect(240, 240, 2400, 2400));
+    }
+
+    void previewSheetKeepsTheShape()
+    {
+        QCOMPARE(g(200, 287, 0, 0, 1, 1).FoglioAnteprima(), QSize(89, 127));
+        QCOMPARE(g(287, 200, 0, 0, 1, 1).FoglioAnteprima(), QSize(127, 89));
+        QCOMPARE(g(0, 287, 0, 0, 1, 1).FoglioAnteprima(), QSize(127, 127));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGeometria)
+#include "tst_geometria.moc"

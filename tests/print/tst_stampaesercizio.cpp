@@ -1,0 +1,108 @@
+#include "../exercises/AmbienteEsercizi.h"
+#include "AiutiStampa.h"
+#include "StampantiFinte.h"
+#include "exercises/sentences/FormEs1.h"
+#include "print/Form1.h"
+#include "print/RiquadroDisegno.h"
+#include "print/frmStampa.h"
+
+#include <QLineEdit>
+
+// The exercise screens' print menu and the picture page.
+class TestStampaEsercizio : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<AmbienteEsercizi> amb;
+    std::unique_ptr<StampantiFinte> stampanti;
+
+    FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
+
+    struct Visto { QString titolo, campi, foglio; bool riquadro = false; };
+    static Visto guarda(QWidget *w)
+    {
+        Visto v;
+        v.titolo = w->windowTitle();
+        for (const char *n : {"txtPrX", "txtPrY", "txtPrW", "txtPrH"})
+            v.campi += w->findChild<QLineEdit *>(QString::fromLatin1(n))->text() + QLatin1Char(' ');
+        v.foglio = w->findChild<QLabel *>(QStringLiteral("lblFgW"))->text() + QLatin1Char('x')
+            + w->findChild<QLabel *>(QStringLiteral("lblFgH"))->text();
+        return v;
+    }
+
+private slots:
+    void init()
+    {
+        amb = std::make_unique<AmbienteEsercizi>();
+        stampanti = std::make_unique<StampantiFinte>();
+    }
+    void cleanup()
+    {
+        stampanti.reset();
+        amb.reset();
+    }
+
+    void printDialogFromTheMenuAndBackToTheSameQuestion()
+    {
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
+        const QString domanda = frase(s);
+
+        Visto orizzontale, verticale;
+        alModale("frmStampa", [&](QWidget *w) { orizzontale = guarda(w); static_cast<frmStampa *>(w)->cmdChiudi_Click(); });
+        s->mnuStOr_Click();
+        alModale("frmStampa", [&](QWidget *w) {
+            verticale = guarda(w);
+            static_cast<frmStampa *>(w)->cmdStampa_Click();
+        });
+        s->mnuStVer_Click();
+        QCOMPARE(orizzontale.titolo, QStringLiteral("  Stampa zanfrone "));
+        QCOMPARE(orizzontale.campi, QStringLiteral("10 10 100 100 "));
+        QCOMPARE(orizzontale.foglio, QStringLiteral("287x200"));
+        QCOMPARE(verticale.foglio, QStringLiteral("200x287"));
+        QCOMPARE(stampanti->lavori().size(), 1);
+        QCOMPARE(paginePdF(stampanti->lavori().first()), QList<QSize>{QSize(595, 842)});
+
+        // "veloce": at once, on the default printer.
+        s->mnuStEserc_Click();
+        QCOMPARE(stampanti->lavori().size(), 2);
+        QVERIFY(amb->dialoghi.messaggi.isEmpty());
+
+        // Back on the screen: the same question, level and counts.
+        QCOMPARE(frase(s), domanda);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QCOMPARE(s->Livello(), 1);
+    }
+
+    void picturePagePrintsTheChosenClownAndStaysOpen()
+    {
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QTest::mouseClick(pulsante(s, 1 - s->frasi().Risposta), Qt::LeftButton);
+
+        Visto visto;
+        QString sorgente;
+        bool pagina = false, apertaDopo = false;
+        alModale("Form1", [&](QWidget *w) {
+            auto *f = static_cast<Form1 *>(w);
+            pagina = f->Picture1.size() == 4 && f->Label1->text() == QStringLiteral("Clicca sul zanfrone che vuoi stampare");
+            alModale("frmStampa", [&](QWidget *d) {
+                visto = guarda(d);
+                static_cast<frmStampa *>(d)->cmdChiudi_Click();
+            });
+            QTest::mouseClick(f->Picture1[2], Qt::LeftButton);
+            apertaDopo = f->isVisible();
+            f->mnuesci_Click();
+        });
+        s->mnuPag_Click();
+        QVERIFY(pagina);
+        QVERIFY(apertaDopo);
+        QCOMPARE(visto.titolo, QStringLiteral("  Stampa zanfrone "));
+        QCOMPARE(visto.campi, QStringLiteral("10 10 100 100 "));
+        QCOMPARE(visto.foglio, QStringLiteral("200x287"));
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+    }
+};
+
+QTEST_MAIN(TestStampaEsercizio)
+#include "tst_stampaesercizio.moc"
