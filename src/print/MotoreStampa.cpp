@@ -4,10 +4,8 @@
 #include "platform/Dialogs.h"
 
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPrinter>
-#include <QPushButton>
 
 namespace {
 struct Clessidra
@@ -24,20 +22,15 @@ void errore(QWidget *proprietario, const QString &testo, const QString &dove = {
 
 MotoreStampa::RispostaScala chiediScala(QWidget *proprietario)
 {
-    QMessageBox box(QMessageBox::Question, TitoliStampa::Scala,
-                    QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
-                                   "della stampante selezionata.\n\nPosso cambiare la scala?"),
-                    QMessageBox::NoButton, proprietario);
-    QPushButton *si = box.addButton(QStringLiteral("&Sì"), QMessageBox::YesRole);
-    QPushButton *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
-    box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
-    box.setDefaultButton(si);
-    box.exec();
-    if (box.clickedButton() == si)
-        return MotoreStampa::RispostaScala::Si;
-    if (box.clickedButton() == no)
-        return MotoreStampa::RispostaScala::No;
-    return MotoreStampa::RispostaScala::Annulla;
+    switch (Dialogs::instance().question(
+        proprietario,
+        QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
+                       "della stampante selezionata.\n\nPosso cambiare la scala?"),
+        TitoliStampa::Scala, true)) {
+    case Dialogs::Yes: return MotoreStampa::RispostaScala::Si;
+    case Dialogs::No: return MotoreStampa::RispostaScala::No;
+    default: return MotoreStampa::RispostaScala::Annulla;
+    }
 }
 } // namespace
 
