@@ -3,6 +3,7 @@
 #include "SorgenteStampa.h"
 #include "platform/Dialogs.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
