@@ -6,6 +6,8 @@
 #include "FormMenu.h"
 #include "exercises/sentences/FormEs1.h"
 #include "exercises/sentences/FormEs2.h"
+#include "exercises/search/FormEs6.h"
+#include "exercises/search/FormEs7.h"
 
 void RegistraSchermi()
 {
@@ -17,4 +19,6 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("Form3"), [] { return new FormGuida(QStringLiteral("Form3"), QStringLiteral("\\conf\\menu.swf")); });
     Schermi::registra(QStringLiteral("FormEs1"), [] { return new FormEs1; });
     Schermi::registra(QStringLiteral("FormEs2"), [] { return new FormEs2; });
+    Schermi::registra(QStringLiteral("FormEs6"), [] { return new FormEs6; });
+    Schermi::registra(QStringLiteral("FormEs7"), [] { return new FormEs7; });
 }

@@ -119,6 +119,10 @@ protected:
     void passoAvanti();
     void passoIndietro();
     void scegliEvidenziato();
+    // Puts the scanning highlight on item `indice`, wherever it stands.
+    void vaiAElemento(int indice);
+    // Counts one right or wrong answer (panels and sound) and leaves the question open.
+    void contaRisposta(bool giusta);
 
 private:
     void costruisciMenu();

@@ -97,6 +97,13 @@ void FormEsercizio::passoIndietro()
 
 void FormEsercizio::scegliEvidenziato() { scegli(cursore_.indice(), true); }
 
+void FormEsercizio::vaiAElemento(int indice)
+{
+    EvidenziaElemento(cursore_.indice(), false);
+    cursore_.vaiA(indice);
+    EvidenziaElemento(indice, true);
+}
+
 void FormEsercizio::KeyDown(int codice)
 {
     if (Profilo.ModalitaInput == 2 && codice == Spazio)
@@ -181,6 +188,17 @@ void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
         cursore_.vaiA(ElementoProssima());
         EvidenziaElemento(ElementoProssima(), true);
     }
+}
+
+void FormEsercizio::contaRisposta(bool giusta)
+{
+    if (!giusta) {
+        rispostaSbagliata();
+        return;
+    }
+    livelli_.giusta();
+    aggiornaPannelli();
+    SuonoSi();
 }
 
 void FormEsercizio::rispostaSbagliata()
