@@ -8,6 +8,14 @@
 
 #include <QPlainTextEdit>
 
+inline void preparaAllineamento(AmbienteEsercizi &amb);
+inline std::unique_ptr<AmbienteEsercizi> nuovoAmbienteAllineamento()
+{
+    auto amb = std::make_unique<AmbienteEsercizi>();
+    preparaAllineamento(*amb);
+    return amb;
+}
+
 inline void preparaAllineamento(AmbienteEsercizi &amb)
 {
     const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'>"
@@ -55,3 +63,13 @@ inline bool portaA(FormAllineamento *s, int i)
 // Chooses what the scanning highlight is on: Enter, or the switch's release in automatic scanning.
 inline void scegli(FormAllineamento *s) { tasto(s, Profilo.ModalitaInput == 2 ? Qt::Key_Space : Qt::Key_Return); }
 inline void clicca(FormAllineamento *s, int i) { emit s->zanfrone(i)->FSCommand(QStringLiteral("clic"), QString()); }
+// Chooses clown `i`: a click with the mouse, else the frame brought to it and chosen.
+inline void scegliZanfrone(FormAllineamento *s, int i)
+{
+    if (Profilo.ModalitaInput == 0) {
+        clicca(s, i);
+    } else {
+        QVERIFY(portaA(s, i));
+        scegli(s);
+    }
+}

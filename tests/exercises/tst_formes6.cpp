@@ -24,21 +24,12 @@ class TestFormEs6 : public QObject
         for (int i = s->NumeroZanfroni() - 1; i >= 0; --i) {
             if (i == s->ZanfroneGiusto() || !s->mostrato(i))
                 continue;
-            if (Profilo.ModalitaInput == 0) {
-                clicca(s, i);
-            } else {
-                QVERIFY(portaA(s, i));
-                scegli(s);
-            }
+            scegliZanfrone(s, i);
         }
     }
 
 private slots:
-    void init()
-    {
-        amb = std::make_unique<AmbienteEsercizi>();
-        preparaAllineamento(*amb);
-    }
+    void init() { amb = nuovoAmbienteAllineamento(); }
     void cleanup() { amb.reset(); }
 
     void mouseRemovesTheIntrudersAndTheTargetStays()

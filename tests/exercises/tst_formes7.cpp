@@ -17,22 +17,10 @@ class TestFormEs7 : public QObject
             n += s->zanfrone(i)->isHidden() ? 0 : 1;
         return n;
     }
-    static void indovina(FormEs7 *s)
-    {
-        if (Profilo.ModalitaInput == 0) {
-            clicca(s, s->ZanfroneGiusto());
-        } else {
-            QVERIFY(portaA(s, s->ZanfroneGiusto()));
-            scegli(s);
-        }
-    }
+    static void indovina(FormEs7 *s) { scegliZanfrone(s, s->ZanfroneGiusto()); }
 
 private slots:
-    void init()
-    {
-        amb = std::make_unique<AmbienteEsercizi>();
-        preparaAllineamento(*amb);
-    }
+    void init() { amb = nuovoAmbienteAllineamento(); }
     void cleanup() { amb.reset(); }
 
     void mouseWrongChoicesRepeatTheRightOneEndsTheGame()

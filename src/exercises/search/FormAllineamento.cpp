@@ -108,13 +108,7 @@ bool FormAllineamento::mostrato(int i) const
 
 void FormAllineamento::Form_Activate()
 {
-    QPalette pal = Text1->palette();
-    pal.setColor(QPalette::Base, VbColor::toQColor(Profilo.ColoreSfondoTesto));
-    pal.setColor(QPalette::Text, VbColor::toQColor(Profilo.ColoreFont));
-    Text1->setPalette(pal);
-    QFont f(Profilo.FontTesto);
-    f.setPointSize(qMax<int>(6, Profilo.DimensioneFontTesto));
-    Text1->setFont(f);
+    stileTesto(Text1);
     Picture1->setVisible(Profilo.ParlatoAttivo);
     Picture1->raise();
     static_cast<Riquadro *>(Shape1)->setColore(VbColor::toQColor(Profilo.ColorePulsanteSelezionato));
