@@ -105,6 +105,7 @@ private slots:
         eliminaTutti(s);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 3"));
         QVERIFY(evidenziato(s));
+        QVERIFY(pulsante(s, 0)->isEnabled());
         QVERIFY(incorniciato(s, s->ZanfroneGiusto()));
         const int prima = s->PosizioneScansione();
         s->Timer1_Timer(); // the automatic step stops on the button
@@ -117,6 +118,7 @@ private slots:
         QVERIFY(evidenziato(s));
         scegli(s);
         QVERIFY(!evidenziato(s));
+        QVERIFY(!pulsante(s, 0)->isEnabled());
         QCOMPARE(s->PosizioneScansione(), 0);
         QVERIFY(incorniciato(s, 0));
         QCOMPARE(s->Eliminati(), 0);

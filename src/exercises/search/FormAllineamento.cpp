@@ -242,10 +242,9 @@ void FormAllineamento::nascondi(int zanfrone) { ShockwaveFlash1_[zanfrone]->hide
 void FormAllineamento::finePartita(int zanfrone)
 {
     finita_ = true;
+    Command1[0]->setEnabled(true); // lit also while scanning: it is what the switch chooses next
     if (scansione())
         vaiAElemento(0);
-    else
-        Command1[0]->setEnabled(true);
     riquadro_ = zanfrone;
     SistemaRiquadro();
 }
