@@ -11,6 +11,8 @@
 #include "exercises/sentences/FormEs4.h"
 #include "exercises/search/FormEs3.h"
 #include "exercises/search/FormEs8.h"
+#include "exercises/search/FormEs6.h"
+#include "exercises/search/FormEs7.h"
 
 void RegistraSchermi()
 {
@@ -27,4 +29,6 @@ void RegistraSchermi()
     Schermi::registra(QStringLiteral("FormEs4"), [] { return new FormEs4; });
     Schermi::registra(QStringLiteral("FormEs3"), [] { return new FormEs3; });
     Schermi::registra(QStringLiteral("FormEs8"), [] { return new FormEs8; });
+    Schermi::registra(QStringLiteral("FormEs6"), [] { return new FormEs6; });
+    Schermi::registra(QStringLiteral("FormEs7"), [] { return new FormEs7; });
 }

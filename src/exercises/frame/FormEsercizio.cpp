@@ -117,6 +117,21 @@ void FormEsercizio::posizionaMerlino(int left, int top, int width, int height)
     posiziona(PicMerlino, QStringLiteral("PicMerlino"), left, top, width, height);
 }
 
+void FormEsercizio::stileTesto(QWidget *testo)
+{
+    QPalette pal = testo->palette();
+    const QColor sfondo = VbColor::toQColor(Profilo.ColoreSfondoTesto);
+    const QColor lettere = VbColor::toQColor(Profilo.ColoreFont);
+    pal.setColor(QPalette::Window, sfondo);
+    pal.setColor(QPalette::Base, sfondo);
+    pal.setColor(QPalette::WindowText, lettere);
+    pal.setColor(QPalette::Text, lettere);
+    testo->setPalette(pal);
+    QFont f(Profilo.FontTesto);
+    f.setPointSize(qMax<int>(6, Profilo.DimensioneFontTesto));
+    testo->setFont(f);
+}
+
 QString FormEsercizio::caso(const QString &testo)
 {
     return Profilo.TipoCarattere == QLatin1String("maiuscolo") ? testo.toUpper() : testo;
@@ -181,13 +196,7 @@ void FormEsercizio::Form_Activate()
     if (!Profilo.ColoriVari)
         coloreSfondo(VbColor::toQColor(Profilo.ColoreSfondo));
 
-    QPalette pal = Label1->palette();
-    pal.setColor(QPalette::Window, VbColor::toQColor(Profilo.ColoreSfondoTesto));
-    pal.setColor(QPalette::WindowText, VbColor::toQColor(Profilo.ColoreFont));
-    Label1->setPalette(pal);
-    QFont f(Profilo.FontTesto);
-    f.setPointSize(qMax<int>(6, Profilo.DimensioneFontTesto));
-    Label1->setFont(f);
+    stileTesto(Label1);
     for (PulsanteImmagine *p : Command1) {
         p->setSfondo(VbColor::toQColor(Profilo.ColorePulsanti));
         if (Profilo.CursoreSistema || Profilo.ModalitaInput != 0)

@@ -85,6 +85,8 @@ protected:
     // "\swf\zanfroneN.swf" of the program's folder into a movie, at its first frame.
     static void caricaZanfrone(MovieView *filmato, int numero);
     static QString caso(const QString &testo);
+    // The sentence's look from the profile: text background, letter colour, font and size.
+    static void stileTesto(QWidget *testo);
     // The sentence: case, optional full stop, shown in Label1 and spoken.
     void mostraFrase(const QString &frase, bool puntoFinale);
     void parla(const QString &testo);
@@ -132,6 +134,8 @@ protected:
     void contaGiuste(int quante);
     void contaErrata();
     void rispostaSbagliata();
+    // Counts one right or wrong answer (panels and sound) and leaves the question open.
+    void contaRisposta(bool giusta);
 
 private:
     void costruisciMenu();

@@ -198,6 +198,16 @@ void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
     }
 }
 
+void FormEsercizio::contaRisposta(bool giusta)
+{
+    if (!giusta) {
+        rispostaSbagliata();
+        return;
+    }
+    contaGiuste(1);
+    SuonoSi();
+}
+
 void FormEsercizio::rispostaSbagliata()
 {
     SuonoNo();

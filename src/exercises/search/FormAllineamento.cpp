@@ -1,0 +1,278 @@
+#include "FormAllineamento.h"
+#include "platform/Assistant.h"
+#include "platform/MovieView.h"
+#include "platform/PathResolver.h"
+#include "platform/VbColor.h"
+#include "shell/Immagine.h"
+#include "shell/Immagini.h"
+#include "shell/Profilo.h"
+#include "shell/PulsanteImmagine.h"
+#include "shell/Puntatore.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QTimer>
+
+namespace {
+constexpr int kBordo = 9; // pixels of the frame's border
+
+// The frame around the scanned or the found clown: a border only, clicks pass through.
+class Riquadro : public QWidget
+{
+public:
+    explicit Riquadro(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+    void setColore(const QColor &c)
+    {
+        colore_ = c;
+        update();
+    }
+    QColor colore() const { return colore_; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        const QRect r = rect();
+        p.fillRect(r.x(), r.y(), r.width(), kBordo, colore_);
+        p.fillRect(r.x(), r.bottom() - kBordo + 1, r.width(), kBordo, colore_);
+        p.fillRect(r.x(), r.y(), kBordo, r.height(), colore_);
+        p.fillRect(r.right() - kBordo + 1, r.y(), kBordo, r.height(), colore_);
+    }
+
+private:
+    QColor colore_ = Qt::red;
+};
+} // namespace
+
+FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, const QString &istruzione,
+                                   int larghezzaNuovo)
+    : FormEsercizio(descrizione)
+{
+    for (int i = 0; i < Allineamento::kMassimo; ++i) {
+        // Design places on a 4 x 3 grid; each level lays the clowns out anew.
+        MovieView *m = creaFilmato(QStringLiteral("ShockwaveFlash1_%1").arg(i), 120 + 1200 * (i % 4),
+                                   120 + 1800 * (i / 4), 1095, 1695);
+        m->setProperty("Tag", QStringLiteral("@")); // not moved by the scaling object
+        m->Index = i;
+        m->hide();
+        connect(m, &MovieView::FSCommand, this, [this, i] { ShockwaveFlash1_FSCommand(i); });
+        ShockwaveFlash1_[i] = m;
+    }
+    Shape1 = new Riquadro(area());
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->hide();
+
+    Text1 = new QPlainTextEdit(area());
+    Text1->setReadOnly(true);
+    Text1->setFocusPolicy(Qt::NoFocus);
+    Text1->setTextInteractionFlags(Qt::NoTextInteraction);
+    Text1->viewport()->setMouseTracking(true);
+    Text1->viewport()->installEventFilter(this);
+    Text1->viewport()->setCursor(PuntatoreProgramma());
+    posiziona(Text1, QStringLiteral("Text1"), 5400, 120, 2655, 3255);
+
+    Picture1 = new QWidget(area());
+    Picture1->setAutoFillBackground(true);
+    QPalette pal = Picture1->palette();
+    pal.setColor(QPalette::Window, QColor(255, 255, 192));
+    Picture1->setPalette(pal);
+    posiziona(Picture1, QStringLiteral("Picture1"), 5400, 120, 2775, 3975);
+    for (int i = 0; i < FrasiCaratteristiche::kIcone; ++i) {
+        auto *icona = new Immagine(Picture1);
+        icona->carica(Immagini::Parte(i + 1));
+        icona->setCursor(PuntatoreProgramma());
+        posiziona(icona, QStringLiteral("Image1_%1").arg(i), 120 + 1440 * (i % 2), 120 + 960 * (i / 2), 855, 855);
+        connect(icona, &Immagine::clicked, this, [this, i] { Image1_Click(i); });
+        Image1[i] = icona;
+    }
+
+    creaPulsante(QString(), Immagini::Avanti, 6960, 4680, larghezzaNuovo, 735, 14.25, false)->setEnabled(false);
+    Label1->setText(istruzione);
+    posizionaFrase(120, 5520, 8055, 375);
+    posizionaMerlino(5400, 4200, 1455, 1215);
+
+    Timer2 = new QTimer(this);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(4000);
+    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+}
+
+bool FormAllineamento::mostrato(int i) const
+{
+    return i >= 0 && i < NumeroZanfroni_ && !ShockwaveFlash1_[i]->isHidden();
+}
+
+// --- Set-up ---
+
+void FormAllineamento::Form_Activate()
+{
+    stileTesto(Text1);
+    Picture1->setVisible(Profilo.ParlatoAttivo);
+    Picture1->raise();
+    static_cast<Riquadro *>(Shape1)->setColore(VbColor::toQColor(Profilo.ColorePulsanteSelezionato));
+    Shape1->hide();
+    for (Immagine *icona : Image1)
+        icona->setCursor(Profilo.CursoreSistema ? QCursor(Qt::ArrowCursor) : PuntatoreProgramma());
+    if (Profilo.CursoreSistema)
+        Text1->viewport()->setCursor(Qt::ArrowCursor);
+
+    FormEsercizio::Form_Activate();
+
+    QFont istruzione(QStringLiteral("Verdana"));
+    istruzione.setPointSize(12);
+    Label1->setFont(istruzione);
+}
+
+void FormAllineamento::ImpostaLivelli()
+{
+    for (MovieView *m : ShockwaveFlash1_)
+        m->hide();
+    NumeroZanfroni_ = Allineamento::NumeroZanfroni(Livello());
+    disponi();
+    for (int i = 0; i < NumeroZanfroni_; ++i)
+        ShockwaveFlash1_[i]->show();
+    ApriFileZanfroni();
+}
+
+void FormAllineamento::disponi()
+{
+    const QSize progetto = dimensioneProgetto();
+    const double sx = double(area()->width()) / progetto.width();
+    const double sy = double(area()->height()) / progetto.height();
+    for (int i = 0; i < NumeroZanfroni_; ++i) {
+        const QRect p = Allineamento::Posto(Livello(), i);
+        ShockwaveFlash1_[i]->setGeometry(int(twips(p.x()) * sx), int(twips(p.y()) * sy), int(twips(p.width()) * sx),
+                                         int(twips(p.height()) * sy));
+    }
+    if (!Shape1->isHidden())
+        SistemaRiquadro();
+}
+
+void FormAllineamento::ApriFileZanfroni()
+{
+    const bool mouse = Profilo.ModalitaInput == 0;
+    const QString film = App::Path() + (mouse ? QStringLiteral("\\swf\\zanfrone4.swf") : QStringLiteral("\\swf\\zanfrone3.swf"));
+    for (int i = 0; i < NumeroZanfroni_; ++i) {
+        ShockwaveFlash1_[i]->Movie(film);
+        if (mouse)
+            ShockwaveFlash1_[i]->GotoFrame(1);
+    }
+}
+
+void FormAllineamento::ImpostaColori()
+{
+    allineamento_.ImpostaColori(NumeroZanfroni_);
+    for (int i = 0; i < NumeroZanfroni_; ++i)
+        ColoraZanfrone(*ShockwaveFlash1_[i], allineamento_.Aspetti[i]);
+}
+
+void FormAllineamento::ScriviFrase()
+{
+    frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == QLatin1String("maiuscolo"));
+    Text1->setPlainText(frasi_.Testo());
+    Merlino()->StopAll();
+}
+
+void FormAllineamento::nuovoAllineamento()
+{
+    Shape1->hide();
+    finita_ = false;
+    ImpostaLivelli();
+    Command1[0]->setEnabled(false);
+    ImpostaColori();
+}
+
+// --- The frame and the scanning ---
+
+void FormAllineamento::SistemaRiquadro()
+{
+    const QRect z = ShockwaveFlash1_[std::clamp(riquadro_, 0, Allineamento::kMassimo - 1)]->geometry();
+    Shape1->setGeometry(z.adjusted(-kBordo, -kBordo, kBordo, kBordo));
+    Shape1->show();
+    Shape1->raise();
+}
+
+void FormAllineamento::avviaScansione() { vaiAElemento(1); }
+
+bool FormAllineamento::ElementoScansionabile(int indice) const { return mostrato(indice - 1); }
+
+void FormAllineamento::EvidenziaElemento(int indice, bool acceso)
+{
+    if (indice == 0) {
+        FormEsercizio::EvidenziaElemento(0, acceso);
+    } else if (acceso) {
+        PosizioneScansione_ = indice - 1;
+        riquadro_ = PosizioneScansione_;
+        SistemaRiquadro();
+    }
+}
+
+void FormAllineamento::KeyUp(int codice)
+{
+    if (Profilo.ModalitaInput == 3 && (codice == Su || codice == Giu)) {
+        if (IndiceScansione() == 0)
+            return; // the new-game button holds the highlight
+        const int nuovo = Allineamento::Verticale(PosizioneScansione_, codice == Giu ? 1 : -1, Livello(),
+                                                  [this](int i) { return mostrato(i); });
+        if (nuovo != PosizioneScansione_)
+            vaiAElemento(nuovo + 1);
+        return;
+    }
+    FormEsercizio::KeyUp(codice);
+}
+
+void FormAllineamento::ScegliElemento(int indice, bool daScansione)
+{
+    if (indice != 0) {
+        Scegli(indice - 1, daScansione);
+        return;
+    }
+    // New game: the places are cleared, then the next line-up is drawn.
+    for (int i = 0; i < NumeroZanfroni_; ++i)
+        ShockwaveFlash1_[i]->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone0.swf"));
+    FormEsercizio::ScegliElemento(0, daScansione);
+}
+
+void FormAllineamento::ShockwaveFlash1_FSCommand(int Index) { Command1_Click(Index + 1); }
+
+void FormAllineamento::nascondi(int zanfrone) { ShockwaveFlash1_[zanfrone]->hide(); }
+
+void FormAllineamento::finePartita(int zanfrone)
+{
+    finita_ = true;
+    Command1[0]->setEnabled(true); // lit also while scanning: it is what the switch chooses next
+    if (scansione())
+        vaiAElemento(0);
+    riquadro_ = zanfrone;
+    SistemaRiquadro();
+}
+
+// --- Speech ---
+
+void FormAllineamento::Image1_Click(int Index)
+{
+    if (Index >= 0 && Index < FrasiCaratteristiche::kIcone)
+        parla(frasi_.FrasiParti[Index]);
+}
+
+void FormAllineamento::leggiFrase()
+{
+    parla(frasi_.FrasiParti[FraseDaLeggere_]);
+    FraseDaLeggere_ = (FraseDaLeggere_ + 1) % FrasiCaratteristiche::kIcone;
+}
+
+void FormAllineamento::Timer2_Timer() { leggiFrase(); }
+
+bool FormAllineamento::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool esito = FormEsercizio::eventFilter(watched, event);
+    if (!Text1) // still being built
+        return esito;
+    if (watched == area() && event->type() == QEvent::Resize)
+        disponi();
+    else if (watched == Text1->viewport() && event->type() == QEvent::MouseMove)
+        Command1_MouseMove(-1); // in mouse mode every button back to its colour
+    return esito;
+}

@@ -1,0 +1,86 @@
+#pragma once
+#include "Allineamento.h"
+#include "FrasiCaratteristiche.h"
+#include "exercises/frame/FormEsercizio.h"
+
+#include <array>
+
+class Immagine;
+class QPlainTextEdit;
+
+// The line-up screens: up to twelve clowns, one of them the target, whose traits stand as sentences
+// in Text1 and are said by the part icons of Picture1 (speech on) or read in turn while scanning.
+// The scanned items are the new-game button (item 0, Command1(0)) and the clowns (item k + 1 for
+// clown k); the button takes the highlight only when a game is over.
+class FormAllineamento : public FormEsercizio
+{
+    Q_OBJECT
+public:
+    // `larghezzaNuovo`: design width of the new-game button.
+    FormAllineamento(const DescrizioneEsercizio &descrizione, const QString &istruzione, int larghezzaNuovo);
+
+    int NumeroZanfroni() const { return NumeroZanfroni_; }
+    int ZanfroneGiusto() const { return allineamento_.ZanfroneGiusto; }
+    int PosizioneScansione() const { return PosizioneScansione_; }
+    int FraseDaLeggere() const { return FraseDaLeggere_; }
+    const Allineamento &allineamento() const { return allineamento_; }
+    const FrasiCaratteristiche &frasi() const { return frasi_; }
+    MovieView *zanfrone(int i) const { return ShockwaveFlash1_[i]; }
+    bool mostrato(int i) const;
+    bool partitaFinita() const { return finita_; }
+
+    // The clown's click (counts only in mouse mode), a part icon's click, the reading's tick.
+    void ShockwaveFlash1_FSCommand(int Index);
+    void Image1_Click(int Index);
+    virtual void Timer2_Timer();
+
+protected:
+    // --- What each line-up screen does its own way ---
+    // A choice of clown `zanfrone` by a click or by the scanning frame.
+    virtual void Scegli(int zanfrone, bool daScansione) = 0;
+
+    // --- The engine ---
+    void ImpostaLivelli();
+    void ApriFileZanfroni() override;
+    void ImpostaColori();
+    void ScriviFrase();
+    void SistemaRiquadro();
+    // Hides Shape1, lays out the level, disables the new-game button and draws the line-up.
+    void nuovoAllineamento();
+    // Scanning: the frame on clown 0.
+    void avviaScansione();
+    void nascondi(int zanfrone);
+    // A game is over: the frame on `zanfrone`; the new-game button enabled (mouse) or highlighted.
+    void finePartita(int zanfrone);
+    void giudica(bool giusta) { contaRisposta(giusta); }
+    void leggiFrase(); // says FrasiParti(FraseDaLeggere), then on to the next
+    void setFraseDaLeggere(int i) { FraseDaLeggere_ = i; }
+
+    int ElementiScansione() const override { return Allineamento::kMassimo + 1; }
+    bool ElementoScansionabile(int indice) const override;
+    void EvidenziaElemento(int indice, bool acceso) override;
+    int ElementoProssima() const override { return 0; }
+    void ScegliElemento(int indice, bool daScansione) override;
+    void ImpostaRisposteParlato(bool) override {}
+    void KeyUp(int codice) override;
+    void Form_Activate() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    QPlainTextEdit *Text1 = nullptr;
+    QWidget *Picture1 = nullptr;
+    std::array<Immagine *, FrasiCaratteristiche::kIcone> Image1{};
+    QWidget *Shape1 = nullptr;
+    QTimer *Timer2 = nullptr;
+
+private:
+    void disponi(); // the clowns in play at their places for the present size
+
+    std::array<MovieView *, Allineamento::kMassimo> ShockwaveFlash1_{};
+    Allineamento allineamento_;
+    FrasiCaratteristiche frasi_;
+    int NumeroZanfroni_ = 0;
+    int PosizioneScansione_ = 0;
+    int FraseDaLeggere_ = 0;
+    int riquadro_ = 0; // the clown Shape1 frames
+    bool finita_ = false;
+};

@@ -1,0 +1,67 @@
+#include "FormEs6.h"
+#include "shell/Profilo.h"
+#include "shell/Scansione.h"
+
+#include <QTimer>
+
+FormEs6::FormEs6()
+    // name, activity, levels, threshold, level menu, reward, design size, background
+    : FormAllineamento({QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi"), 5, 18,
+                        QStringLiteral("Livelli"), false, 8355, 6390, QColor(192, 255, 255)},
+                       QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"), 1095)
+{
+    Timer3 = new QTimer(this);
+    Timer3->setObjectName(QStringLiteral("Timer3"));
+    Timer3->setInterval(100);
+    connect(Timer3, &QTimer::timeout, this, &FormEs6::Timer3_Timer);
+    Timer3->start();
+}
+
+void FormEs6::GeneraEsercizio()
+{
+    nuovoAllineamento();
+    Eliminati_ = 0;
+    Timer2->stop();
+    ScriviFrase();
+    if (!scansione())
+        return;
+    avviaScansione();
+    if (Profilo.ParlatoAttivo) {
+        setFraseDaLeggere(0);
+        leggiFrase(); // the first sentence at once, the others with the reading
+        Timer3_Timer();
+        Timer2->start();
+    }
+}
+
+void FormEs6::Scegli(int zanfrone, bool daScansione)
+{
+    Q_UNUSED(daScansione);
+    if (zanfrone == ZanfroneGiusto()) {
+        giudica(false); // the target stays
+        return;
+    }
+    if (!mostrato(zanfrone))
+        return; // removed already: the frame has not moved yet
+    giudica(true);
+    nascondi(zanfrone);
+    if (++Eliminati_ == NumeroZanfroni() - 1)
+        finePartita(ZanfroneGiusto());
+}
+
+void FormEs6::Timer2_Timer()
+{
+    if (!partitaFinita())
+        FormAllineamento::Timer2_Timer();
+}
+
+void FormEs6::Timer3_Timer()
+{
+    int mostrati = 0;
+    for (int i = 0; i < Allineamento::kMassimo; ++i)
+        mostrati += mostrato(i) ? 1 : 0;
+    // A wide integer: 60 quarter seconds times twelve clowns is three minutes.
+    const int intervallo = Scansione::intervallo(Profilo.VelocitaScansione) * mostrati + 3000;
+    if (Timer2->interval() != intervallo) // a new interval restarts the count
+        Timer2->setInterval(intervallo);
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include "FormAllineamento.h"
+
+// "Elimina gli intrusi": every clown that is not the target is removed, one by one; the game is over
+// when only the target is left.
+class FormEs6 : public FormAllineamento
+{
+    Q_OBJECT
+public:
+    FormEs6();
+    int Eliminati() const { return Eliminati_; }
+    void Timer2_Timer() override;
+    // Keeps the reading's interval: one automatic scanning round over the clowns shown, plus 3 s.
+    void Timer3_Timer();
+
+protected:
+    void GeneraEsercizio() override;
+    void Scegli(int zanfrone, bool daScansione) override;
+
+private:
+    QTimer *Timer3;
+    int Eliminati_ = 0;
+};

@@ -1,0 +1,41 @@
+#include "FormEs7.h"
+#include "shell/Profilo.h"
+
+#include <QTimer>
+
+FormEs7::FormEs7()
+    // name, activity, levels, threshold, level menu, reward, design size, background
+    : FormAllineamento({QStringLiteral("FormEs7"), QStringLiteral("Indovina chi?"), 5, 5, QStringLiteral("Livelli"),
+                        false, 8310, 6405, QColor(192, 255, 255)},
+                       QStringLiteral("Trova il zanfrone che possiede tutte le caratteristiche"), 975)
+{
+}
+
+void FormEs7::GeneraEsercizio()
+{
+    nuovoAllineamento();
+    Timer2->stop();
+    if (scansione()) {
+        avviaScansione();
+        setFraseDaLeggere(0); // the first sentence comes with the first tick
+        if (Profilo.ParlatoAttivo)
+            Timer2->start();
+    }
+    ScriviFrase();
+}
+
+void FormEs7::Scegli(int zanfrone, bool daScansione)
+{
+    Q_UNUSED(daScansione);
+    if (partitaFinita())
+        return;
+    if (zanfrone != ZanfroneGiusto()) {
+        giudica(false); // the clown stays and can be chosen again
+        return;
+    }
+    giudica(true);
+    for (int i = 0; i < NumeroZanfroni(); ++i)
+        if (i != zanfrone)
+            nascondi(i);
+    finePartita(zanfrone);
+}

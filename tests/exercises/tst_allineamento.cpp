@@ -1,0 +1,125 @@
+#include "exercises/search/Allineamento.h"
+#include "exercises/search/FrasiCaratteristiche.h"
+#include "platform/Rnd.h"
+#include "shell/Profilo.h"
+
+#include <QtTest>
+
+namespace {
+// The draw that makes Int(Rnd * n) give k.
+double d(int k, int n) { return (k + 0.5) / n; }
+// One clown's nine draws: parts 1..7 on rows `righe`, then the bucket, then the hat.
+std::vector<double> clown(std::array<int, 7> righe, int secchio, int cappello)
+{
+    std::vector<double> v;
+    for (int r : righe)
+        v.push_back(d(r - 1, 4));
+    v.push_back(d(secchio, 2));
+    v.push_back(d(cappello, 2));
+    return v;
+}
+void aggiungi(std::vector<double> &a, const std::vector<double> &b) { a.insert(a.end(), b.begin(), b.end()); }
+} // namespace
+
+class TestAllineamento : public QObject
+{
+    Q_OBJECT
+
+    // The target's lines and icon sentences for a sentence order.
+    static FrasiCaratteristiche frasi(const Aspetto &c, const std::vector<int> &ordine)
+    {
+        std::vector<double> v;
+        for (int n : ordine)
+            v.push_back(d(n - 1, 9));
+        Rnd::Script(v);
+        FrasiCaratteristiche f;
+        f.ScriviFrase(c, false);
+        return f;
+    }
+
+private slots:
+    void init() { Profilo = ProfiloUtente(); }
+    void cleanup() { Rnd::ClearScript(); }
+
+    void levelsLayOutTheirClownsRowByRow()
+    {
+        for (int l = 1; l <= 5; ++l) // places never overlap, left of the sentences and above the instruction
+            for (int i = 0; i < Allineamento::NumeroZanfroni(l); ++i) {
+                const QRect p = Allineamento::Posto(l, i);
+                QVERIFY(p.right() < 5400 && p.bottom() < 5520);
+                for (int j = 0; j < i; ++j)
+                    QVERIFY(!p.intersects(Allineamento::Posto(l, j)));
+            }
+        QCOMPARE(Allineamento::NumeroZanfroni(4), 9);
+        QCOMPARE(Allineamento::Posto(1, 1), QRect(2640, 480, 2295, 3495));
+        QCOMPARE(Allineamento::Posto(4, 5), QRect(3480, 1920, 1335, 1695));
+        QCOMPARE(Allineamento::Posto(5, 11), QRect(4080, 3720, 1215, 1575));
+    }
+
+    void theTargetIsDrawnFirstThenEveryClownInPartOrder()
+    {
+        std::vector<double> v{d(2, 4)}; // target: clown 2 of 4
+        aggiungi(v, clown({1, 2, 3, 4, 1, 2, 3}, 0, 0));
+        aggiungi(v, clown({4, 4, 4, 4, 4, 4, 4}, 1, 1));
+        aggiungi(v, clown({2, 3, 4, 1, 2, 3, 4}, 1, 0));
+        aggiungi(v, clown({1, 1, 1, 1, 1, 1, 1}, 0, 1));
+        Rnd::Script(v);
+        Allineamento a;
+        a.ImpostaColori(4);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(a.ZanfroneGiusto, 2);
+        QCOMPARE(a.Aspetti[1][1], 4);
+        QCOMPARE(a.Aspetti[2][Parti::Camicia], 4);
+        QCOMPARE(a.Aspetti[2][Parti::Secchio], 1);
+        QCOMPARE(a.Aspetti[2][Parti::ConCappello], 0);
+        QCOMPARE(a.Caratteristiche, a.Aspetti[2]);
+        QCOMPARE(a.Aspetti[3][Parti::ConCappello], 1);
+    }
+
+    void sentencesWithAHatAgreeAndFillEveryIcon()
+    {
+        Aspetto c{0, 2, 2, 2, 4, 3, 2, 4, 1, 1}; // red, red, red shirt, yellow, blue, red, yellow; bucket; hat
+        const auto f = frasi(c, {9, 1, 2, 3, 4, 5, 6, 7, 8});
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(f.Righe, (QStringList{"Ha il cappello.", "Il cappello è rosso.", "I capelli sono rossi.",
+                                       "La camicia è rossa.", "Il gilè è giallo.", "I bottoni sono blu.",
+                                       "I pantaloni sono rossi.", "Le scarpe sono gialle.", "Ha il secchio."}));
+        QCOMPARE(f.FrasiParti[0], QStringLiteral("Il cappello è rosso")); // "Ha il cappello" is not kept
+        QCOMPARE(f.FrasiParti[6], QStringLiteral("Le scarpe sono gialle"));
+        QCOMPARE(f.FrasiParti[7], QStringLiteral("Ha il secchio"));
+        QCOMPARE(f.Testo().count(QLatin1Char('\n')), 8);
+    }
+
+    void withoutAHatItsColourIsLeftOutAndUsedNumbersAreDrawnAgain()
+    {
+        Aspetto c{0, 1, 1, 1, 1, 1, 1, 1, 0, 0};
+        // 1 (the hat's colour) is never taken; 2 comes twice: both repeats are drawn again.
+        const auto f = frasi(c, {1, 2, 2, 1, 9, 3, 4, 5, 6, 7, 8});
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(f.Righe.size(), 8);
+        QCOMPARE(f.Righe[1], QStringLiteral("Non ha il cappello."));
+        QCOMPARE(f.Righe.last(), QStringLiteral("Non ha il secchio."));
+        for (const QString &r : f.Righe)
+            QVERIFY(!r.startsWith(QStringLiteral("Il cappello è ")));
+        QCOMPARE(f.FrasiParti[0], QStringLiteral("Non ha il cappello"));
+    }
+
+    void verticalMovesWrapInTheirColumnAndSkipHiddenClowns()
+    {
+        const auto tutti = [](int) { return true; };
+        QCOMPARE(Allineamento::Verticale(7, 1, 4, tutti), 1);
+        QCOMPARE(Allineamento::Verticale(1, -1, 4, tutti), 7);
+        QCOMPARE(Allineamento::Verticale(10, 1, 5, tutti), 2);
+        QCOMPARE(Allineamento::Verticale(0, 1, 1, tutti), 0); // one row: nothing moves
+        QCOMPARE(Allineamento::Verticale(1, -1, 1, tutti), 1);
+        // Level 5, column 1: clown 5 removed, Down from 1 lands on 9.
+        QCOMPARE(Allineamento::Verticale(1, 1, 5, [](int i) { return i != 5; }), 9);
+        // Only the frame's own clown is left in its column: it stays.
+        QCOMPARE(Allineamento::Verticale(4, 1, 3, [](int i) { return i != 1; }), 4);
+        // The frame rests on a removed clown and its whole column is gone: on to the next shown clown.
+        QCOMPARE(Allineamento::Verticale(1, 1, 3, [](int i) { return i != 1 && i != 4; }), 2);
+    }
+};
+
+QTEST_MAIN(TestAllineamento)
+#include "tst_allineamento.moc"

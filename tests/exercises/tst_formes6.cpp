@@ -1,0 +1,201 @@
+#include "AmbienteAllineamento.h"
+#include "exercises/search/FormEs6.h"
+#include "platform/Assistant.h"
+
+#include <QMenu>
+
+class TestFormEs6 : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<AmbienteEsercizi> amb;
+
+    FormEs6 *apri() { return amb->apri<FormEs6>(QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")); }
+    static QTimer *timer(QWidget *s, const char *nome) { return s->findChild<QTimer *>(QString::fromLatin1(nome)); }
+    QStringList detti() const
+    {
+        QStringList l;
+        for (const auto &f : amb->voce.frasi)
+            l << f.testo;
+        return l;
+    }
+    // Removes every intruder from the last one back, by the present input mode.
+    static void eliminaTutti(FormEs6 *s)
+    {
+        for (int i = s->NumeroZanfroni() - 1; i >= 0; --i) {
+            if (i == s->ZanfroneGiusto() || !s->mostrato(i))
+                continue;
+            scegliZanfrone(s, i);
+        }
+    }
+
+private slots:
+    void init() { amb = nuovoAmbienteAllineamento(); }
+    void cleanup() { amb.reset(); }
+
+    void mouseRemovesTheIntrudersAndTheTargetStays()
+    {
+        Profilo.ParlatoAttivo = false;
+        QPointer<FormEs6> s = apri();
+        QVERIFY(s);
+        QCOMPARE(frase(s), QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"));
+        QCOMPARE(s->NumeroZanfroni(), 2);
+        QVERIFY(s->zanfrone(0)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone4.swf")));
+        QVERIFY(s->zanfrone(2)->isHidden());
+        // The painted clowns are the drawn ones, and the sentences are the target's.
+        for (int i = 0; i < 2; ++i)
+            QCOMPARE(s->zanfrone(i)->fillOf(QStringLiteral("camicia.interno")),
+                     VbColor::fromHex6(Profilo.Colori[s->allineamento().Aspetti[i][Parti::Camicia]][0]));
+        QCOMPARE(righeTesto(s), s->frasi().Righe);
+        QVERIFY(s->findChild<QWidget *>(QStringLiteral("Picture1"))->isHidden());
+        QVERIFY(!timer(s, "Timer2")->isActive()); // the mouse never has the sentences read
+
+        s->mnuLiv_Click(3);
+        QCOMPARE(s->NumeroZanfroni(), 6);
+        const int giusto = s->ZanfroneGiusto();
+        clicca(s, giusto);
+        QVERIFY(!s->zanfrone(giusto)->isHidden());
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        QCOMPARE(amb->suonati("no"), 1);
+        eliminaTutti(s);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 5"));
+        QCOMPARE(amb->suonati("si"), 5);
+        QVERIFY(s->partitaFinita());
+        QVERIFY(incorniciato(s, giusto));
+        QVERIFY(pulsante(s, 0)->isEnabled());
+        clicca(s, giusto); // still judged after the end
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 2"));
+
+        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+        QVERIFY(!s->partitaFinita());
+        QVERIFY(!pulsante(s, 0)->isEnabled());
+        QVERIFY(riquadro(s)->isHidden());
+        QVERIFY(s->mostrato(5));
+        QCOMPARE(s->Eliminati(), 0);
+    }
+
+    void scanningRemovesOnceAndTheHighlightEndsTheGame_data()
+    {
+        QTest::addColumn<int>("modo");
+        for (int m = 1; m <= 3; ++m)
+            QTest::addRow("mode %d", m) << m;
+    }
+    void scanningRemovesOnceAndTheHighlightEndsTheGame()
+    {
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = qint16(modo);
+        QPointer<FormEs6> s = apri();
+        QVERIFY(s);
+        s->mnuLiv_Click(2);
+        QVERIFY(s->zanfrone(0)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone3.swf")));
+        QCOMPARE(s->PosizioneScansione(), 0);
+        QVERIFY(incorniciato(s, 0));
+        clicca(s, 1); // clicks count only with the mouse
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+
+        const int intruso = s->ZanfroneGiusto() == 3 ? 2 : 3;
+        QVERIFY(portaA(s, intruso));
+        scegli(s);
+        scegli(s); // the frame has not moved: the removed clown is not counted again
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QVERIFY(s->zanfrone(intruso)->isHidden());
+        QVERIFY(portaA(s, s->ZanfroneGiusto()));
+        scegli(s);
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        eliminaTutti(s);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 3"));
+        QVERIFY(evidenziato(s));
+        QVERIFY(pulsante(s, 0)->isEnabled());
+        QVERIFY(incorniciato(s, s->ZanfroneGiusto()));
+        const int prima = s->PosizioneScansione();
+        s->Timer1_Timer(); // the automatic step stops on the button
+        if (modo != 2) {
+            tasto(s, Qt::Key_Space);
+            tasto(s, Qt::Key_Right);
+            tasto(s, Qt::Key_Down);
+        }
+        QCOMPARE(s->PosizioneScansione(), prima);
+        QVERIFY(evidenziato(s));
+        scegli(s);
+        QVERIFY(!evidenziato(s));
+        QVERIFY(!pulsante(s, 0)->isEnabled());
+        QCOMPARE(s->PosizioneScansione(), 0);
+        QVERIFY(incorniciato(s, 0));
+        QCOMPARE(s->Eliminati(), 0);
+    }
+
+    void keyboardRowsWrapInTheirColumnAndSkipRemovedClowns()
+    {
+        Profilo.ModalitaInput = 3;
+        QPointer<FormEs6> s = apri();
+        QVERIFY(s);
+        tasto(s, Qt::Key_Down); // level 1: one row
+        QCOMPARE(s->PosizioneScansione(), 0);
+        s->mnuLiv_Click(4);
+        QVERIFY(portaA(s, 7));
+        tasto(s, Qt::Key_Down);
+        QCOMPARE(s->PosizioneScansione(), 1);
+        tasto(s, Qt::Key_Up);
+        QCOMPARE(s->PosizioneScansione(), 7);
+        tasto(s, Qt::Key_Left);
+        QCOMPARE(s->PosizioneScansione(), 6);
+        QVERIFY(incorniciato(s, 6));
+    }
+
+    void readingStartsAtOnceFollowsTheShownClownsAndPausesAfterTheGame()
+    {
+        Profilo.ModalitaInput = 1;
+        QPointer<FormEs6> s = apri();
+        QVERIFY(s);
+        QVERIFY(!s->findChild<QWidget *>(QStringLiteral("Picture1"))->isHidden());
+        QCOMPARE(detti().last(), s->frasi().FrasiParti[0]);
+        QVERIFY(timer(s, "Timer2")->isActive());
+        QVERIFY(timer(s, "Timer3")->isActive());
+        QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 2 + 3000);
+        s->Timer2_Timer();
+        s->Timer2_Timer();
+        QCOMPARE(detti().mid(detti().size() - 2), (QStringList{s->frasi().FrasiParti[1], s->frasi().FrasiParti[2]}));
+
+        s->mnuLiv_Click(5);
+        QCOMPARE(detti().last(), s->frasi().FrasiParti[0]); // a new game starts the reading again
+        QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 12 + 3000);
+        const int intruso = s->ZanfroneGiusto() == 0 ? 1 : 0;
+        QVERIFY(portaA(s, intruso));
+        scegli(s);
+        s->Timer3_Timer();
+        QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 11 + 3000);
+        Profilo.VelocitaScansione = 60; // past what a 16-bit interval holds
+        s->Timer3_Timer();
+        QCOMPARE(timer(s, "Timer2")->interval(), 60 * 250 * 11 + 3000);
+
+        eliminaTutti(s);
+        const int detteAllaFine = int(detti().size());
+        s->Timer2_Timer();
+        QCOMPARE(int(detti().size()), detteAllaFine);
+        // The part icons speak in every mode, as built.
+        QTest::mouseClick(s->findChild<QWidget *>(QStringLiteral("Image1_7")), Qt::LeftButton);
+        QCOMPARE(detti().last(), s->frasi().FrasiParti[7]);
+    }
+
+    void eighteenRemovalsGoUpALevel()
+    {
+        Profilo.PassaggioLivelli = true;
+        QPointer<FormEs6> s = apri();
+        QVERIFY(s);
+        QVERIFY(!s->findChild<QMenu *>(QStringLiteral("mnuLivelli"))->menuAction()->isVisible());
+        // Eighteen removals at level 1 (one a game): the nineteenth game is at level 2.
+        for (int g = 0; g < 18; ++g) {
+            QCOMPARE(s->Livello(), 1);
+            eliminaTutti(s);
+            QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+        }
+        QCOMPARE(s->Livello(), 2);
+        QCOMPARE(s->NumeroZanfroni(), 4);
+        QCOMPARE(AttivitaEseguite[1][2], QStringLiteral("18"));
+        s->mnuesci_Click();
+        QCOMPARE(AttivitaEseguite[2][1], QStringLiteral("2"));
+        QCOMPARE(NumeroAttivita, qint16(3));
+    }
+};
+
+QTEST_MAIN(TestFormEs6)
+#include "tst_formes6.moc"
