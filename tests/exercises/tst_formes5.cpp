@@ -13,7 +13,6 @@ class TestFormEs5 : public QObject
     std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs5 *apri() { return amb->apri<FormEs5>(QStringLiteral("FormEs5"), QStringLiteral("Insiemi")); }
-    static QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
     static MovieView *grande(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
     static int piccoliVisibili(FormEs5 *s, int insieme)
     {
@@ -54,15 +53,7 @@ class TestFormEs5 : public QObject
     }
 
 private slots:
-    void init()
-    {
-        amb = std::make_unique<AmbienteEsercizi>();
-        for (const QString &f : {Immagini::PolliceSu, Immagini::PolliceGiu}) {
-            QFile file(amb->programma.filePath(QString(f).replace(QLatin1Char('\\'), QLatin1Char('/')).mid(1)));
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'><rect width='10' height='10'/></svg>");
-        }
-    }
+    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
     void cleanup() { amb.reset(); }
 
     void mouseFillsTheSetsAndEndsTheExercise()
