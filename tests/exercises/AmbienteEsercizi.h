@@ -6,6 +6,7 @@
 #include "exercises/frame/FormEsercizio.h"
 #include "exercises/frame/GuardiaInput.h"
 #include "platform/PathResolver.h"
+#include "platform/VbColor.h"
 #include "platform/Rnd.h"
 #include "shell/Attivita.h"
 #include "shell/Immagini.h"
@@ -37,7 +38,8 @@ public:
         scrivi(QStringLiteral("swf/zanfrone1.svg"), svg);
         for (int i = 1; i <= 3; ++i)
             scrivi(QStringLiteral("animazioni/%1.svg").arg(i), svg);
-        for (const QString &f : {Immagini::Vero, Immagini::Falso, Immagini::Uguali, Immagini::Diversi, Immagini::Avanti})
+        for (const QString &f : {Immagini::Vero, Immagini::Falso, Immagini::Uguali, Immagini::Diversi, Immagini::Avanti,
+                                 Immagini::PolliceSu, Immagini::PolliceGiu})
             scrivi(QString(f).replace(QLatin1Char('\\'), QLatin1Char('/')).mid(1), svg);
         scrivi(QStringLiteral("suoni/si/1.wav"), "RIFF");
         scrivi(QStringLiteral("suoni/no/1.wav"), "RIFF");
@@ -92,6 +94,7 @@ private:
 inline PulsanteImmagine *pulsante(QWidget *s, int i) { return s->findChild<PulsanteImmagine *>(QStringLiteral("Command1_%1").arg(i)); }
 inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(QStringLiteral("StatusBar1"))->pannello(i); }
 inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
+inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }
 inline void tasto(QWidget *s, Qt::Key k)
 {

@@ -1,3 +1,4 @@
+#include "Estrazioni.h"
 #include "exercises/search/Allineamento.h"
 #include "exercises/search/FrasiCaratteristiche.h"
 #include "platform/Rnd.h"
@@ -6,8 +7,6 @@
 #include <QtTest>
 
 namespace {
-// The draw that makes Int(Rnd * n) give k.
-double d(int k, int n) { return (k + 0.5) / n; }
 // One clown's nine draws: parts 1..7 on rows `righe`, then the bucket, then the hat.
 std::vector<double> clown(std::array<int, 7> righe, int secchio, int cappello)
 {
@@ -18,7 +17,6 @@ std::vector<double> clown(std::array<int, 7> righe, int secchio, int cappello)
     v.push_back(d(cappello, 2));
     return v;
 }
-void aggiungi(std::vector<double> &a, const std::vector<double> &b) { a.insert(a.end(), b.begin(), b.end()); }
 } // namespace
 
 class TestAllineamento : public QObject
@@ -50,28 +48,19 @@ private slots:
                 for (int j = 0; j < i; ++j)
                     QVERIFY(!p.intersects(Allineamento::Posto(l, j)));
             }
-        QCOMPARE(Allineamento::NumeroZanfroni(4), 9);
-        QCOMPARE(Allineamento::Posto(1, 1), QRect(2640, 480, 2295, 3495));
         QCOMPARE(Allineamento::Posto(4, 5), QRect(3480, 1920, 1335, 1695));
-        QCOMPARE(Allineamento::Posto(5, 11), QRect(4080, 3720, 1215, 1575));
     }
 
     void theTargetIsDrawnFirstThenEveryClownInPartOrder()
     {
-        std::vector<double> v{d(2, 4)}; // target: clown 2 of 4
-        aggiungi(v, clown({1, 2, 3, 4, 1, 2, 3}, 0, 0));
-        aggiungi(v, clown({4, 4, 4, 4, 4, 4, 4}, 1, 1));
-        aggiungi(v, clown({2, 3, 4, 1, 2, 3, 4}, 1, 0));
-        aggiungi(v, clown({1, 1, 1, 1, 1, 1, 1}, 0, 1));
-        Rnd::Script(v);
+        Rnd::Script(std::vector<double>{d(2, 4)} // target: clown 2 of 4
+                    + clown({1, 2, 3, 4, 1, 2, 3}, 0, 0) + clown({4, 4, 4, 4, 4, 4, 4}, 1, 1)
+                    + clown({2, 3, 4, 1, 2, 3, 4}, 1, 0) + clown({1, 1, 1, 1, 1, 1, 1}, 0, 1));
         Allineamento a;
         a.ImpostaColori(4);
         QCOMPARE(Rnd::ScriptLeft(), 0);
         QCOMPARE(a.ZanfroneGiusto, 2);
-        QCOMPARE(a.Aspetti[1][1], 4);
         QCOMPARE(a.Aspetti[2][Parti::Camicia], 4);
-        QCOMPARE(a.Aspetti[2][Parti::Secchio], 1);
-        QCOMPARE(a.Aspetti[2][Parti::ConCappello], 0);
         QCOMPARE(a.Caratteristiche, a.Aspetti[2]);
         QCOMPARE(a.Aspetti[3][Parti::ConCappello], 1);
     }
@@ -85,7 +74,6 @@ private slots:
                                        "La camicia è rossa.", "Il gilè è giallo.", "I bottoni sono blu.",
                                        "I pantaloni sono rossi.", "Le scarpe sono gialle.", "Ha il secchio."}));
         QCOMPARE(f.FrasiParti[0], QStringLiteral("Il cappello è rosso")); // "Ha il cappello" is not kept
-        QCOMPARE(f.FrasiParti[6], QStringLiteral("Le scarpe sono gialle"));
         QCOMPARE(f.FrasiParti[7], QStringLiteral("Ha il secchio"));
         QCOMPARE(f.Testo().count(QLatin1Char('\n')), 8);
     }
@@ -109,9 +97,7 @@ private slots:
         const auto tutti = [](int) { return true; };
         QCOMPARE(Allineamento::Verticale(7, 1, 4, tutti), 1);
         QCOMPARE(Allineamento::Verticale(1, -1, 4, tutti), 7);
-        QCOMPARE(Allineamento::Verticale(10, 1, 5, tutti), 2);
         QCOMPARE(Allineamento::Verticale(0, 1, 1, tutti), 0); // one row: nothing moves
-        QCOMPARE(Allineamento::Verticale(1, -1, 1, tutti), 1);
         // Level 5, column 1: clown 5 removed, Down from 1 lands on 9.
         QCOMPARE(Allineamento::Verticale(1, 1, 5, [](int i) { return i != 5; }), 9);
         // Only the frame's own clown is left in its column: it stays.
