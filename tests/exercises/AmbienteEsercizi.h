@@ -76,7 +76,10 @@ public:
 
     int suonati(const char *cartella) const
     {
-        return int(suoni.suonati.filter(QString::fromLatin1(cartella)).size());
+        // The sound folder itself: the temporary folder's random name may hold "si" or "no" too.
+        QString nome = QString::fromLatin1(cartella);
+        nome.remove(QStringLiteral("suoni/"));
+        return int(suoni.suonati.filter(QStringLiteral("/suoni/%1/").arg(nome)).size());
     }
 
 private:
