@@ -104,3 +104,46 @@ inline void tasto(QWidget *s, Qt::Key k)
     QTest::keyPress(s, k);
     QTest::keyRelease(s, k);
 }
+
+// The four input modes, one data row each.
+inline void righeModi(int dal = 0)
+{
+    QTest::addColumn<int>("modo");
+    for (int m = dal; m <= 3; ++m)
+        QTest::addRow("mode %d", m) << m;
+}
+// One step of the scan in the present mode: the timer's tick, the switch, or an arrow.
+inline void passo(FormEsercizio *s, Qt::Key freccia = Qt::Key_Right)
+{
+    switch (Profilo.ModalitaInput) {
+    case 2: s->Timer1_Timer(); break;
+    case 3: tasto(s, freccia); break;
+    default: tasto(s, Qt::Key_Space);
+    }
+}
+// Chooses what the scan is on: the switch's release in automatic scanning, else Enter.
+inline void conferma(FormEsercizio *s) { tasto(s, Profilo.ModalitaInput == 2 ? Qt::Key_Space : Qt::Key_Return); }
+// Brings the scan to item `voce`; false if it never gets there.
+inline bool porta(FormEsercizio *s, int voce, Qt::Key freccia = Qt::Key_Right)
+{
+    for (int i = 0; i < 20 && s->IndiceScansione() != voce; ++i)
+        passo(s, freccia);
+    return s->IndiceScansione() == voce;
+}
+// Answers item `voce` in the present mode: `clic` with the mouse, else the scan brought there and chosen.
+template <class Clic> bool rispondi(FormEsercizio *s, int voce, Clic clic, Qt::Key freccia = Qt::Key_Right)
+{
+    if (Profilo.ModalitaInput == 0) {
+        clic();
+        return true;
+    }
+    if (!porta(s, voce, freccia))
+        return false;
+    conferma(s);
+    return true;
+}
+// Items that are the buttons Command1(voce).
+inline bool rispondi(FormEsercizio *s, int voce)
+{
+    return rispondi(s, voce, [&] { QTest::mouseClick(pulsante(s, voce), Qt::LeftButton); });
+}

@@ -16,13 +16,11 @@ class TestFormEs1 : public QObject
     FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
     static MovieView *clown(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 
-    // Manual scanning: Space up to the wanted answer, then Enter.
+    // Manual scanning: the highlight brought to the wanted answer, then Enter.
     static void rispondiScansione(FormEs1 *s, bool giusta)
     {
         const int voluta = giusta ? s->frasi().Risposta : 1 - s->frasi().Risposta;
-        for (int i = 0; i < 3 && s->IndiceScansione() != voluta; ++i)
-            tasto(s, Qt::Key_Space);
-        QCOMPARE(s->IndiceScansione(), voluta);
+        QVERIFY(porta(s, voluta));
         QCOMPARE(pulsante(s, voluta)->sfondo(), evidenza());
         tasto(s, Qt::Key_Return);
     }
@@ -98,69 +96,60 @@ private slots:
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
     }
 
-    void mouseHoverClicksAndSpeechOn()
+    void everyModeAnswers_data() { righeModi(); }
+    void everyModeAnswers()
     {
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = qint16(modo);
+        Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         QVERIFY(s->Merlino()->Visible());
-        QVERIFY(pulsante(s, 0)->haImmagine());
-
-        s->Command1_MouseMove(1);
-        QCOMPARE(pulsante(s, 1)->sfondo(), evidenza());
-        s->Command1_MouseMove(0);
-        QVERIFY(pulsante(s, 1)->sfondo() != evidenza());
-
+        QCOMPARE(timer1(s)->isActive(), modo == 2);
+        if (modo == 2)
+            QCOMPARE(timer1(s)->interval(), 1000);
         const int giusta = s->frasi().Risposta;
-        QTest::mouseClick(pulsante(s, 1 - giusta), Qt::LeftButton);
-        QTest::mouseClick(pulsante(s, 1 - giusta), Qt::LeftButton); // each wrong answer counts
-        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 2"));
-        QVERIFY(pulsante(s, giusta)->isEnabled());
-        QTest::mouseClick(pulsante(s, giusta), Qt::LeftButton);
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        if (modo == 0) {
+            tasto(s, Qt::Key_Return); // keys do nothing with the mouse
+            s->Command1_MouseMove(1);
+            QCOMPARE(pulsante(s, 1)->sfondo(), evidenza());
+        } else {
+            QTest::mouseClick(pulsante(s, giusta), Qt::LeftButton); // clicks count only with the mouse
+        }
+        if (modo == 3) {
+            tasto(s, Qt::Key_Left); // from the first answer back past the disabled next button
+            QCOMPARE(s->IndiceScansione(), 1);
+        }
+        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
+        QVERIFY(rispondi(s, 1 - giusta));
+        QVERIFY(rispondi(s, 1 - giusta)); // each wrong answer counts
+        QVERIFY(rispondi(s, giusta));
+        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 1Errati 2"));
         QVERIFY(!pulsante(s, 0)->isEnabled() && !pulsante(s, 1)->isEnabled() && pulsante(s, 2)->isEnabled());
         const int detti = amb->voce.frasi.size();
-        QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
+        QVERIFY(rispondi(s, 2));
         QVERIFY(pulsante(s, 0)->isEnabled() && !pulsante(s, 2)->isEnabled());
         QCOMPARE(amb->voce.frasi.size(), detti + 1);
-        tasto(s, Qt::Key_Return); // keys do nothing with the mouse
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
     }
 
     void speechOffShowsCaptionsAndNeverTheAssistant()
     {
         Profilo.ParlatoAttivo = false;
         Profilo.TipoCarattere = QStringLiteral("maiuscolo");
-        Profilo.ModalitaInput = 3;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         QVERIFY(!s->Merlino()->Visible());
-        QVERIFY(!pulsante(s, 0)->haImmagine());
+        QVERIFY(amb->voce.frasi.isEmpty());
         QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("VERO"));
         QCOMPARE(frase(s), frase(s).toUpper());
-        // Keyboard: Left from the first answer wraps past the disabled next button.
-        tasto(s, Qt::Key_Left);
-        QCOMPARE(s->IndiceScansione(), 1);
-        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton); // clicks count only with the mouse
-        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
-        for (int q = 0; q < 3; ++q) {
-            if (s->IndiceScansione() != s->frasi().Risposta)
-                tasto(s, Qt::Key_Right);
-            tasto(s, Qt::Key_Return);
-            tasto(s, Qt::Key_Return);
-        }
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 3"));
     }
 
     void automaticScanningHoldsWhileTheSwitchIsDown()
     {
         Profilo.ModalitaInput = 2;
-        Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
-        QVERIFY(timer1(s)->isActive());
-        QCOMPARE(timer1(s)->interval(), 1000);
-        if (s->frasi().Risposta == 1)
-            s->Timer1_Timer();
+        QVERIFY(porta(s, s->frasi().Risposta));
         QTest::keyPress(s, Qt::Key_Space);
         QVERIFY(!timer1(s)->isActive());
         QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), true);
@@ -171,9 +160,6 @@ private slots:
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
         s->Timer1_Timer(); // resting on the next button
         QCOMPARE(s->IndiceScansione(), 2);
-        tasto(s, Qt::Key_Space);
-        QCOMPARE(s->IndiceScansione(), 0);
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
     }
 
     void aBouncedSwitchChoosesOnce()
@@ -183,8 +169,7 @@ private slots:
         QVERIFY(s);
         GuardiaInput::finestraMs = 150;
         QTest::qWait(200);
-        if (s->IndiceScansione() != s->frasi().Risposta)
-            tasto(s, Qt::Key_Space);
+        QVERIFY(porta(s, s->frasi().Risposta));
         const QString domanda = frase(s);
         tasto(s, Qt::Key_Return);
         tasto(s, Qt::Key_Return); // the bounce

@@ -31,23 +31,86 @@ class TestFormEs4 : public QObject
         }
         QFAIL("no colour gives the wanted answer");
     }
-    // Scanning: steps the outlined part's colour until it is right (or wrong).
-    static void passa(FormEs4 *s, Qt::Key passo, bool voluto = true)
+    // Colours the part being asked so that its sentence is true (or false), by clicks or steps of
+    // the scan (in turn every arrow), and checks it in the present mode.
+    static void rispondi(FormEs4 *s, bool voluto = true)
     {
+        const Qt::Key frecce[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
         const int k = s->regole().ParteCorrente;
-        for (int i = 0; i < 4; ++i) {
-            tasto(s, passo);
-            if (giusto(s->regole(), k, s->regole().ColoreDato[k]) == voluto)
-                return;
+        if (Profilo.ModalitaInput == 0) {
+            clicca(s, k, voluto);
+            QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+            return;
         }
-        QFAIL("no colour gives the wanted answer");
+        for (int i = 0; i < 4 && !(s->regole().ColoreDato[k] > 0 && giusto(s->regole(), k, s->regole().ColoreDato[k]) == voluto); ++i)
+            passo(s, frecce[i]);
+        QCOMPARE(giusto(s->regole(), k, s->regole().ColoreDato[k]), voluto);
+        conferma(s);
     }
 
 private slots:
     void init() { amb = std::make_unique<AmbienteEsercizi>(); }
     void cleanup() { amb.reset(); }
 
-    void mouseOneSentenceAtATime()
+    void everyModeColoursAndChecksOnePartAtATime_data() { righeModi(); }
+    void everyModeColoursAndChecksOnePartAtATime()
+    {
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = qint16(modo);
+        Profilo.VelocitaScansione = 8;
+        QPointer<FormEs4> s = apri();
+        QVERIFY(s);
+        QCOMPARE(timer1(s)->isActive(), modo == 2);
+        if (modo == 2)
+            QCOMPARE(timer1(s)->interval(), 2000);
+        const int k = s->regole().ParteCorrente;
+        QCOMPARE(frase(s), s->regole().Frasi[k]);
+        if (modo != 0) {
+            QCOMPARE(contorno(s, k), evidenza());
+            emit clown(s)->FSCommand(QString::number(k), QString()); // clicks count only with the mouse
+            QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+        }
+        // Checking before the part has a colour does nothing.
+        modo ? conferma(s) : QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
+        QCOMPARE(riempimento(s, k), QColor(0xCC, 0xCC, 0xCC));
+        // The first step paints the part in row 1.
+        modo ? passo(s) : emit clown(s)->FSCommand(QString::number(k), QString());
+        QCOMPARE(riempimento(s, k), riga(1));
+
+        // A wrong colour: counted, the part stays asked; the right one closes it.
+        rispondi(s, false);
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        QCOMPARE(frase(s), s->regole().Frasi[k]);
+        QCOMPARE(s->regole().ParteCorrente, k);
+        rispondi(s);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QVERIFY(s->regole().ParteCorrente != k);
+        if (modo != 0) {
+            QCOMPARE(contorno(s, k), QColor(Qt::black));
+            QCOMPARE(contorno(s, s->regole().ParteCorrente), evidenza());
+        }
+
+        // The other six: all sentences listed, then a new exercise with grey parts.
+        for (int n = 0; n < 6; ++n)
+            rispondi(s);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 7"));
+        QCOMPARE(frase(s).count(QLatin1Char('\n')), 6);
+        if (modo == 0) {
+            QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
+            QVERIFY(pulsante(s, 0)->isEnabled() && !pulsante(s, 1)->isEnabled());
+        } else {
+            QCOMPARE(pulsante(s, 1)->sfondo(), evidenza());
+            passo(s); // resting on the new-exercise button: no more colours
+            QCOMPARE(s->regole().ColoreCorrente, RegoleColora::kFinito);
+            conferma(s);
+            QCOMPARE(s->regole().ColoreCorrente, 0);
+            QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
+        }
+        QCOMPARE(riempimento(s, s->regole().ParteCorrente), QColor(0xCC, 0xCC, 0xCC));
+    }
+
+    void mouseClicksMoveOneColourOnWhicheverPartTheyHit()
     {
         // Bucket hidden; hat green, hair red, shirt blue, waistcoat yellow, buttons green, trousers
         // red, shoes blue; the shirt's sentence first.
@@ -57,46 +120,28 @@ private slots:
         QCOMPARE(Rnd::ScriptLeft(), 0);
         Rnd::ClearScript();
         QVERIFY(!clown(s)->isShown(QStringLiteral("secchio")) && clown(s)->isShown(QStringLiteral("cappello")));
-        QCOMPARE(riempimento(s, 3), QColor(0xCC, 0xCC, 0xCC));
         QCOMPARE(frase(s), QStringLiteral("La camicia è blu."));
-
-        // Checking before the part has a colour does nothing.
-        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
-        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
-
         // Anything but a part's row is ignored and does not move the colour.
         for (const char *c : {"", "x", "8", "-1", "0", "2.5"})
             emit clown(s)->FSCommand(QString::fromLatin1(c), QString());
         emit clown(s)->FSCommand(QStringLiteral("2"), QString());
         QCOMPARE(riempimento(s, 2), riga(1));
         QCOMPARE(clown(s)->fillOf(QStringLiteral("ciuffo.interno")), riga(1)); // the tuft with the hair
-        // Every click moves the colour on, whichever part it hits: the shirt gets red, then blue.
         emit clown(s)->FSCommand(QStringLiteral("3"), QString());
-        QCOMPARE(riempimento(s, 3), riga(2));
-        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
-        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
-        QCOMPARE(frase(s), QStringLiteral("La camicia è blu.")); // the sentence stays
         emit clown(s)->FSCommand(QStringLiteral("3"), QString());
         QCOMPARE(riempimento(s, 3), riga(3));
         QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
-        QVERIFY(frase(s) != QStringLiteral("La camicia è blu."));
         // The shirt is closed now: a click on it only moves the colour.
         emit clown(s)->FSCommand(QStringLiteral("3"), QString());
         QCOMPARE(riempimento(s, 3), riga(3));
         QCOMPARE(s->regole().ColoreCorrente, 4);
-
-        // The other six; the colours given meanwhile to other parts are judged when their turn comes.
-        for (int n = 0; n < 6; ++n) {
-            const int k = s->regole().ParteCorrente;
-            clicca(s, k);
-            QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
-        }
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 7"));
-        QVERIFY(frase(s).startsWith(QStringLiteral("Il cappello è verde.\nI capelli sono rossi.")));
-        QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
-        QVERIFY(pulsante(s, 0)->isEnabled() && !pulsante(s, 1)->isEnabled());
-        QCOMPARE(riempimento(s, 3), QColor(0xCC, 0xCC, 0xCC));
+        // The hair keeps the colour of the first click until its turn comes: then it is judged.
+        while (s->regole().ParteCorrente != 2)
+            rispondi(s);
+        QCOMPARE(riempimento(s, 2), riga(1));
+        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
+        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
     }
 
     void mouseWholeClownAtLevelsFourToSix()
@@ -131,109 +176,25 @@ private slots:
         QCOMPARE(amb->suonati("suoni/si"), 1);
     }
 
-    void manualScanningOutlinesOnePartAtATime()
-    {
-        Profilo.ModalitaInput = 1;
-        QPointer<FormEs4> s = apri();
-        QVERIFY(s);
-        int k = s->regole().ParteCorrente;
-        QCOMPARE(contorno(s, k), evidenza());
-        QCOMPARE(frase(s), s->regole().Frasi[k]);
-
-        // Clicks count only with the mouse; Enter before the first step does nothing.
-        emit clown(s)->FSCommand(QString::number(k), QString());
-        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
-        tasto(s, Qt::Key_Return);
-        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
-        QCOMPARE(riempimento(s, k), QColor(0xCC, 0xCC, 0xCC));
-
-        // The first step paints the outlined part in row 1.
-        tasto(s, Qt::Key_Space);
-        QCOMPARE(riempimento(s, k), riga(1));
-        passa(s, Qt::Key_Space, false);
-        const int sbagliato = s->regole().ColoreDato[k];
-        tasto(s, Qt::Key_Return);
-        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
-        QCOMPARE(contorno(s, k), evidenza()); // still outlined, still the wrong colour
-        QCOMPARE(riempimento(s, k), riga(sbagliato));
-        passa(s, Qt::Key_Space);
-        tasto(s, Qt::Key_Return);
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
-        QCOMPARE(contorno(s, k), QColor(Qt::black));
-        const int prossima = s->regole().ParteCorrente;
-        QVERIFY(prossima != k);
-        QCOMPARE(contorno(s, prossima), evidenza());
-
-        // A level chosen in the middle takes the outline away; the next exercise outlines its own part.
-        s->mnuLiv_Click(2);
-        QCOMPARE(contorno(s, prossima), QColor(Qt::black));
-        QCOMPARE(contorno(s, s->regole().ParteCorrente), evidenza());
-
-        // Seven right parts: all sentences listed, the highlight on the new-exercise button.
-        for (int n = 0; n < 7; ++n) {
-            passa(s, Qt::Key_Space);
-            tasto(s, Qt::Key_Return);
-        }
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 7"));
-        QCOMPARE(pulsante(s, 1)->sfondo(), evidenza());
-        const QString fine = frase(s);
-        tasto(s, Qt::Key_Space); // no more colours
-        QCOMPARE(s->regole().ColoreCorrente, RegoleColora::kFinito);
-        tasto(s, Qt::Key_Return);
-        QVERIFY(frase(s) != fine);
-        QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
-    }
-
-    void keyboardAtLevelFourCountsEachPart()
+    void scanningAtLevelFourCountsEachPartAndALevelMovesTheOutline()
     {
         Profilo.ModalitaInput = 3;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
-        s->mnuLiv_Click(4);
+        rispondi(s);
+        s->mnuLiv_Click(4); // one part outlined: the new exercise's
+        for (int k = 1; k <= 7; ++k)
+            QCOMPARE(contorno(s, k).rgb(), (k == s->regole().ParteCorrente ? evidenza() : QColor(Qt::black)).rgb());
         const QStringList righe = frase(s).split(QLatin1Char('\n'));
-        // Every arrow steps the colour forward.
-        const int k = s->regole().ParteCorrente;
-        QCOMPARE(contorno(s, k), evidenza());
-        const Qt::Key frecce[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
-        for (int i = 0; i < 4; ++i) {
-            tasto(s, frecce[i]);
-            QCOMPARE(s->regole().ColoreDato[k], i + 1);
-        }
         QList<int> ordine;
         for (int n = 0; n < 7; ++n) {
             ordine << s->regole().ParteCorrente;
-            passa(s, n % 2 ? Qt::Key_Left : Qt::Key_Down);
-            tasto(s, Qt::Key_Return);
+            rispondi(s);
             QCOMPARE(pannello(s, 1), QStringLiteral("Esatti %1").arg(n + 1)); // one for each part
         }
         std::sort(ordine.begin(), ordine.end());
         QCOMPARE(ordine, QList<int>({1, 2, 3, 4, 5, 6, 7}));
         QCOMPARE(frase(s).split(QLatin1Char('\n')), righe); // the sentences stay as they were shown
-    }
-
-    void automaticScanningStepsWithTheTimer()
-    {
-        Profilo.ModalitaInput = 2;
-        Profilo.VelocitaScansione = 8;
-        QPointer<FormEs4> s = apri();
-        QVERIFY(s);
-        QVERIFY(timer1(s)->isActive());
-        QCOMPARE(timer1(s)->interval(), 2000);
-        for (int n = 0; n < 7; ++n) {
-            const int k = s->regole().ParteCorrente;
-            for (int i = 0; i < 4 && !giusto(s->regole(), k, s->regole().ColoreDato[k]); ++i)
-                s->Timer1_Timer();
-            QTest::keyPress(s, Qt::Key_Space);
-            QVERIFY(!timer1(s)->isActive()); // the colour holds while the switch is down
-            QTest::keyRelease(s, Qt::Key_Space);
-            QVERIFY(timer1(s)->isActive());
-        }
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 7"));
-        s->Timer1_Timer(); // resting on the new-exercise button: no colour steps
-        QCOMPARE(s->regole().ColoreCorrente, RegoleColora::kFinito);
-        tasto(s, Qt::Key_Space);
-        QCOMPARE(s->regole().ColoreCorrente, 0);
-        QCOMPARE(riempimento(s, s->regole().ParteCorrente), QColor(0xCC, 0xCC, 0xCC));
     }
 
     void automaticLevelsAndActivityRows()

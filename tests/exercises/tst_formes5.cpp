@@ -23,32 +23,12 @@ class TestFormEs5 : public QObject
     }
     static QColor riempimento(MovieView *m, const char *parte) { return m->fillOf(QString::fromLatin1(parte)); }
 
-    // Chooses answer `indice` in the present input mode.
-    static void scegli(FormEs5 *s, int indice)
-    {
-        switch (Profilo.ModalitaInput) {
-        case 0: QTest::mouseClick(pulsante(s, indice), Qt::LeftButton); break;
-        case 2:
-            for (int i = 0; i < 3 && s->IndiceScansione() != indice; ++i)
-                s->Timer1_Timer();
-            QCOMPARE(s->IndiceScansione(), indice);
-            tasto(s, Qt::Key_Space);
-            break;
-        default:
-            for (int i = 0; i < 3 && s->IndiceScansione() != indice; ++i)
-                tasto(s, Profilo.ModalitaInput == 1 ? Qt::Key_Space : Qt::Key_Right);
-            QCOMPARE(s->IndiceScansione(), indice);
-            tasto(s, Qt::Key_Return);
-        }
-    }
     // Answers rightly until one set is full; returns the number of answers.
     static int riempi(FormEs5 *s)
     {
         int n = 0;
-        while (!s->insiemi().pieno() && n < 30) {
-            scegli(s, s->frasi().Risposta);
+        while (!s->insiemi().pieno() && n < 30 && rispondi(s, s->frasi().Risposta))
             ++n;
-        }
         return n;
     }
 
@@ -56,88 +36,65 @@ private slots:
     void init() { amb = std::make_unique<AmbienteEsercizi>(); }
     void cleanup() { amb.reset(); }
 
-    void mouseFillsTheSetsAndEndsTheExercise()
-    {
-        QPointer<FormEs5> s = apri();
-        QVERIFY(s);
-        QVERIFY(amb->voce.frasi.last().testo.endsWith(frase(s)));
-        QVERIFY(pulsante(s, 0)->haImmagine() && pulsante(s, 1)->haImmagine());
-        QVERIFY(!pulsante(s, 2)->isEnabled());
-
-        // A wrong answer changes nothing but the count; the same clown may be answered again.
-        const Aspetto primo = s->frasi().aspetto;
-        const int giusta = s->frasi().Risposta;
-        scegli(s, 1 - giusta);
-        scegli(s, 1 - giusta);
-        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 2"));
-        QCOMPARE(amb->suonati("suoni/no"), 2);
-        QVERIFY(s->frasi().aspetto == primo);
-
-        // The right answer copies the clown into its set and draws the next one for the same sentence.
-        const QString domanda = frase(s);
-        scegli(s, giusta);
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
-        MovieView *posto = s->piccolo(giusta, 0);
-        QVERIFY(posto->isVisibleTo(s));
-        QCOMPARE(piccoliVisibili(s, 1 - giusta), 0);
-        QCOMPARE(riempimento(posto, "gile.interno"), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
-        QCOMPARE(frase(s), domanda);
-        QVERIFY(pulsante(s, 0)->isEnabled() && pulsante(s, 1)->isEnabled() && !pulsante(s, 2)->isEnabled());
-
-        // Up to ten in one set: the clowns fill it in order, then the exercise is over.
-        riempi(s);
-        const int pieno = s->insiemi().NumeroSi == 10 ? 0 : 1;
-        QCOMPARE(piccoliVisibili(s, pieno), 10);
-        QVERIFY(!pulsante(s, 0)->isEnabled() && !pulsante(s, 1)->isEnabled() && pulsante(s, 2)->isEnabled());
-        const QString esatti = pannello(s, 1);
-        QTest::mouseClick(pulsante(s, pieno), Qt::LeftButton); // no eleventh place
-        QCOMPARE(pannello(s, 1), esatti);
-
-        // The new exercise empties both sets before the next sentence.
-        QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
-        QCOMPARE(piccoliVisibili(s, 0) + piccoliVisibili(s, 1), 0);
-        QVERIFY(grande(s)->isVisibleTo(s));
-        QCOMPARE(pannello(s, 1), esatti); // counters run on within the level
-    }
-
-    void scanningModesKeepTheHighlightAndRestOnNewExercise_data()
-    {
-        QTest::addColumn<int>("modo");
-        for (int m = 1; m <= 3; ++m)
-            QTest::addRow("mode %d", m) << m;
-    }
-    void scanningModesKeepTheHighlightAndRestOnNewExercise()
+    void everyModeFillsTheSetsAndEndsTheExercise_data() { righeModi(); }
+    void everyModeFillsTheSetsAndEndsTheExercise()
     {
         QFETCH(int, modo);
         Profilo.ModalitaInput = qint16(modo);
         QPointer<FormEs5> s = apri();
         QVERIFY(s);
-        QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
-        QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton); // clicks count only with the mouse
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
-
+        QVERIFY(amb->voce.frasi.last().testo.endsWith(frase(s)));
+        QVERIFY(!pulsante(s, 2)->isEnabled());
+        const Aspetto primo = s->frasi().aspetto;
         const int giusta = s->frasi().Risposta;
-        scegli(s, 1 - giusta);
-        QCOMPARE(s->IndiceScansione(), 1 - giusta); // a wrong answer leaves the highlight
+        if (modo != 0) {
+            QTest::mouseClick(pulsante(s, giusta), Qt::LeftButton); // clicks count only with the mouse
+            QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+        }
+
+        // A wrong answer changes nothing but the count, and leaves the highlight where it is.
+        QVERIFY(rispondi(s, 1 - giusta));
         QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
-        scegli(s, giusta);
-        QCOMPARE(s->IndiceScansione(), giusta); // and so does a right one that leaves room
+        QCOMPARE(amb->suonati("suoni/no"), 1);
+        QVERIFY(s->frasi().aspetto == primo);
+        if (modo != 0)
+            QCOMPARE(s->IndiceScansione(), 1 - giusta);
 
+        // The right answer copies the clown into its set and draws the next one for the same sentence.
+        const QString domanda = frase(s);
+        QVERIFY(rispondi(s, giusta));
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+        QVERIFY(s->piccolo(giusta, 0)->isVisibleTo(s));
+        QCOMPARE(piccoliVisibili(s, 1 - giusta), 0);
+        QCOMPARE(riempimento(s->piccolo(giusta, 0), "gile.interno"), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
+        QCOMPARE(frase(s), domanda);
+        if (modo != 0)
+            QCOMPARE(s->IndiceScansione(), giusta);
+
+        // Up to ten in one set, then the exercise is over: no eleventh place, the scan rests on the button.
         const int risposte = riempi(s);
+        const int pieno = s->insiemi().NumeroSi == 10 ? 0 : 1;
+        QCOMPARE(piccoliVisibili(s, pieno), 10);
+        QVERIFY(pulsante(s, 2)->isEnabled());
+        if (modo == 0) {
+            QVERIFY(!pulsante(s, 0)->isEnabled() && !pulsante(s, 1)->isEnabled());
+            QTest::mouseClick(pulsante(s, pieno), Qt::LeftButton);
+        } else {
+            QCOMPARE(s->IndiceScansione(), 2);
+            passo(s, Qt::Key_Left);
+            QCOMPARE(s->IndiceScansione(), 2);
+        }
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti %1").arg(risposte + 1));
-        QCOMPARE(s->IndiceScansione(), 2);
-        // Stepping keys and the timer leave it there.
-        if (modo == 2)
-            s->Timer1_Timer();
-        else
-            tasto(s, modo == 1 ? Qt::Key_Space : Qt::Key_Left);
-        QCOMPARE(s->IndiceScansione(), 2);
 
+        // The new exercise empties both sets before the next sentence; counters run on within the level.
         const int detti = amb->voce.frasi.size();
-        tasto(s, modo == 2 ? Qt::Key_Space : Qt::Key_Return);
-        QCOMPARE(s->IndiceScansione(), 0);
+        QVERIFY(rispondi(s, 2));
         QCOMPARE(piccoliVisibili(s, 0) + piccoliVisibili(s, 1), 0);
+        QVERIFY(grande(s)->isVisibleTo(s));
         QCOMPARE(amb->voce.frasi.size(), detti + 1);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti %1").arg(risposte + 1));
+        if (modo != 0)
+            QCOMPARE(s->IndiceScansione(), 0);
     }
 
     void levelsChangeOnlyBetweenExercises()
@@ -168,7 +125,6 @@ private slots:
         QVERIFY(amb->voce.frasi.isEmpty()); // the hidden assistant is silent
         QVERIFY(pulsante(s, 0)->haImmagine() && pulsante(s, 1)->haImmagine()); // thumbs with speech off too
         riempi(s);
-        QCOMPARE(s->IndiceScansione(), 2);
         QAction *quattro = s->findChild<QAction *>(QStringLiteral("mnuLiv_4"));
         QCOMPARE(quattro->shortcut(), QKeySequence(Qt::Key_F4));
         quattro->trigger();
