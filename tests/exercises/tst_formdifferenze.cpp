@@ -62,42 +62,21 @@ class TestFormDifferenze : public QObject
         return amb->apri<FormEs8>(QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°"));
     }
 
-    // Chooses part row `riga` in the present input mode; with the mouse on FormEs3, on clown `clic` (1 or 2).
+    // Chooses part row `riga` in the present input mode (keyboard backwards, across the wrap); with
+    // the mouse on FormEs3, on clown `clic` (1 or 2).
     static bool scegli(FormDifferenze *s, int riga, int clic = 2)
     {
-        const int voluto = riga - 1;
-        int passi = 0;
-        switch (Profilo.ModalitaInput) {
-        case 0:
-            if (auto *e3 = qobject_cast<FormEs3 *>(s)) {
-                if (clic == 1)
-                    e3->ShockwaveFlash1_FSCommand(QString::number(riga), QString());
-                else
-                    e3->ShockwaveFlash2_FSCommand(QString::number(riga), QString());
-            } else {
-                QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(voluto)), Qt::LeftButton);
-            }
-            return true;
-        case 2:
-            while (s->IndiceScansione() != voluto && passi++ < 20)
-                s->Timer1_Timer();
-            tasto(s, Qt::Key_Space);
-            break;
-        default:
-            // Mode 3 goes backwards, across the wrap from the first part to the last.
-            while (s->IndiceScansione() != voluto && passi++ < 20)
-                tasto(s, Profilo.ModalitaInput == 1 ? Qt::Key_Space : Qt::Key_Left);
-            tasto(s, Qt::Key_Return);
-        }
-        return passi < 20;
+        return rispondi(s, riga - 1, [&] {
+            if (auto *e3 = qobject_cast<FormEs3 *>(s))
+                clic == 1 ? e3->ShockwaveFlash1_FSCommand(QString::number(riga), QString())
+                          : e3->ShockwaveFlash2_FSCommand(QString::number(riga), QString());
+            else
+                QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(riga - 1)), Qt::LeftButton);
+        }, Qt::Key_Left);
     }
-
     static void nuovaCoppia(FormDifferenze *s)
     {
-        if (Profilo.ModalitaInput == 0)
-            QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
-        else
-            tasto(s, Profilo.ModalitaInput == 2 ? Qt::Key_Space : Qt::Key_Return);
+        Profilo.ModalitaInput == 0 ? QTest::mouseClick(pulsante(s, 0), Qt::LeftButton) : conferma(s);
     }
 
 private slots:
@@ -143,10 +122,7 @@ private slots:
             QCOMPARE(s->IndiceScansione(), FormDifferenze::kNuovaCoppia);
             QVERIFY(!pulsante(s, 0)->isEnabled());
             QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
-            if (modo == 2)
-                s->Timer1_Timer();
-            else
-                tasto(s, modo == 3 ? Qt::Key_Right : Qt::Key_Space);
+            passo(s);
             QCOMPARE(s->IndiceScansione(), FormDifferenze::kNuovaCoppia);
         }
         nuovaCoppia(s);

@@ -24,7 +24,7 @@ class TestFormEs6 : public QObject
         for (int i = s->NumeroZanfroni() - 1; i >= 0; --i) {
             if (i == s->ZanfroneGiusto() || !s->mostrato(i))
                 continue;
-            scegliZanfrone(s, i);
+            QVERIFY(scegliZanfrone(s, i));
         }
     }
 
@@ -32,79 +32,57 @@ private slots:
     void init() { amb = nuovoAmbienteAllineamento(); }
     void cleanup() { amb.reset(); }
 
-    void mouseRemovesTheIntrudersAndTheTargetStays()
-    {
-        Profilo.ParlatoAttivo = false;
-        QPointer<FormEs6> s = apri();
-        QVERIFY(s);
-        QCOMPARE(frase(s), QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"));
-        QVERIFY(s->zanfrone(2)->isHidden());
-        // The painted clowns are the drawn ones, and the sentences are the target's.
-        for (int i = 0; i < 2; ++i)
-            QCOMPARE(s->zanfrone(i)->fillOf(QStringLiteral("camicia.interno")),
-                     VbColor::fromHex6(Profilo.Colori[s->allineamento().Aspetti[i][Parti::Camicia]][0]));
-        QCOMPARE(righeTesto(s), s->frasi().Righe);
-        QVERIFY(s->findChild<QWidget *>(QStringLiteral("Picture1"))->isHidden());
-        QVERIFY(!timer(s, "Timer2")->isActive()); // the mouse never has the sentences read
-
-        s->mnuLiv_Click(3);
-        QCOMPARE(s->NumeroZanfroni(), 6);
-        const int giusto = s->ZanfroneGiusto();
-        clicca(s, giusto);
-        QVERIFY(!s->zanfrone(giusto)->isHidden());
-        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
-        eliminaTutti(s);
-        QCOMPARE(amb->suonati("si"), 5);
-        QVERIFY(s->partitaFinita());
-        QVERIFY(incorniciato(s, giusto));
-        QVERIFY(pulsante(s, 0)->isEnabled());
-        clicca(s, giusto); // still judged after the end
-        QCOMPARE(pannello(s, 2), QStringLiteral("Errati 2"));
-
-        QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
-        QVERIFY(!s->partitaFinita());
-        QVERIFY(s->mostrato(5));
-    }
-
-    void scanningRemovesOnceAndTheHighlightEndsTheGame_data()
-    {
-        QTest::addColumn<int>("modo");
-        for (int m = 1; m <= 3; ++m)
-            QTest::addRow("mode %d", m) << m;
-    }
-    void scanningRemovesOnceAndTheHighlightEndsTheGame()
+    void everyModeRemovesTheIntrudersOnce_data() { righeModi(); }
+    void everyModeRemovesTheIntrudersOnce()
     {
         QFETCH(int, modo);
         Profilo.ModalitaInput = qint16(modo);
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
+        QCOMPARE(frase(s), QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"));
+        QCOMPARE(timer(s, "Timer2")->isActive(), modo != 0); // the mouse never has the sentences read
         s->mnuLiv_Click(2);
-        QVERIFY(incorniciato(s, 0));
-        clicca(s, 1); // clicks count only with the mouse
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+        // The painted clowns are the drawn ones, and the sentences are the target's.
+        for (int i = 0; i < s->NumeroZanfroni(); ++i)
+            QCOMPARE(s->zanfrone(i)->fillOf(QStringLiteral("camicia.interno")),
+                     VbColor::fromHex6(Profilo.Colori[s->allineamento().Aspetti[i][Parti::Camicia]][0]));
+        QCOMPARE(righeTesto(s), s->frasi().Righe);
+        if (modo != 0) {
+            QVERIFY(incorniciato(s, 0));
+            clicca(s, 1); // clicks count only with the mouse
+            QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
+        }
 
-        const int intruso = s->ZanfroneGiusto() == 3 ? 2 : 3;
-        QVERIFY(portaA(s, intruso));
-        scegli(s);
-        scegli(s); // the frame has not moved: the removed clown is not counted again
+        const int giusto = s->ZanfroneGiusto();
+        const int intruso = giusto == 3 ? 2 : 3;
+        QVERIFY(scegliZanfrone(s, intruso));
+        if (modo != 0)
+            conferma(s); // the frame has not moved: the removed clown is not counted again
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
         QVERIFY(s->zanfrone(intruso)->isHidden());
-        QVERIFY(portaA(s, s->ZanfroneGiusto()));
-        scegli(s);
+        QVERIFY(scegliZanfrone(s, giusto));
         QCOMPARE(pannello(s, 2), QStringLiteral("Errati 1"));
+        QVERIFY(!s->zanfrone(giusto)->isHidden());
+
         eliminaTutti(s);
-        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 3"));
-        QVERIFY(evidenziato(s));
-        const int prima = s->PosizioneScansione();
-        s->Timer1_Timer(); // the automatic step stops on the button
-        if (modo != 2) {
-            tasto(s, Qt::Key_Space);
-            tasto(s, Qt::Key_Right);
-            tasto(s, Qt::Key_Down);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti %1").arg(s->NumeroZanfroni() - 1));
+        QCOMPARE(amb->suonati("si"), s->NumeroZanfroni() - 1);
+        QVERIFY(s->partitaFinita());
+        QVERIFY(incorniciato(s, giusto));
+        if (modo == 0) {
+            QVERIFY(pulsante(s, 0)->isEnabled());
+            clicca(s, giusto); // still judged after the end
+            QCOMPARE(pannello(s, 2), QStringLiteral("Errati 2"));
+        } else {
+            // The highlight rests on the new-game button: no step moves it.
+            QVERIFY(evidenziato(s));
+            s->Timer1_Timer();
+            passo(s);
+            passo(s, Qt::Key_Down);
+            QCOMPARE(s->IndiceScansione(), 0);
         }
-        QCOMPARE(s->PosizioneScansione(), prima);
-        QVERIFY(evidenziato(s));
-        scegli(s);
+        QVERIFY(rispondi(s, 0));
+        QVERIFY(!s->partitaFinita());
         QVERIFY(!evidenziato(s));
         QCOMPARE(s->Eliminati(), 0);
     }
@@ -143,7 +121,7 @@ private slots:
         QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 12 + 3000);
         const int intruso = s->ZanfroneGiusto() == 0 ? 1 : 0;
         QVERIFY(portaA(s, intruso));
-        scegli(s);
+        conferma(s);
         s->Timer3_Timer();
         QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 11 + 3000);
         Profilo.VelocitaScansione = 60; // past what a 16-bit interval holds
