@@ -98,6 +98,8 @@ private slots:
         Profilo.ModalitaInput = qint16(modo);
         QPointer<FormDifferenze> s = apri(secondo);
         QVERIFY(s);
+        if (secondo) // the mouse may click either clown
+            QCOMPARE(frase(s).endsWith(QStringLiteral("Puoi cliccare su entrambi i zanfroni.")), modo == 0);
         s->mnuLiv_Click(2);
         QCOMPARE(s->coppia().Livello, 2);
         QVERIFY(!uguali(s));
@@ -126,10 +128,8 @@ private slots:
             QCOMPARE(s->IndiceScansione(), FormDifferenze::kNuovaCoppia);
         }
         nuovaCoppia(s);
-        QVERIFY(!uguali(s));
-        QVERIFY(!pulsante(s, 0)->isEnabled());
-        if (modo != 0)
-            QCOMPARE(s->IndiceScansione(), 0);
+        QVERIFY(!uguali(s) && !pulsante(s, 0)->isEnabled());
+        QCOMPARE(s->IndiceScansione(), 0);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 2"));
     }
 
@@ -180,8 +180,7 @@ private slots:
     {
         QPointer<FormEs8> s = qobject_cast<FormEs8 *>(apri(false));
         QVERIFY(s);
-        auto *disegno = s->findChild<Immagine *>(QStringLiteral("Image1_3"));
-        muovi(disegno);
+        muovi(s->findChild<Immagine *>(QStringLiteral("Image1_3")));
         QCOMPARE(s->CornicePresente(), 3);
         muovi(s->findChild<QWidget *>(QStringLiteral("Picture1")));
         QCOMPARE(s->CornicePresente(), -1);
@@ -196,8 +195,7 @@ private slots:
         QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(daTrovare(s->coppia()).first() - 1)),
                           Qt::LeftButton);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
-        for (int i = 0; i < 7; ++i)
-            tasto(s, Qt::Key_Space);
+        QVERIFY(porta(s, 7));
         QCOMPARE(s->CornicePresente(), 7);
         tasto(s, Qt::Key_Space);
         QCOMPARE(s->CornicePresente(), 0); // from the bucket back to the hat
@@ -261,12 +259,6 @@ private slots:
         QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
         QVERIFY(!s->Merlino()->Visible());
         QTRY_COMPARE(amb->voce.frasi.size(), 2);
-        s->chiudi();
-
-        Profilo.ModalitaInput = 0;
-        s = apri(true);
-        QVERIFY(s);
-        QVERIFY(frase(s).endsWith(QStringLiteral("Puoi cliccare su entrambi i zanfroni.")));
     }
 };
 
