@@ -18,8 +18,10 @@ class TestGeometria : public QObject
         return r;
     }
 
+    static QRect r(const GeometriaStampa &a) { return QRect(a.StampaX_mm, a.StampaY_mm, a.StampaW_mm, a.StampaH_mm); }
+
 private slots:
-    void roundingLimitsAndCentring()
+    void roundingLimitsCentringAndOffSheet()
     {
         QCOMPARE(GeometriaStampa::Arrotonda(93.5), 94);
         QCOMPARE(GeometriaStampa::Arrotonda(92.5), 92);
@@ -39,27 +41,26 @@ private slots:
         QVERIFY(!g(200, 287, 100, 10, 100, 100).FuoriFoglio());
         QVERIFY(g(200, 287, -1, 10, 100, 100).FuoriFoglio());
         QVERIFY(!g(200, 287, -1, 10, 100, 100).Eccede()); // only the right and bottom edges ask to rescale
+        QCOMPARE(g(0, 287, 0, 0, 1, 1).FoglioAnteprima(), QSize(127, 127)); // no width: no division by zero
     }
 
     void maxFillsTheSheet()
     {
         GeometriaStampa a = g(200, 287, 10, 10, 100, 100);
         a.Massimo(true, false);
-        QCOMPARE(QRect(a.StampaX_mm, a.StampaY_mm, a.StampaW_mm, a.StampaH_mm), QRect(0, 10, 200, 200));
-
-        GeometriaStampa libera = g(200, 287, 10, 10, 100, 100);
-        libera.Massimo(false, false); // pulled back onto the sheet
-        QCOMPARE(QRect(libera.StampaX_mm, libera.StampaY_mm, libera.StampaW_mm, libera.StampaH_mm), QRect(0, 0, 200, 287));
-
-        GeometriaStampa proporzione = g(200, 287, 10, 10, 100, 50);
-        proporzione.Proporzione = 2.0f;
-        proporzione.Massimo(true, false);
-        QCOMPARE(QSize(proporzione.StampaW_mm, proporzione.StampaH_mm), QSize(200, 100));
-        proporzione.StampaW_mm = 151;
-        QCOMPARE(proporzione.AltezzaProporzionale(), 76); // 75.5 to the even neighbour
-        GeometriaStampa senzaFoglio = g(0, 0, 10, 10, 100, 100);
-        senzaFoglio.Massimo(true, false); // no printable area: nothing changes, nothing divides by zero
-        QCOMPARE(senzaFoglio.StampaW_mm, 100);
+        QCOMPARE(r(a), QRect(0, 10, 200, 200));
+        a = g(200, 287, 10, 10, 100, 100);
+        a.Massimo(false, false); // pulled back onto the sheet
+        QCOMPARE(r(a), QRect(0, 0, 200, 287));
+        a = g(200, 287, 10, 10, 100, 50);
+        a.Proporzione = 2.0f;
+        a.Massimo(true, false);
+        QCOMPARE(QSize(a.StampaW_mm, a.StampaH_mm), QSize(200, 100));
+        a.StampaW_mm = 151;
+        QCOMPARE(a.AltezzaProporzionale(), 76); // 75.5 to the even neighbour
+        a = g(0, 0, 10, 10, 100, 100);
+        a.Massimo(true, false); // no printable area: nothing changes, nothing divides by zero
+        QCOMPARE(a.StampaW_mm, 100);
     }
 
     void scaleToFitAndDeviceUnits()
@@ -67,21 +68,12 @@ private slots:
         GeometriaStampa a = g(200, 287, 100, 10, 150, 150);
         QVERIFY(a.Eccede());
         a.AdattaAlFoglio();
-        QCOMPARE(QRect(a.StampaX_mm, a.StampaY_mm, a.StampaW_mm, a.StampaH_mm), QRect(80, 8, 120, 120));
+        QCOMPARE(r(a), QRect(80, 8, 120, 120));
         QVERIFY(!a.Eccede());
-        GeometriaStampa alta = g(200, 287, 0, 100, 100, 400);
-        alta.AdattaAlFoglio();
-        QCOMPARE(QRect(alta.StampaX_mm, alta.StampaY_mm, alta.StampaW_mm, alta.StampaH_mm), QRect(0, 57, 57, 230));
-        QVERIFY(!alta.Eccede());
-
-        const GeometriaStampa b = g(200, 287, 10, 10, 100, 100);
-        QCOMPARE(b.InUnita(4800.0 / 200, 6888.0 / 287), QRect(240, 240, 2400, 2400));
-    }
-
-    void previewSheetKeepsTheShape()
-    {
-        QCOMPARE(g(200, 287, 0, 0, 1, 1).FoglioAnteprima(), QSize(89, 127));
-        QCOMPARE(g(0, 287, 0, 0, 1, 1).FoglioAnteprima(), QSize(127, 127));
+        a = g(200, 287, 0, 100, 100, 400);
+        a.AdattaAlFoglio();
+        QCOMPARE(r(a), QRect(0, 57, 57, 230));
+        QCOMPARE(g(200, 287, 10, 10, 100, 100).InUnita(4800.0 / 200, 6888.0 / 287), QRect(240, 240, 2400, 2400));
     }
 };
 
