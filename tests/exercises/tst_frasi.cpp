@@ -29,28 +29,19 @@ private slots:
     void init() { Profilo = ProfiloUtente(); }
     void cleanup() { Rnd::ClearScript(); }
 
-    void veroFalsoOneClauseLevels()
+    void veroFalsoSentences()
     {
         int r = -1;
-        // Level 1, true: the waistcoat's own colour, masculine singular.
-        QCOMPARE(vf(1, clown(1, 1), {d(0, 2), d(3, 9)}, &r), QStringLiteral("Il gilè è giallo"));
-        QCOMPARE(r, 0);
         // Level 1, false: a colour drawn until it differs from the shirt's (blue), feminine singular.
         QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(2, 9), d(2, 4), d(1, 4)}, &r), QStringLiteral("La camicia è rossa"));
         QCOMPARE(r, 1);
         // Level 2, true negative: never the real colour; feminine plural for the shoes.
-        QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(6, 9), d(2, 4), d(3, 4)}), QStringLiteral("Le scarpe non sono gialle"));
+        QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(6, 9), d(2, 4), d(3, 4)}, &r), QStringLiteral("Le scarpe non sono gialle"));
+        QCOMPARE(r, 0);
         // Level 3: the coin chooses the form after the part.
         QCOMPARE(vf(3, clown(1, 1), {d(0, 2), d(5, 9), d(0, 2)}), QStringLiteral("I pantaloni sono rossi"));
-
-        // The hat hidden: its colour is never asked (parts 1 drawn again), its presence may be.
+        // The hat hidden: its colour is never asked (part 1 drawn again), its presence may be.
         QCOMPARE(vf(1, clown(1, 0), {d(0, 2), d(0, 9), d(0, 9), d(8, 9)}), QStringLiteral("Il zanfrone è senza cappello"));
-        QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(7, 9)}), QStringLiteral("Il zanfrone non è senza secchio"));
-    }
-
-    void veroFalsoTwoClauses()
-    {
-        int r = -1;
         // Level 4 false: the second part drawn again while equal to the first; truths drawn again
         // while both true; then the false colour of the second clause.
         QCOMPARE(vf(4, clown(1, 1), {d(1, 2), d(3, 9), d(3, 9), d(6, 9), d(0, 2), d(0, 2), d(0, 2), d(1, 2), d(2, 4), d(3, 4)},
@@ -70,7 +61,6 @@ private slots:
         Profilo.Colori[2][1] = QStringLiteral("Cremisi");
         Profilo.Colori[2][3] = QStringLiteral("scarlatta");
         Profilo.Colori[2][4] = QStringLiteral("scarlatte");
-        QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(2, 9), d(1, 4)}), QStringLiteral("La camicia è scarlatta"));
         QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(3, 9), d(1, 4)}), QStringLiteral("Il gilè è Cremisi"));
         QCOMPARE(vf(4, clown(1, 1), {d(1, 2), d(2, 9), d(6, 9), d(1, 2), d(1, 2), d(1, 4), d(1, 4)}),
                  QStringLiteral("La camicia è scarlatta e le scarpe sono scarlatte"));
@@ -87,22 +77,17 @@ private slots:
                      d(1, 2), d(0, 2), d(1, 2), d(1, 2)}); // left: bucket, no hat; right: bucket and hat
         f.ImpostaColori();
         QCOMPARE(Rnd::ScriptLeft(), 0);
-        QCOMPARE(f.aspetto[0][1], 1);
         QCOMPARE(f.aspetto[1][1], 3);
-        QCOMPARE(f.aspetto[0][9], 0);
 
         // Level 1: the hats are skipped (one clown has none); shirts differ: "diverse" is right.
         Rnd::Script({d(0, 7), d(2, 7)});
         f.ScriviFrase(1);
-        QCOMPARE(f.Frase, QStringLiteral("Le camicie sono "));
-        QCOMPARE(f.Didascalia[0], QStringLiteral("uguali"));
-        QCOMPARE(f.Didascalia[1], QStringLiteral("diverse"));
+        QCOMPARE(f.Frase + f.Didascalia[0] + QLatin1Char('/') + f.Didascalia[1], QStringLiteral("Le camicie sono uguali/diverse"));
         QVERIFY(f.Giusta(1) && !f.Giusta(0));
         // Level 2: a part already asked is drawn again; the same hair made negative: "diversi" is right.
         Rnd::Script({d(2, 7), d(1, 7)});
         f.ScriviFrase(2);
-        QCOMPARE(f.Frase, QStringLiteral("I capelli non sono "));
-        QCOMPARE(f.Didascalia[1], QStringLiteral("diversi"));
+        QCOMPARE(f.Frase + f.Didascalia[1], QStringLiteral("I capelli non sono diversi"));
         QVERIFY(f.Giusta(1));
         // Level 3: an odd draw of ten is negative, an even one positive.
         Rnd::Script({d(3, 10), d(6, 7)});
@@ -119,6 +104,7 @@ private slots:
         SvuotaAttivita();
         IniziaAttivita(QStringLiteral("Vero - falso"));
         Livelli l(6, 7);
+        const auto riga = [](int i) { return QStringList{AttivitaEseguite[i][1], AttivitaEseguite[i][2], AttivitaEseguite[i][3]}; };
         // Level 1, 5 wrong and 12 right: down impossible, up since 12 - 5 = 7.
         for (int i = 0; i < 5; ++i)
             l.sbagliata();
@@ -129,29 +115,22 @@ private slots:
         QVERIFY(l.cambiaAutomatico());
         QCOMPARE(l.livello(), 2);
         QCOMPARE(l.esatti(), 0LL);
-        QCOMPARE(AttivitaEseguite[1][1], QStringLiteral("1"));
-        QCOMPARE(AttivitaEseguite[1][2], QStringLiteral("12"));
-        QCOMPARE(AttivitaEseguite[1][3], QStringLiteral("5"));
-        // At level 3, 5 wrong: one level down, one row, at most one change.
+        QCOMPARE(riga(1), (QStringList{"1", "12", "5"}));
+        // At level 3, 5 wrong: one level down, one row.
         l.scegli(3);
-        for (int i = 0; i < 20; ++i)
-            l.giusta();
         for (int i = 0; i < 5; ++i)
             l.sbagliata();
         QVERIFY(l.cambiaAutomatico());
         QCOMPARE(l.livello(), 2);
         QCOMPARE(AttivitaEseguite[3][1], QStringLiteral("3"));
-        QCOMPARE(NumeroAttivita, qint16(4));
-        // At the top level nothing changes and nothing is written.
+        // At the top level nothing changes until the exercise is left.
         l.scegli(6);
         for (int i = 0; i < 9; ++i)
             l.giusta();
         QVERIFY(!l.cambiaAutomatico());
-        QCOMPARE(l.esatti(), 9LL);
         QCOMPARE(NumeroAttivita, qint16(5));
         l.esci();
-        QCOMPARE(AttivitaEseguite[5][1], QStringLiteral("6"));
-        QCOMPARE(AttivitaEseguite[5][2], QStringLiteral("9"));
+        QCOMPARE(riga(5).mid(0, 2), (QStringList{"6", "9"}));
         SvuotaAttivita();
     }
 
@@ -160,9 +139,7 @@ private slots:
         CursoreScansione c;
         c.imposta(3, 2);
         auto aperta = [](int i) { return i != 2; };
-        QVERIFY(c.avanti(aperta));
-        QCOMPARE(c.indice(), 1);
-        QVERIFY(c.avanti(aperta)); // the disabled next button is passed over
+        QVERIFY(c.avanti(aperta) && c.avanti(aperta)); // the disabled next button is passed over
         QCOMPARE(c.indice(), 0);
         QVERIFY(c.indietro(aperta)); // back from 0 wraps to 2, disabled, then 1
         QCOMPARE(c.indice(), 1);
@@ -171,15 +148,12 @@ private slots:
         QCOMPARE(c.indice(), 2);
 
         ContaPremio p;
-        int premi = 0;
+        QList<int> premi;
         for (int i = 1; i <= 30; ++i)
-            if (p.giusta()) {
-                ++premi;
-                QCOMPARE(i % 10, 0);
-            }
-        QCOMPARE(premi, 3);
+            if (p.giusta())
+                premi << i;
+        QCOMPARE(premi, (QList<int>{10, 20, 30}));
 
-        QCOMPARE(Scansione::intervallo(4), 1000);
         QCOMPARE(Scansione::intervallo(0), 1000);
         QCOMPARE(Scansione::intervallo(32767), 15000);
     }
