@@ -39,9 +39,6 @@ private slots:
         const auto letto = FileRapporto::leggi(file);
         QVERIFY(letto);
         QCOMPARE(*letto, r);
-        const QString copia = dir.filePath(QStringLiteral("copia.rpt"));
-        QVERIFY(FileRapporto::scrivi(copia, *letto));
-        QCOMPARE(contenuto(copia), atteso);
 
         // With no rows: name, date, the count 1 between blanks and the empty note.
         QVERIFY(FileRapporto::scrivi(file, Rapporto{QStringLiteral("_predefinito"), QStringLiteral("Data 1/1/24"), {}, {}}));
@@ -94,8 +91,6 @@ private slots:
     void theUsersFolderIsMadeWithTheReadMeFile()
     {
         RadiceTemporanea radice;
-        QCOMPARE(FileRapporto::cartella(QStringLiteral("Anna")),
-                 QStringLiteral("C:\\ImpostazioniProgrammiDorva\\Zanfroni\\dati\\Anna\\"));
         QCOMPARE(FileRapporto::cartella(QStringLiteral("a/b\\c:d")), FileRapporto::cartella(QStringLiteral("a_b_c_d")));
 
         // The whole chain is missing: each level is made and the read-me file written.

@@ -19,27 +19,20 @@ private slots:
         QCOMPARE(colore, double(0x332211));
     }
 
-    void fontSizesRoundHalvesToEven_data()
+    void fontSizesRoundHalvesToEvenAndCancelKeepsTheFont()
     {
-        QTest::addColumn<double>("punti");
-        QTest::addColumn<int>("atteso");
-        QTest::newRow("10.5") << 10.5 << 10;
-        QTest::newRow("11.5") << 11.5 << 12;
-    }
-    void fontSizesRoundHalvesToEven()
-    {
-        QFETCH(double, punti);
-        QFETCH(int, atteso);
         DialoghiFinti dialoghi;
-        QFont scelto(QStringLiteral("Liberation Serif"));
-        scelto.setPointSizeF(punti);
-        dialoghi.font.push_back(scelto);
         QFont font(QStringLiteral("Liberation Sans"), 8);
-        QVERIFY(ScegliFont(nullptr, font));
-        QCOMPARE(font.pointSize(), atteso);
+        for (const auto &[punti, atteso] : {std::pair{10.5, 10}, std::pair{11.5, 12}}) {
+            QFont scelto(QStringLiteral("Liberation Serif"));
+            scelto.setPointSizeF(punti);
+            dialoghi.font.push_back(scelto);
+            QVERIFY(ScegliFont(nullptr, font));
+            QCOMPARE(font.pointSize(), atteso);
+        }
         dialoghi.font.push_back(std::nullopt);
         QVERIFY(!ScegliFont(nullptr, font));
-        QCOMPARE(font.pointSize(), atteso);
+        QCOMPARE(font.pointSize(), 12);
     }
 
     void fileDialogCancelledGivesNothingAndBytesStopAtZero()
