@@ -90,7 +90,11 @@ void FormEserciziEseguiti::usaStampante(FabbricaStampante f) { fabbrica() = std:
 void FormEserciziEseguiti::Form_Activate()
 {
     Label1->setText(NomeUtente);
-    Label2->setText(QStringLiteral("Data ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    // The system's short date, in Italian wherever the system speaks another language.
+    QLocale lingua = QLocale::system();
+    if (lingua.language() != QLocale::Italian)
+        lingua = QLocale(QLocale::Italian, QLocale::Italy);
+    Label2->setText(QStringLiteral("Data ") + lingua.toString(QDate::currentDate(), QLocale::ShortFormat));
 
     // Column widths: 1, 10, 4, 4 and 4 twenty-fourths of the grid's width (in twips).
     const int u = MSFlexGrid1->width() * 15 / 24;

@@ -1,5 +1,6 @@
 #include "SoundPlayer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSoundEffect>
 #include <QUrl>
@@ -16,22 +17,39 @@ public:
         // A fresh effect per sound: setting a new source on a playing effect is not reliable.
         if (effect_)
             effect_->stop();
+        else if (!releaseScheduled_) {
+            // The effect must go while the application still runs: dropped at exit it corrupts the heap.
+            qAddPostRoutine(&RealSoundPlayer::release);
+            releaseScheduled_ = true;
+        }
         effect_ = std::make_unique<QSoundEffect>();
         effect_->setSource(QUrl::fromLocalFile(nativePath));
         effect_->play();
     }
 
 private:
+    static void release();
+
     std::unique_ptr<QSoundEffect> effect_;
+    bool releaseScheduled_ = false;
 };
 
 SoundPlayer *g_player = nullptr;
-} // namespace
 
-SoundPlayer &SoundPlayer::instance()
+RealSoundPlayer &realPlayer()
 {
     static RealSoundPlayer real;
-    return g_player ? *g_player : real;
+    return real;
 }
+
+void RealSoundPlayer::release()
+{
+    RealSoundPlayer &p = realPlayer();
+    p.effect_.reset();
+    p.releaseScheduled_ = false; // a later application registers again
+}
+} // namespace
+
+SoundPlayer &SoundPlayer::instance() { return g_player ? *g_player : realPlayer(); }
 
 void SoundPlayer::setInstance(SoundPlayer *player) { g_player = player; }
