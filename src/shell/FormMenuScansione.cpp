@@ -56,30 +56,15 @@ void FormMenu::KeyDown(int key)
 
 void FormMenu::KeyUp(int key)
 {
-    switch (modalita_) {
-    case 1:
-        if (key == Spazio)
-            passoAvanti();
-        else if (key == Invio)
-            scegli();
+    switch (Scansione::azioneTasto(modalita_, key)) {
+    case Scansione::Azione::Avanti: passoAvanti(); break;
+    case Scansione::Azione::Indietro: passoIndietro(); break;
+    case Scansione::Azione::Scegli:
+        scegli();
+        if (modalita_ == 2 && isVisible() && !Timer1->isActive())
+            Timer1->start(); // still open after the choice: stepping again
         break;
-    case 2:
-        if (key == Spazio) {
-            scegli();
-            if (isVisible() && !Timer1->isActive())
-                Timer1->start();
-        }
-        break;
-    case 3:
-        if (key == Destra || key == Giu)
-            passoAvanti();
-        else if (key == Sinistra || key == Su)
-            passoIndietro();
-        else if (key == Invio)
-            scegli();
-        break;
-    default:
-        break;
+    case Scansione::Azione::Nessuna: break;
     }
 }
 

@@ -112,28 +112,15 @@ void FormEsercizio::KeyDown(int codice)
 
 void FormEsercizio::KeyUp(int codice)
 {
-    switch (Profilo.ModalitaInput) {
-    case 1:
-        if (codice == Spazio)
-            passoAvanti();
-        else if (codice == Invio)
-            scegliEvidenziato();
+    switch (Scansione::azioneTasto(Profilo.ModalitaInput, codice)) {
+    case Scansione::Azione::Avanti: passoAvanti(); break;
+    case Scansione::Azione::Indietro: passoIndietro(); break;
+    case Scansione::Azione::Scegli:
+        if (Profilo.ModalitaInput == 2)
+            Timer1->start(); // the stepping starts again a full interval after the choice
+        scegliEvidenziato();
         break;
-    case 2:
-        if (codice == Spazio) {
-            Timer1->start();
-            scegliEvidenziato();
-        }
-        break;
-    case 3:
-        if (codice == Destra || codice == Giu)
-            passoAvanti();
-        else if (codice == Sinistra || codice == Su)
-            passoIndietro();
-        else if (codice == Invio)
-            scegliEvidenziato();
-        break;
-    default: break;
+    case Scansione::Azione::Nessuna: break;
     }
 }
 
