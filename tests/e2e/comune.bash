@@ -1,7 +1,10 @@
 # Shared by the end-to-end scripts (sourced; not a test by itself).
-# Outside the X server: prepara_profilo, esegui_guida, controlla_profilo.
-# Inside it (run as `bash comune.bash guida PROGRAM`): starts the program, reaches the main menu,
-# runs the caller's exported `scenario` function, chooses "esci" and checks the exit status.
+# A script prepares a data folder (prepara_radice or prepara_profilo), defines a bash function
+# `scenario`, then calls esegui_scenario PROGRAM (the scenario does everything itself) or
+# esegui_guida PROGRAM (start screen, main menu, the scenario, "esci", exit status 0).
+# The scenario and any helper functions named after the program are written to a file; a bash
+# inside the X server sources it and runs it with every failing command fatal. The run counts only
+# if that bash wrote the end marker: a scenario that did not run fails the test.
 
 # --- inside the X server ---
 menu_visibile() { xdotool search --onlyvisible --name "Zanfroni - menu" >/dev/null 2>&1; }
@@ -10,7 +13,7 @@ aspetta() { # condition, seconds
     while [ $SECONDS -lt $fine ]; do
         kill -0 $pid 2>/dev/null || return 1
         if eval "$1"; then return 0; fi
-        sleep 0.3
+        sleep 0.2
     done
     return 1
 }
@@ -18,33 +21,66 @@ premi() {
     xdotool key --clearmodifiers "$1"
     sleep "${PAUSA_TASTO:-0.4}"
 }
-fallito() { echo "FAIL: $1"; kill $pid 2>/dev/null; exit 1; }
+fallito() {
+    trap - ERR
+    echo "FAIL: $1"
+    kill ${pid:-} 2>/dev/null || true
+    exit 1
+}
 
-guida() {
-    "$1" > "$RADICE/programma.log" 2>&1 &
+# Starts the program in the background ($pid) and waits for its first window.
+avvia() {
+    "$PROGRAMMA" >> "$RADICE/programma.log" 2>&1 &
     pid=$!
     aspetta "xdotool search --onlyvisible --class zanfroni >/dev/null 2>&1" 60 \
         || fallito "no window within 60 s, or the program ended before showing one"
-    sleep 2 # the start screen is drawn and holds the keyboard
+}
+
+# Waits up to $2 seconds for process $1 to end; its exit status in $stato.
+aspetta_fine() {
+    local fine=$((SECONDS + $2))
+    while kill -0 "$1" 2>/dev/null; do
+        [ $SECONDS -lt $fine ] || return 1
+        sleep 0.2
+    done
+    stato=0
+    wait "$1" || stato=$?
+}
+
+# From the start screen to the main menu.
+fino_al_menu() {
+    sleep 1.5 # the start screen is drawn and holds the keyboard
     premi Return
     aspetta menu_visibile 60 || fallito "the main menu did not appear"
-    sleep 2 # the menu applies the profile
-    scenario
-    for _ in 1 2 3 4 5 6 7 8; do premi space; done # manual scanning to "esci"
+    sleep 1.5 # the menu applies the profile
+}
+
+# "esci" in manual scanning (the menu starts on the first button): Space x8, Enter.
+esci_dal_menu() {
+    for _ in 1 2 3 4 5 6 7 8; do premi space; done
     premi Return
-    local fine=$((SECONDS + 60))
-    while kill -0 $pid 2>/dev/null; do
-        [ $SECONDS -lt $fine ] || fallito "the program did not end within 60 s of choosing esci"
-        sleep 0.3
-    done
-    wait $pid
-    local stato=$?
+}
+
+guida() {
+    avvia
+    fino_al_menu
+    scenario
+    esci_dal_menu
+    aspetta_fine $pid 60 || fallito "the program did not end within 60 s of choosing esci"
     [ $stato -eq 0 ] || fallito "exit status $stato"
     echo "program ended with status 0"
 }
 
-if [ "${1:-}" = guida ]; then
-    guida "$2"
+if [ "${1:-}" = dentro ]; then # dentro SCENARIO-FILE PROGRAM ENTRY
+    set -u
+    PROGRAMMA=$3
+    source "$2"
+    declare -F scenario >/dev/null || fallito "no scenario reached the X server"
+    set -E
+    trap 'fallito "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
+    "$4"
+    trap - ERR
+    echo "$4 $$" > "$RADICE/scenario.fatto"
     exit 0
 fi
 
@@ -58,35 +94,53 @@ salta_senza_x() {
     done
 }
 
-# A data folder with the default profile in the Windows format, input mode 1 (manual scanning);
-# $1 is line 48, the activity log switch ("True" or "False").
-prepara_profilo() {
+# An empty temporary data root, removed at the end.
+prepara_radice() {
     radice=$(mktemp -d)
     trap 'rm -rf "$radice"' EXIT
+}
+
+# A data folder with the default profile in the Windows format; $1 is line 48, the activity log
+# switch ("True" or "False"); then optional "N=text" replace line N (10 the input mode, 11 the
+# scanning speed, 3 speech).
+prepara_profilo() {
+    prepara_radice
     local cartella="$radice/ImpostazioniProgrammiDorva/Zanfroni"
     mkdir -p "$cartella/dati"
     profilo="$cartella/_predefinito.INI"
-    printf '%s\r\n' " 130 " " 100 " True False True Arial " 14 " True False " 1 " " 4 " \
-        FFFFCC sfondo sfondo sfondo sfondo 00FF00 verde verdi verde verdi \
-        FF0000 rosso rossi rossa rosse 0000FF blu blu blu blu \
-        FFFF00 giallo gialli gialla gialle " 16777088 " minuscolo arial arial \
-        " 24 " "-2147483630 " "-2147483633 " True " 255 " " 16777215 " False "$1" \
-        "{7EF71701-A92D-11d1-B17B-0020AFED142E}" Merlin > "$profilo"
+    local righe=(" 130 " " 100 " True False True Arial " 14 " True False " 1 " " 4 "
+        FFFFCC sfondo sfondo sfondo sfondo 00FF00 verde verdi verde verdi
+        FF0000 rosso rossi rossa rosse 0000FF blu blu blu blu
+        FFFF00 giallo gialli gialla gialle " 16777088 " minuscolo arial arial
+        " 24 " "-2147483630 " "-2147483633 " True " 255 " " 16777215 " False "$1"
+        "{7EF71701-A92D-11d1-B17B-0020AFED142E}" Merlin)
+    shift
+    for cambio in "$@"; do righe[$((${cambio%%=*} - 1))]=${cambio#*=}; done
+    printf '%s\r\n' "${righe[@]}" > "$profilo"
     [ "$(wc -l < "$profilo")" -eq 50 ] || { echo "FAIL: test profile is not 50 lines"; exit 1; }
     touch -d '1990-01-01' "$profilo" # older than any write the program makes
 }
 
-# Runs the program under Xvfb with the caller's `scenario`.
-esegui_guida() {
+# Runs function $2 (scenario or guida) under a fresh Xvfb with the program $1; further arguments
+# name helper functions the scenario uses. Fails unless the scenario ran to its end.
+esegui_in_x() {
+    local programma=$1 entrata=$2 file="$radice/scenario.bash"
+    shift 2
+    declare -f scenario "$@" > "$file" || { echo "FAIL: the script defines no scenario"; exit 1; }
+    rm -f "$radice/scenario.fatto"
     # The program must draw on the X server, whatever platform the caller chose for unit tests.
     export XDG_DATA_HOME="$radice" RADICE="$radice" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    export -f scenario
-    if ! timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$QUI/comune.bash" guida "$1"; then
+    # A random first display number keeps parallel runs apart; -a moves on from a busy one.
+    if ! timeout 170 xvfb-run -n $((100 + RANDOM % 4000)) -a -s "-screen 0 1024x768x24" \
+            bash "$QUI/comune.bash" dentro "$file" "$programma" "$entrata"; then
         echo "--- program output ---"; cat "$radice/programma.log" 2>/dev/null
         exit 1
     fi
+    [ -f "$radice/scenario.fatto" ] || { echo "FAIL: the scenario did not run to its end"; exit 1; }
 }
+esegui_scenario() { esegui_in_x "$1" scenario "${@:2}"; }
+esegui_guida() { esegui_in_x "$1" guida "${@:2}"; }
 
 # The profile was rewritten: 50 CR LF lines; each argument "N=text" checks line N.
 controlla_profilo() {
