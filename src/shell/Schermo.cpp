@@ -1,8 +1,8 @@
 #include "Schermo.h"
+#include "TastieraSchermi.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -20,10 +20,17 @@ Schermo::Schermo(const QString &nome, int larghezzaTwips, int altezzaTwips, QWid
     setCentralWidget(area_);
     area_->resize(progetto_);
     area_->installEventFilter(this);
+    TastieraSchermi::istanza().registra(this);
     qApp->installEventFilter(this);
 }
 
-Schermo::~Schermo() { qApp->removeEventFilter(this); }
+Schermo::~Schermo()
+{
+    qApp->removeEventFilter(this);
+    TastieraSchermi::istanza().ritira(this);
+}
+
+TastiFisici &Schermo::tastiFisici() { return TastieraSchermi::istanza().logica; }
 
 void Schermo::posiziona(QWidget *controllo, const QString &nome, int left, int top, int width, int height)
 {
@@ -97,37 +104,10 @@ int Schermo::codiceTasto(int qtKey)
     }
 }
 
-bool Schermo::gestisciTasto(QKeyEvent *ev)
-{
-    const int codice = codiceTasto(ev->key());
-    const bool nostro = codice == Invio || codice == Spazio || (codice >= Sinistra && codice <= Giu);
-    const bool consuma = catturaTasti && nostro && !(ev->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
-    if (ev->isAutoRepeat() || codice == 0)
-        return consuma;
-    if (ev->type() == QEvent::KeyPress) {
-        premuti_.insert(codice);
-        KeyDown(codice);
-    } else if (premuti_.remove(codice)) {
-        KeyUp(codice);
-    }
-    return consuma;
-}
-
 bool Schermo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == area_ && event->type() == QEvent::Resize) {
+    // Keys are read for every screen at once, by TastieraSchermi.
+    if (watched == area_ && event->type() == QEvent::Resize)
         ridimensiona_->ResizeControls();
-        return false;
-    }
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-        return false;
-    if (!watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
-        return false;
-    // A key event ignored by a widget is offered to its parents: handle it at its first receiver only.
-    QWidget *primo = QApplication::focusWidget();
-    if (!primo || primo->window() != this)
-        primo = this;
-    if (watched != primo)
-        return false;
-    return gestisciTasto(static_cast<QKeyEvent *>(event));
+    return false;
 }

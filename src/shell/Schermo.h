@@ -2,15 +2,15 @@
 #include "clsResize.h"
 
 #include <QMainWindow>
-#include <QSet>
 #include <memory>
 
-class QKeyEvent;
+class TastiFisici;
 
 // One full-screen screen of the program: borderless, designed at a size in twips (15 twips = 1 pixel)
-// and scaled to the whole screen by its clsResize. Keys reach the screen as a whole on press and on
-// release, whatever widget has the focus; auto-repeat is ignored, and a release whose press happened
-// on another screen is ignored.
+// and scaled to the whole screen by its clsResize. Keys reach the screen as a whole, whatever widget
+// has the focus: KeyDown once when a key goes down, KeyUp once when it comes up. A held key does
+// not act again, a bounce of the same press is ignored, and a release whose press happened on
+// another screen is ignored.
 class Schermo : public QMainWindow
 {
     Q_OBJECT
@@ -41,6 +41,8 @@ public:
     // Virtual key codes as the screens compare them: Space 32, Enter 13, Left 37 .. Down 40.
     static int codiceTasto(int qtKey);
     enum Tasto { Invio = 13, Spazio = 32, Sinistra = 37, Su = 38, Destra = 39, Giu = 40 };
+    // The program's one reading of physical key presses, shared by every screen.
+    static TastiFisici &tastiFisici();
 
 protected:
     virtual void Form_Activate() {}
@@ -55,13 +57,12 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    bool gestisciTasto(QKeyEvent *ev);
+    friend class TastieraSchermi;
 
     QString nome_;
     QSize progetto_;
     QWidget *area_;
     std::unique_ptr<clsResize> ridimensiona_;
-    QSet<int> premuti_;
     bool chiusoDalProgramma_ = false;
     bool attivato_ = false;
 };

@@ -61,6 +61,73 @@ esci_dal_menu() {
     premi Return
 }
 
+# A switch or key held down for $2 seconds, as a hand does it: one press, one release.
+tieni() {
+    xdotool keydown "$1"
+    sleep "$2"
+    xdotool keyup "$1"
+}
+# A bouncing contact: pressed for 10 ms, a second contact 10 ms after the release.
+rimbalza() {
+    xdotool keydown "$1" sleep 0.01 keyup "$1" sleep 0.01 keydown "$1" sleep 0.01 keyup "$1"
+}
+
+# Screenshots (1024x768): `schermata` takes one, `colore X Y` reads a pixel of it as #RRGGBB.
+schermata() { import -window root "$RADICE/schermo.png"; }
+colore() {
+    convert "$RADICE/schermo.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+# The highlight colour of the test profile (ColorePulsanteSelezionato 255).
+EVIDENZA='#FF0000'
+# Which buttons show the highlight, from a fresh screenshot: the main menu's nine, or the three
+# answer buttons of "Vero o falso" (true, false, next), each read near its top left corner.
+evidenziati_menu() {
+    schermata
+    local i x y r=""
+    for i in 0 1 2 3 4 5 6 7 8; do
+        if [ $i -eq 8 ]; then x=840 y=642; else x=$((142 + i / 4 * 340)) y=$((77 + i % 4 * 188)); fi
+        if [ "$(colore $x $y)" = "$EVIDENZA" ]; then r="$r$i"; fi
+    done
+    echo "${r:-nessuno}"
+}
+evidenziati_risposte() {
+    schermata
+    local i r=""
+    for i in 0 1 2; do
+        if [ "$(colore 775 $((360 + i * 118)))" = "$EVIDENZA" ]; then r="$r$i"; fi
+    done
+    echo "${r:-nessuno}"
+}
+
+# From an exercise back to the main menu through its "Esci" menu.
+al_menu() {
+    xdotool mousemove 161 11 click 1
+    aspetta menu_visibile 30 || fallito "the main menu did not come back from the exercise"
+    sleep 1
+}
+# From the main menu: the log screen, File > Salva, a report file; prints the right and wrong
+# answers of its rows named $1, as "esatti errati".
+risposte_registrate() {
+    xdotool mousemove 163 8 click 1 # "Esercizi eseguiti"
+    sleep 1.5
+    xdotool key alt+f
+    sleep 0.4
+    xdotool key Return # "Salva"
+    sleep 1.5
+    xdotool type registro
+    xdotool key Return
+    local file="" fine=$((SECONDS + 10))
+    while [ -z "$file" ]; do
+        [ $SECONDS -lt $fine ] || fallito "no report file was written"
+        sleep 0.2
+        file=$(find "$RADICE" -name 'registro.rpt' | head -1)
+    done
+    sleep 0.3
+    tr -d '\r' < "$file" | awk -v nome="$1" 'NR > 3 && (NR - 4) % 4 == 0 && $0 == nome { riga = NR }
+        riga && NR == riga + 2 { esatti += $0 } riga && NR == riga + 3 { errati += $0; riga = 0 }
+        END { print esatti + 0, errati + 0 }'
+}
+
 guida() {
     avvia
     fino_al_menu

@@ -2,6 +2,7 @@
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
 #include "Falsi.h"
+#include "Tasti.h"
 #include "exercises/frame/BarraStato.h"
 #include "exercises/frame/FormEsercizio.h"
 #include "exercises/frame/GuardiaInput.h"
@@ -48,6 +49,7 @@ public:
         AggiornaTagVoce();
         LinguaAgente = QStringLiteral("&H410");
         GuardiaInput::finestraMs = 0;
+        Schermo::tastiFisici().attendeCoppie = false;
         Rnd::ClearScript();
         Rnd::Seed(7);
         SvuotaAttivita();
@@ -99,11 +101,7 @@ inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(Q
 inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
 inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }
-inline void tasto(QWidget *s, Qt::Key k)
-{
-    QTest::keyPress(s, k);
-    QTest::keyRelease(s, k);
-}
+inline void tasto(QWidget *s, Qt::Key k) { Tasti::tocca(s, k); }
 
 // The four input modes, one data row each.
 inline void righeModi(int dal = 0)

@@ -1,4 +1,5 @@
 #include "Falsi.h"
+#include "Tasti.h"
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
@@ -46,11 +47,7 @@ class TestMenu : public QObject
         QWidget *f = QApplication::focusWidget();
         return f && f->window() == schermo ? f : schermo;
     }
-    static void tasto(QWidget *schermo, Qt::Key k)
-    {
-        QTest::keyPress(bersaglio(schermo), k);
-        QTest::keyRelease(bersaglio(schermo), k);
-    }
+    static void tasto(QWidget *schermo, Qt::Key k) { Tasti::tocca(bersaglio(schermo), k); }
 
     static QList<int> evidenziati(FormMenu *m)
     {
@@ -86,6 +83,7 @@ private slots:
         fine = 0;
         FormMenu::FineProgramma = [this] { ++fine; };
         SvuotaAttivita();
+        Schermo::tastiFisici().attendeCoppie = false;
     }
 
     void cleanup()
@@ -241,13 +239,15 @@ private slots:
         CaricaProfilo();
         auto *avvio = qobject_cast<FormAvvio *>(Schermi::mostra(QStringLiteral("FormAvvio")));
         QVERIFY(avvio);
-        QTest::keyPress(bersaglio(avvio), Qt::Key_Return);
+        Schermo::tastiFisici().attendeCoppie = true;
+        Tasti::premi(bersaglio(avvio), Qt::Key_Return);
         avvio->Command1_Click(); // the picture button, while Enter is held
         auto *m = attivo<FormMenu>();
         QVERIFY(m);
-        QKeyEvent ripetuto(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
-        QApplication::sendEvent(bersaglio(m), &ripetuto);
-        QTest::keyRelease(bersaglio(m), Qt::Key_Return);
+        for (int i = 0; i < 20; ++i)
+            Tasti::ripeti(bersaglio(m), Qt::Key_Return, i % 2);
+        Tasti::rilascia(bersaglio(m), Qt::Key_Return);
+        QTest::qWait(50);
         QCOMPARE(NumeroAttivita, qint16(0));
         QCOMPARE(m->indiceScansione(), 0);
     }

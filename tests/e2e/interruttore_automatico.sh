@@ -1,0 +1,34 @@
+#!/bin/bash
+# Automatic scanning with one switch, held as a child holds it (longer than the key repeat delay):
+# on the main menu the hold chooses "Vero o falso" once and nothing in the exercise it opens; on an
+# answer it chooses exactly once.
+set -u
+programma=${1:?path of the zanfroni executable}
+QUI=$(dirname "$(readlink -f "$0")")
+source "$QUI/comune.bash"
+salta_senza_x
+prepara_profilo True "3=False" "10= 2 " "11= 20 " # no speech; a step every 5 s
+scenario() {
+    avvia
+    fino_al_menu
+    local luce
+    luce=$(evidenziati_menu)
+    [ "$luce" = 0 ] || fallito "the menu starts with the highlight on $luce"
+    xdotool keydown space
+    sleep 1.5
+    menu_visibile || fallito "the held switch chose before it was released"
+    sleep 0.5
+    xdotool keyup space
+    aspetta "! menu_visibile" 10 || fallito "the held switch did not open Vero o falso"
+    sleep 1.5 # the first question is drawn
+    tieni space 2
+    sleep 0.5
+    al_menu
+    local conto
+    conto=$(risposte_registrate "Vero - falso")
+    echo "Vero - falso, right and wrong: $conto"
+    [ $((${conto% *} + ${conto#* })) -eq 1 ] || fallito "two holds of the switch gave $conto answers, not one"
+    kill $pid
+}
+esegui_scenario "$programma"
+echo "PASS"
