@@ -1,5 +1,6 @@
 #include "PulsanteImmagine.h"
 
+#include <QMouseEvent>
 #include <QPainter>
 
 PulsanteImmagine::PulsanteImmagine(QWidget *parent) : QAbstractButton(parent)
@@ -55,4 +56,5 @@ void PulsanteImmagine::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseSopra();
     QAbstractButton::mouseMoveEvent(event);
+    event->accept(); // the screen behind must not take it for the pointer leaving the buttons
 }

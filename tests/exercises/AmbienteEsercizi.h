@@ -102,6 +102,13 @@ inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral(
 inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }
 inline void tasto(QWidget *s, Qt::Key k) { Tasti::tocca(s, k); }
+// The pointer moving over `w` with no button down, as the window system sends it: to `w`, and on
+// to its parents when `w` ignores it.
+inline void muovi(QWidget *w)
+{
+    QMouseEvent ev(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &ev);
+}
 
 // The four input modes, one data row each.
 inline void righeModi(int dal = 0)

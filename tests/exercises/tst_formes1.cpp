@@ -111,10 +111,18 @@ private slots:
         const int giusta = s->frasi().Risposta;
         if (modo == 0) {
             tasto(s, Qt::Key_Return); // keys do nothing with the mouse
-            s->Command1_MouseMove(1);
+            muovi(pulsante(s, 1));
             QCOMPARE(pulsante(s, 1)->sfondo(), evidenza());
+            muovi(pulsante(s, 0));
+            QCOMPARE(pulsante(s, 0)->sfondo().name() + pulsante(s, 1)->sfondo().name(),
+                     evidenza().name() + VbColor::toQColor(Profilo.ColorePulsanti).name());
+            muovi(s->area()); // the pointer left the buttons
+            QVERIFY(pulsante(s, 0)->sfondo() != evidenza());
         } else {
             QTest::mouseClick(pulsante(s, giusta), Qt::LeftButton); // clicks count only with the mouse
+            muovi(pulsante(s, 1)); // and the pointer never moves the switch's highlight
+            muovi(s->area());
+            QCOMPARE(pulsante(s, 0)->sfondo(), evidenza());
         }
         if (modo == 3) {
             tasto(s, Qt::Key_Left); // from the first answer back past the disabled next button

@@ -37,6 +37,8 @@ void FormEs6::GeneraEsercizio()
 void FormEs6::Scegli(int zanfrone, bool daScansione)
 {
     Q_UNUSED(daScansione);
+    if (partitaFinita())
+        return; // only the new-game button counts now
     if (zanfrone == ZanfroneGiusto()) {
         giudica(false); // the target stays
         return;

@@ -109,9 +109,8 @@ void FormEs8::Image1_MouseMove(int indice)
 bool FormEs8::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == Picture1)
-            nascondiCornici(); // in every mode: the pointer left the drawings
-        else if (watched == area() && Profilo.ModalitaInput == 0)
+        // With the mouse, the pointer left the drawings; while scanning the frame is the switch's.
+        if ((watched == Picture1 || watched == area()) && Profilo.ModalitaInput == 0)
             nascondiCornici();
         for (int i = 0; i < 8; ++i)
             if (watched == Image1[i]) {
