@@ -104,12 +104,20 @@ private slots:
         QTRY_VERIFY(!s.figura()->isVisible());
         QCOMPARE(testi(voce), QStringList{QStringLiteral("Ciao bambini.")});
 
-        // StopAll does not lose a Hide that was waiting.
+        // StopAll does not lose a Hide that was waiting for the sentence: it hides at once.
+        s.merlino.Show();
         voce.parla = true;
         s.merlino.Speak(QStringLiteral("Vado."));
         s.merlino.Hide();
+        QVERIFY(s.figura()->isVisible()); // waiting for "Vado."
         s.merlino.StopAll();
         QVERIFY(!s.figura()->isVisible());
+        QVERIFY(!s.fumetto() || !s.fumetto()->isVisible());
+        voce.parla = false;
+        s.merlino.Speak(QStringLiteral("Nascosto."));
+        QTest::qWait(50);
+        QVERIFY(!s.figura()->isVisible());
+        QCOMPARE(testi(voce).last(), QStringLiteral("Vado."));
     }
 
     void charactersAndFallback()
