@@ -6,15 +6,19 @@ QList<TastiFisici::Azione> TastiFisici::premuto(int codice, qint64 ms, Luogo luo
     if (attesa_) {
         if (attesa_->codice == codice && qAbs(ms - attesa_->ms) <= kCoppiaMs) {
             attesa_.reset(); // a repeat pair: the key never left
+            tenuti_[codice].visto = ms;
             return azioni;
         }
         azioni = scaduto();
     }
-    if (tenuti_.contains(codice))
-        return azioni; // the key is already down: a repeat
+    const auto tenuto = tenuti_.find(codice);
+    if (tenuto != tenuti_.end() && ms - tenuto->visto < kSilenzioMs) {
+        tenuto->visto = ms; // the key is already down: a repeat
+        return azioni;
+    }
     const auto prima = ultimoRilascio_.constFind(codice);
     const bool rimbalzo = prima != ultimoRilascio_.cend() && ms >= *prima && ms - *prima < finestraRimbalzoMs;
-    tenuti_.insert(codice, {luogo, rimbalzo});
+    tenuti_.insert(codice, {luogo, rimbalzo, ms});
     if (!rimbalzo)
         azioni.append({Azione::Premi, codice, luogo});
     return azioni;

@@ -24,6 +24,9 @@ public:
     static inline int finestraRimbalzoMs = 150;
     // A press this close to the release before it is the other half of a repeat pair.
     static constexpr int kCoppiaMs = 1;
+    // A key silent for this long while held cannot be repeating: its release went to another
+    // program, and this press is a new one.
+    static constexpr int kSilenzioMs = 5000;
 
     // On while the window system may split a held key into unflagged release/press pairs: a
     // release then waits, until `scaduto` or the next key event, for the press that would pair it.
@@ -41,6 +44,7 @@ private:
     {
         Luogo luogo;
         bool rimbalzo;
+        qint64 visto; // its last press or repeat
     };
     struct Attesa
     {

@@ -9,10 +9,10 @@ source "$QUI/comune.bash"
 salta_senza_x
 prepara_profilo True
 scenario() {
-    PAUSA_TASTO=1
+    PAUSA_TASTO=0.5
     premi Return # the first button: "Vero o falso"
     aspetta "! menu_visibile" 60 || fallito "the exercise did not open"
-    sleep 4 # the first question is set up
+    sleep 2 # the first question is set up
     # Answer the highlighted button, go on with the arrow, then the next button and the arrow again.
     for tasto in Return Return space Return Return space space Return Return; do premi $tasto; done
     sleep 2

@@ -87,6 +87,15 @@ private slots:
         QCOMPARE(t.premuto(32, 2081, luogo), attese);
     }
 
+    // A release that went to another program (the key was let go elsewhere) costs no later press.
+    void aReleaseLostElsewhereCostsNoPress()
+    {
+        Tasti::premi(a.get(), Qt::Key_Return);
+        Tasti::evento(a.get(), QEvent::KeyPress, Qt::Key_Return, 10'000);
+        Tasti::rilascia(a.get(), Qt::Key_Return);
+        QCOMPARE(a->fatti, QStringList{QStringLiteral("giu 13")} + una(13));
+    }
+
     // One step per bounced press of a worn switch, also when the bounce follows a held press;
     // a second press a hand can make (200 ms later) counts again.
     void aBounceIsPartOfTheSamePress()

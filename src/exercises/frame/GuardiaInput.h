@@ -1,12 +1,15 @@
 #pragma once
+#include "shell/TastiFisici.h"
+
 #include <QElapsedTimer>
 
-// Lets one choice through per switch press: a second choice that comes within a bounce of the
-// previous one, or of the moment a new question was fully drawn, is taken for the same press.
+// Lets one choice through per press, whatever it comes from (a key, a click, a clown's command):
+// a second choice within a bounce of the previous one, or of the moment a new question was fully
+// drawn, is taken for the same press. Keys have already lost their own bounces (TastiFisici).
 class GuardiaInput
 {
 public:
-    static inline int finestraMs = 150;
+    static inline int finestraMs = TastiFisici::finestraRimbalzoMs;
 
     GuardiaInput() { orologio_.start(); }
 
