@@ -27,7 +27,7 @@ Schermo::Schermo(const QString &nome, int larghezzaTwips, int altezzaTwips, QWid
 Schermo::~Schermo()
 {
     qApp->removeEventFilter(this);
-    TastieraSchermi::istanza().ritira(this);
+    TastieraSchermi::ritira(this);
 }
 
 TastiFisici &Schermo::tastiFisici() { return TastieraSchermi::istanza().logica; }

@@ -30,7 +30,11 @@ TastieraSchermi::TastieraSchermi(QObject *parent) : QObject(parent)
 }
 
 void TastieraSchermi::registra(Schermo *schermo) { schermi_.insert(luogo(schermo)); }
-void TastieraSchermi::ritira(Schermo *schermo) { schermi_.remove(luogo(schermo)); }
+void TastieraSchermi::ritira(Schermo *schermo)
+{
+    if (unica)
+        unica->schermi_.remove(luogo(schermo));
+}
 
 bool TastieraSchermi::eventFilter(QObject *watched, QEvent *event)
 {

@@ -18,7 +18,7 @@ class TastieraSchermi : public QObject
 public:
     static TastieraSchermi &istanza();
     void registra(Schermo *schermo);
-    void ritira(Schermo *schermo);
+    static void ritira(Schermo *schermo); // also after the program's end has taken the instance
 
     TastiFisici logica;
     // How long a release waits for the press of a repeat pair, where it must: the X server sends
