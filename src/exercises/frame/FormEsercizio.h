@@ -68,8 +68,12 @@ protected:
     virtual int ElementoProssima() const;
     // Choosing an item (mouse click in mode 0, or the highlighted item while scanning).
     virtual void ScegliElemento(int indice, bool daScansione);
-    // Pictures or captions on the answer buttons, by speech on or off.
+    // What stands for the written text when the sentences are heard (parlato): pictures in place of
+    // captions on the answer buttons by default. Called with false also in the middle of a question,
+    // when the voice stops being heard.
     virtual void ImpostaRisposteParlato(bool parlato);
+    // Speech is on and heard on this screen (decided on activation; it can only turn to false).
+    bool parlato() const { return parlato_; }
 
     // --- Helpers ---
     // A button at its design place; `risposta` buttons show their picture only with speech on.
@@ -142,6 +146,7 @@ private:
     void CaricaMerlino();
     void ImpostaMerlino();
     void MostraMerlino();
+    void vocePersa();
     void impostaModoInput();
     void aggiornaPannelli();
     // Ends a reward, changes level if automatic, asks the screen's question.
@@ -160,6 +165,7 @@ private:
     ContaPremio contaPremio_;
     Assistant *merlino_ = nullptr;
     bool premioMostrato_ = false;
+    bool parlato_ = false;
     bool preparando_ = false;
     bool domandaAperta_ = false;
     bool lasciato_ = false;
