@@ -25,12 +25,13 @@ void shutDownReal()
         g_real->shutDown();
 }
 
-QTextToSpeech *connectToSystem(QObject *parent)
+QTextToSpeech *connectTo(QString name, QObject *parent)
 {
     const QStringList engines = QTextToSpeech::availableEngines();
-    if (engines.isEmpty())
+    if (name.isEmpty() && engines.contains(QLatin1String("speechd")))
+        name = QStringLiteral("speechd");
+    if (engines.isEmpty() || (!name.isEmpty() && !engines.contains(name)))
         return nullptr;
-    const QString name = engines.contains(QLatin1String("speechd")) ? QStringLiteral("speechd") : QString();
     auto *tts = new QTextToSpeech(name, parent); // may never return when the service hangs
     if (tts->state() == QTextToSpeech::Error) {
         delete tts;
@@ -45,14 +46,14 @@ class SpeechWorker : public QObject
 {
     Q_OBJECT
 public:
-    SpeechWorker(std::shared_ptr<SpeechShared> shared, QtSpeechEngine::Connect connect)
-        : shared_(std::move(shared)), connect_(std::move(connect))
+    SpeechWorker(std::shared_ptr<SpeechShared> shared, const QString &engine)
+        : shared_(std::move(shared)), engine_(engine)
     {
     }
 
     void start()
     {
-        tts_ = connect_ ? connect_(this) : connectToSystem(this);
+        tts_ = connectTo(engine_, this);
         QList<SpeechEngine::Voice> list;
         if (tts_) {
             collectVoices(list);
@@ -139,7 +140,7 @@ signals:
 
 private:
     std::shared_ptr<SpeechShared> shared_;
-    QtSpeechEngine::Connect connect_;
+    QString engine_;
     QTextToSpeech *tts_ = nullptr;
     QList<QVoice> qvoices_;
     QList<QLocale> locales_;
@@ -151,8 +152,8 @@ private:
     bool sawSpeaking_ = false;
 };
 
-QtSpeechEngine::QtSpeechEngine(Connect connect, int startLimitMs)
-    : connect_(std::move(connect)), startLimitMs_(startLimitMs), shared_(std::make_shared<SpeechShared>())
+QtSpeechEngine::QtSpeechEngine(const QString &engine, int startLimitMs)
+    : engine_(engine), startLimitMs_(startLimitMs), shared_(std::make_shared<SpeechShared>())
 {
 }
 
@@ -174,7 +175,7 @@ bool QtSpeechEngine::start()
     }
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("Voce"));
-    worker_ = new SpeechWorker(shared_, connect_);
+    worker_ = new SpeechWorker(shared_, engine_);
     worker_->moveToThread(thread_);
     QObject::connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
     QObject::connect(worker_, &SpeechWorker::started, this, &QtSpeechEngine::started, Qt::QueuedConnection);
@@ -235,20 +236,21 @@ void QtSpeechEngine::say(const QString &text, int rate, int pitch, const QString
     if (!start())
         return;
     if (canSpeak())
-        watchFirstSentence(limitMs_);
+        watchFirstSentence();
     QMetaObject::invokeMethod(worker_, [w = worker_, s = serial_, text, rate, pitch, voiceId] {
         w->say(s, text, rate, pitch, voiceId);
     }, Qt::QueuedConnection);
 }
 
-// An engine that lists voices but never starts reading is no voice at all. Once it has read a
-// sentence it is trusted; a sentence stopped before it started proves nothing either way.
-void QtSpeechEngine::watchFirstSentence(int limitMs)
+// An engine that lists voices but does not start reading in as long as it may take to start is no
+// voice at all. Once it has read a sentence it is trusted; a sentence stopped before it started
+// proves nothing either way.
+void QtSpeechEngine::watchFirstSentence()
 {
     if (watching_ || shared_->spoke)
         return;
     watching_ = true;
-    QTimer::singleShot(limitMs, this, [this] {
+    QTimer::singleShot(startLimitMs_, this, [this] {
         watching_ = false;
         if (shared_->spoke || stopped_ || !canSpeak())
             return;

@@ -2,10 +2,8 @@
 #include "Assistant.h"
 
 #include <QElapsedTimer>
-#include <functional>
 #include <memory>
 
-class QTextToSpeech;
 class QThread;
 class SpeechWorker;
 struct SpeechShared;
@@ -13,16 +11,14 @@ struct SpeechShared;
 // The system's speech engine (QTextToSpeech on speech-dispatcher, Italian by default).
 // The engine lives on a thread of its own, started on first use: connecting takes a second or more
 // and a stuck speech service must never freeze a screen. It is Unavailable when it gives no voice,
-// fails, does not answer within startLimitMs, or never starts a sentence it was given. Without an
+// fails, does not answer within startLimitMs, or does not start its first sentence within as long. Without an
 // engine it is silent, but still "speaks" for about the reading time, so the balloon can be read.
 class QtSpeechEngine final : public SpeechEngine
 {
     Q_OBJECT
 public:
-    // Connects to the speech service on the engine's thread: an engine, or nullptr when there is none.
-    using Connect = std::function<QTextToSpeech *(QObject *parent)>;
-
-    explicit QtSpeechEngine(Connect connect = {}, int startLimitMs = 5000);
+    // `engine`: the QTextToSpeech engine to use; empty for speech-dispatcher, or the system's default.
+    explicit QtSpeechEngine(const QString &engine = {}, int startLimitMs = 5000);
     ~QtSpeechEngine() override;
 
     void say(const QString &text, int rate, int pitch, const QString &voiceId) override;
@@ -41,9 +37,9 @@ public:
 private:
     bool start();
     void started();
-    void watchFirstSentence(int limitMs);
+    void watchFirstSentence();
 
-    Connect connect_;
+    QString engine_;
     int startLimitMs_;
     std::shared_ptr<SpeechShared> shared_;
     QThread *thread_ = nullptr;
