@@ -76,10 +76,10 @@ protected:
     bool parlato() const { return parlato_; }
 
     // --- Helpers ---
-    // A button at its design place; `risposta` buttons show their picture only with speech on.
+    // A button at its design place; `risposta` buttons show their picture only while speech is heard.
     PulsanteImmagine *creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
                                    int width, int height, double puntiFont, bool risposta);
-    // The two answers (pictures with speech on) and the disabled next-question button, at design places.
+    // The two answers (pictures while speech is heard) and the disabled next-question button, at design places.
     void creaRisposte(const QString (&didascalie)[2], const QString (&immagini)[2], const QRect (&posti)[3],
                       double puntiFont);
     MovieView *creaFilmato(const QString &nome, int left, int top, int width, int height);
