@@ -205,12 +205,14 @@ void Assistant::startSentence(const Request &r)
         figure_->raise();
         figure_->setTalking(true);
     }
-    if (screen_ && (balloonStyle_ & BalloonOn)) {
+    // A sentence nobody can hear is written whole in the balloon, whatever the style says.
+    const int style = SpeechEngine::instance().canSpeak() ? balloonStyle_ : BalloonOn | BalloonSizeToText;
+    if (screen_ && (style & BalloonOn)) {
         if (!balloon_)
             balloon_ = new AssistantBalloon(screen_);
         QFont font(balloonFontName_);
         font.setPointSize(balloonFontSize_ > 0 ? balloonFontSize_ : 14);
-        balloon_->setText(r.text, font, balloonStyle_ & BalloonSizeToText);
+        balloon_->setText(r.text, font, style & BalloonSizeToText);
         placeBalloon();
         balloon_->show();
         balloon_->raise();

@@ -13,16 +13,26 @@ class AssistantFigure;
 class AssistantBalloon;
 
 // Speaks sentences; the real one uses the system's speech engine, tests use a recording fake.
-class SpeechEngine
+class SpeechEngine : public QObject
 {
+    Q_OBJECT
 public:
     struct Voice { QString id; QString name; };
-    virtual ~SpeechEngine() = default;
+    // Starting until the engine has answered; Ready once it has a voice to speak with; Unavailable
+    // when it has none, failed, or did not answer in time. It may go from Unavailable to Ready late.
+    enum class Availability { Starting, Ready, Unavailable };
+    ~SpeechEngine() override = default;
+
+    Availability availability() const { return availability_; }
+    // Whether a sentence said now is heard. Until this is known to be so, a screen shows its text.
+    bool canSpeak() const { return availability_ == Availability::Ready; }
+
     // speed 50..250 and pitch 50..400 as the speech tags give them; voiceId as in TTSModeID,
     // braces or not; an unknown or empty id means the default Italian voice.
     virtual void say(const QString &text, int rate, int pitch, const QString &voiceId) = 0;
     virtual void stop() = 0;
     virtual bool isSpeaking() const = 0;
+    // The voices known now; never waits (empty while the engine is starting).
     virtual QList<Voice> voices() = 0;
     // A hint that speech will soon be wanted: a slow engine may start getting ready.
     virtual void prepare() {}
@@ -39,13 +49,23 @@ public:
     static int voiceIndex(const QList<Voice> &voices, const QString &modeId);
     // About how long reading a text aloud takes, in milliseconds.
     static int readingTimeMs(const QString &text, int speed);
+
+signals:
+    void availabilityChanged(); // on the user-interface thread
+
+protected:
+    void setAvailability(Availability availability);
+
+private:
+    Availability availability_ = Availability::Starting;
 };
 
 // The talking assistant character, in place of the platform's assistant-character component.
 // Shown as a child overlay of its screen with a speech balloon; "\Spd=n\\Pit=n\" tags set rate and pitch.
 // Requests queue as in the original component: Speak returns at once and sentences are read one
 // after the other; a Hide asked for while a sentence is read takes effect when it ends; StopAll ends
-// the sentence and empties the queue. A character that is not shown says nothing.
+// the sentence and empties the queue. A character that is not shown says nothing. While the engine
+// cannot be heard, the balloon shows every sentence whole, whatever its style.
 class Assistant : public QObject
 {
     Q_OBJECT

@@ -4,18 +4,17 @@
 #include <QMutex>
 #include <QTextToSpeech>
 #include <QThread>
+#include <QTimer>
 #include <QVoice>
-#include <QWaitCondition>
+#include <cstdio>
 #include <atomic>
 
-// What the engine's thread tells the program's thread.
+// What the engine's thread tells the program's thread besides its signals.
 struct SpeechShared {
     QMutex mutex;
-    QWaitCondition started;
-    enum Status { Starting, Ready, Unavailable };
-    std::atomic<int> status{Starting};
     QList<SpeechEngine::Voice> voices; // under mutex
     std::atomic<int> finished{0};      // serial of the last sentence the engine finished
+    std::atomic<bool> spoke{false};    // the engine has started reading a sentence at least once
 };
 
 namespace {
@@ -25,36 +24,46 @@ void shutDownReal()
     if (g_real)
         g_real->shutDown();
 }
+
+QTextToSpeech *connectTo(QString name, QObject *parent)
+{
+    const QStringList engines = QTextToSpeech::availableEngines();
+    if (name.isEmpty() && engines.contains(QLatin1String("speechd")))
+        name = QStringLiteral("speechd");
+    if (engines.isEmpty() || (!name.isEmpty() && !engines.contains(name)))
+        return nullptr;
+    auto *tts = new QTextToSpeech(name, parent); // may never return when the service hangs
+    if (tts->state() == QTextToSpeech::Error) {
+        delete tts;
+        return nullptr;
+    }
+    return tts;
+}
 } // namespace
 
 // Owns the QTextToSpeech, on the engine's thread.
 class SpeechWorker : public QObject
 {
+    Q_OBJECT
 public:
-    explicit SpeechWorker(std::shared_ptr<SpeechShared> shared) : shared_(std::move(shared)) {}
+    SpeechWorker(std::shared_ptr<SpeechShared> shared, const QString &engine)
+        : shared_(std::move(shared)), engine_(engine)
+    {
+    }
 
     void start()
     {
-        const QStringList engines = QTextToSpeech::availableEngines();
-        if (!engines.isEmpty()) {
-            const QString name = engines.contains(QLatin1String("speechd")) ? QStringLiteral("speechd") : QString();
-            tts_ = new QTextToSpeech(name, this);
-            if (tts_->state() == QTextToSpeech::Error) {
-                delete tts_;
-                tts_ = nullptr;
-            }
-        }
+        tts_ = connectTo(engine_, this);
         QList<SpeechEngine::Voice> list;
         if (tts_) {
             collectVoices(list);
             connect(tts_, &QTextToSpeech::stateChanged, this, &SpeechWorker::stateChanged);
-        } else {
-            fprintf(stderr, "Sintesi vocale non disponibile: il personaggio parlerà in silenzio.\n");
         }
-        QMutexLocker lock(&shared_->mutex);
-        shared_->voices = list;
-        shared_->status = tts_ ? SpeechShared::Ready : SpeechShared::Unavailable;
-        shared_->started.wakeAll();
+        {
+            QMutexLocker lock(&shared_->mutex);
+            shared_->voices = list;
+        }
+        emit started();
     }
 
     void say(int serial, const QString &text, int speed, int pitch, const QString &voiceId)
@@ -86,10 +95,14 @@ public:
 private:
     void stateChanged(QTextToSpeech::State state)
     {
-        if (state == QTextToSpeech::Speaking)
+        if (state == QTextToSpeech::Speaking) {
             sawSpeaking_ = true;
-        else if (state == QTextToSpeech::Error || (state == QTextToSpeech::Ready && sawSpeaking_))
+            shared_->spoke = true;
+        } else if (state == QTextToSpeech::Error || (state == QTextToSpeech::Ready && sawSpeaking_)) {
             shared_->finished = current_;
+        }
+        if (state == QTextToSpeech::Error)
+            emit failed();
     }
 
     void collectVoices(QList<SpeechEngine::Voice> &list)
@@ -121,7 +134,13 @@ private:
         defaultVoice_ = tts_->voice();
     }
 
+signals:
+    void started(); // the voices are in SpeechShared (none without an engine)
+    void failed();
+
+private:
     std::shared_ptr<SpeechShared> shared_;
+    QString engine_;
     QTextToSpeech *tts_ = nullptr;
     QList<QVoice> qvoices_;
     QList<QLocale> locales_;
@@ -133,7 +152,10 @@ private:
     bool sawSpeaking_ = false;
 };
 
-QtSpeechEngine::QtSpeechEngine() : shared_(std::make_shared<SpeechShared>()) {}
+QtSpeechEngine::QtSpeechEngine(const QString &engine, int startLimitMs)
+    : engine_(engine), startLimitMs_(startLimitMs), shared_(std::make_shared<SpeechShared>())
+{
+}
 
 QtSpeechEngine::~QtSpeechEngine() { shutDown(); }
 
@@ -148,21 +170,42 @@ bool QtSpeechEngine::start()
         return true;
     // ZANFRONI_SENZA_VOCE=1 (tests, machines without sound): silent from the start.
     if (!QCoreApplication::instance() || qEnvironmentVariableIntValue("ZANFRONI_SENZA_VOCE") != 0) {
-        shared_->status = SpeechShared::Unavailable;
+        setAvailability(Availability::Unavailable);
         return false;
     }
-    shared_->status = SpeechShared::Starting;
     thread_ = new QThread;
     thread_->setObjectName(QStringLiteral("Voce"));
-    worker_ = new SpeechWorker(shared_);
+    worker_ = new SpeechWorker(shared_, engine_);
     worker_->moveToThread(thread_);
     QObject::connect(thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    QObject::connect(worker_, &SpeechWorker::started, this, &QtSpeechEngine::started, Qt::QueuedConnection);
+    QObject::connect(worker_, &SpeechWorker::failed, this, [this] {
+        fprintf(stderr, "La sintesi vocale ha dato un errore: le frasi restano scritte.\n");
+        setAvailability(Availability::Unavailable);
+    }, Qt::QueuedConnection);
     thread_->start();
-    startClock_.start();
     QMetaObject::invokeMethod(worker_, [w = worker_] { w->start(); }, Qt::QueuedConnection);
+    QTimer::singleShot(startLimitMs_, this, [this] {
+        if (availability() != Availability::Starting)
+            return;
+        fprintf(stderr, "Il servizio di sintesi vocale non risponde: le frasi restano scritte.\n");
+        setAvailability(Availability::Unavailable);
+    });
     g_real = this;
     qAddPostRoutine(shutDownReal);
     return true;
+}
+
+void QtSpeechEngine::started()
+{
+    bool any = false;
+    {
+        QMutexLocker lock(&shared_->mutex);
+        any = !shared_->voices.isEmpty();
+    }
+    if (!any)
+        fprintf(stderr, "Nessuna voce di sintesi disponibile: le frasi restano scritte.\n");
+    setAvailability(any ? Availability::Ready : Availability::Unavailable);
 }
 
 void QtSpeechEngine::shutDown()
@@ -186,19 +229,40 @@ void QtSpeechEngine::say(const QString &text, int rate, int pitch, const QString
 {
     ++serial_;
     active_ = true;
+    stopped_ = false;
     clock_.start();
     readingMs_ = readingTimeMs(text, rate);
     limitMs_ = 2 * readingMs_ + 3000; // an engine that never says it has finished
     if (!start())
         return;
+    if (canSpeak())
+        watchFirstSentence();
     QMetaObject::invokeMethod(worker_, [w = worker_, s = serial_, text, rate, pitch, voiceId] {
         w->say(s, text, rate, pitch, voiceId);
     }, Qt::QueuedConnection);
 }
 
+// An engine that lists voices but does not start reading in as long as it may take to start is no
+// voice at all. Once it has read a sentence it is trusted; a sentence stopped before it started
+// proves nothing either way.
+void QtSpeechEngine::watchFirstSentence()
+{
+    if (watching_ || shared_->spoke)
+        return;
+    watching_ = true;
+    QTimer::singleShot(startLimitMs_, this, [this] {
+        watching_ = false;
+        if (shared_->spoke || stopped_ || !canSpeak())
+            return;
+        fprintf(stderr, "La sintesi vocale non legge le frasi: le frasi restano scritte.\n");
+        setAvailability(Availability::Unavailable);
+    });
+}
+
 void QtSpeechEngine::stop()
 {
     active_ = false;
+    stopped_ = true;
     if (worker_)
         QMetaObject::invokeMethod(worker_, [w = worker_] { w->stop(); }, Qt::QueuedConnection);
 }
@@ -209,12 +273,16 @@ bool QtSpeechEngine::isSpeaking() const
         return false;
     const qint64 elapsed = clock_.elapsed();
     bool speaking = elapsed < limitMs_;
-    const int status = shared_->status;
-    if (status == SpeechShared::Ready) {
+    switch (availability()) {
+    case Availability::Ready:
         if (shared_->finished >= serial_)
             speaking = false;
-    } else if (status == SpeechShared::Unavailable || startClock_.elapsed() > 5000) {
-        speaking = speaking && elapsed < readingMs_; // silent: only the reading time
+        break;
+    case Availability::Starting: // read once the engine is up
+        break;
+    case Availability::Unavailable: // silent: only the reading time
+        speaking = speaking && elapsed < readingMs_;
+        break;
     }
     active_ = speaking;
     return speaking;
@@ -222,10 +290,9 @@ bool QtSpeechEngine::isSpeaking() const
 
 QList<SpeechEngine::Voice> QtSpeechEngine::voices()
 {
-    if (!start())
-        return {};
+    start();
     QMutexLocker lock(&shared_->mutex);
-    if (shared_->status == SpeechShared::Starting)
-        shared_->started.wait(&shared_->mutex, 250); // never freeze a screen: callers ask again
     return shared_->voices;
 }
+
+#include "QtSpeechEngine.moc"

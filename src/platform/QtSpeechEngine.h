@@ -10,18 +10,21 @@ struct SpeechShared;
 
 // The system's speech engine (QTextToSpeech on speech-dispatcher, Italian by default).
 // The engine lives on a thread of its own, started on first use: connecting takes a second or more
-// and a stuck speech service must never freeze a screen. Without an engine it is silent, but still
-// "speaks" for about the reading time, so the balloon stays up long enough to be read.
+// and a stuck speech service must never freeze a screen. It is Unavailable when it gives no voice,
+// fails, does not answer within startLimitMs, or does not start its first sentence within as long. Without an
+// engine it is silent, but still "speaks" for about the reading time, so the balloon can be read.
 class QtSpeechEngine final : public SpeechEngine
 {
+    Q_OBJECT
 public:
-    QtSpeechEngine();
+    // `engine`: the QTextToSpeech engine to use; empty for speech-dispatcher, or the system's default.
+    explicit QtSpeechEngine(const QString &engine = {}, int startLimitMs = 5000);
     ~QtSpeechEngine() override;
 
     void say(const QString &text, int rate, int pitch, const QString &voiceId) override;
     void stop() override;
     bool isSpeaking() const override;
-    // The engine's voices, Italian ones first; waits four seconds at most for the engine to start.
+    // The engine's voices, Italian ones first.
     QList<Voice> voices() override;
     void prepare() override { start(); }
 
@@ -33,14 +36,19 @@ public:
 
 private:
     bool start();
+    void started();
+    void watchFirstSentence();
 
+    QString engine_;
+    int startLimitMs_;
     std::shared_ptr<SpeechShared> shared_;
     QThread *thread_ = nullptr;
     SpeechWorker *worker_ = nullptr;
     int serial_ = 0;
+    bool watching_ = false;
+    bool stopped_ = false;
     mutable bool active_ = false;
     QElapsedTimer clock_;
-    QElapsedTimer startClock_;
     int readingMs_ = 0;
     int limitMs_ = 0;
 };

@@ -19,6 +19,14 @@ SpeechEngine &SpeechEngine::instance()
 
 void SpeechEngine::setInstance(SpeechEngine *engine) { g_engine = engine; }
 
+void SpeechEngine::setAvailability(Availability availability)
+{
+    if (availability_ == availability)
+        return;
+    availability_ = availability;
+    emit availabilityChanged();
+}
+
 // Speed is in words a minute, normal 130: the slower half reaches the engine's slowest rate,
 // the faster half about twice the normal speed.
 double SpeechEngine::rateFor(int speed)

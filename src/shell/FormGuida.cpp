@@ -28,12 +28,24 @@ void FormGuida::Form_Activate()
     Mancante->setVisible(!ShockwaveFlash1->isLoaded());
 }
 
-void FormGuida::mnuesci_Click()
+void FormGuida::fermaFilmato()
 {
     // The menu comes back even when the movie cannot be stopped.
     try {
         ShockwaveFlash1->StopPlay();
     } catch (...) {
     }
+}
+
+void FormGuida::mnuesci_Click()
+{
+    fermaFilmato();
     Schermi::mostra(QStringLiteral("FormMenu"), this);
+}
+
+bool FormGuida::chiusuraDalSistema()
+{
+    // Closed from the window manager it goes back to the main menu, as "&Esci" does.
+    fermaFilmato();
+    return Schermi::mostra(QStringLiteral("FormMenu")) != nullptr;
 }

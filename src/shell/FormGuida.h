@@ -16,8 +16,11 @@ public:
 
 protected:
     void Form_Activate() override;
+    bool chiusuraDalSistema() override;
 
 private:
+    void fermaFilmato();
+
     QString filmato_;
     MovieView *ShockwaveFlash1;
     QLabel *Mancante; // said when the movie file cannot be played

@@ -50,6 +50,12 @@ void FormInfo::Form_Activate()
 
 void FormInfo::Command1_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }
 
+bool FormInfo::chiusuraDalSistema()
+{
+    // Closed from the window manager it goes back to the main menu, as "Chiudi" does.
+    return Schermi::mostra(QStringLiteral("FormMenu")) != nullptr;
+}
+
 void FormInfo::KeyUp(int key)
 {
     if (key == Invio || key == Spazio)

@@ -15,6 +15,7 @@ public:
 protected:
     void Form_Activate() override;
     void KeyUp(int key) override;
+    bool chiusuraDalSistema() override;
 
 private:
     QLabel *Label1, *Label2, *Label3, *Label4;

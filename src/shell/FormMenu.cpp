@@ -7,6 +7,7 @@
 #include "Profilo.h"
 #include "Puntatore.h"
 #include "Schermi.h"
+#include "platform/Assistant.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 
@@ -219,6 +220,8 @@ void FormMenu::ImpostaUtente()
     ImpostaFontPulsanti();
     mnuEserciziEseguiti->setEnabled(Profilo.TracciaAttivita);
     ImpostaModalita();
+    if (Profilo.ParlatoAttivo)
+        SpeechEngine::instance().prepare(); // known to be heard, or not, by the time an exercise opens
 }
 
 // The smallest size from 14 up at which "a DIFFERENZE  " in Arial is as wide as a button, then

@@ -14,6 +14,8 @@ int NumeroLingua(const QString &testo)
     return ok ? n : 0x410;
 }
 
+bool ParlatoUdibile() { return Profilo.ParlatoAttivo && SpeechEngine::instance().canSpeak(); }
+
 Assistant *CaricaPersonaggio(QWidget *schermo)
 {
     auto *personaggio = new Assistant(schermo);

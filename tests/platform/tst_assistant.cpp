@@ -219,6 +219,17 @@ private slots:
         }
         voce.parla = false;
         QTRY_VERIFY(!f->isVisible());
+
+        // While no voice is heard the balloon writes every sentence whole, whatever its style.
+        for (const auto motore : {SpeechEngine::Availability::Starting, SpeechEngine::Availability::Unavailable}) {
+            voce.disponibilita(motore);
+            voce.parla = true;
+            s.merlino.setBalloonStyle(0);
+            s.merlino.Speak(lunga);
+            QVERIFY(f->isVisible());
+            QCOMPARE(f->shownText(), lunga);
+            s.merlino.StopAll();
+        }
     }
 };
 

@@ -1,4 +1,6 @@
 #include "Falsi.h"
+#include "MotoreFinto.h"
+#include "platform/QtSpeechEngine.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/TextFile.h"
@@ -17,6 +19,8 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QtTest>
+
+Q_IMPORT_PLUGIN(PluginMotoreFinto)
 
 class TestConfigura : public QObject
 {
@@ -185,6 +189,84 @@ private slots:
 
         pagina(0);
         QVERIFY(!f->Merlino()->Visible());
+    }
+
+    void withoutAVoiceThePageSaysWhyItsListIsEmpty()
+    {
+        voce->voci.clear();
+        voce->disponibilita(SpeechEngine::Availability::Starting);
+        apri();
+        pagina(4);
+        auto *list1 = c<QListWidget>(QStringLiteral("List1"));
+        auto *nota = c<QLabel>(QStringLiteral("NotaVoci"));
+        QCOMPARE(list1->count(), 0);
+        QVERIFY(nota->isVisible());
+        QVERIFY(!nota->text().contains(QStringLiteral("Nessuna voce")));
+
+        voce->voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
+        voce->disponibilita(SpeechEngine::Availability::Ready); // the speech thread's news fills the list
+        QCOMPARE(list1->count(), 2);
+        QVERIFY(!nota->isVisible());
+        QCOMPARE(list1->currentRow(), -1);
+
+        voce->voci.clear();
+        voce->disponibilita(SpeechEngine::Availability::Unavailable);
+        QCOMPARE(list1->count(), 0);
+        QVERIFY(nota->isVisible());
+        QVERIFY(nota->text().startsWith(QStringLiteral("Nessuna voce disponibile")));
+        pagina(0);
+        pagina(4);
+        QVERIFY(nota->isVisible());
+        QVERIFY(dialoghi->messaggi.isEmpty()); // said on the page, not in a box at every visit
+    }
+
+    void theScreenAnswersEveryClickWithinFiftyMsWhileTheSpeechServiceHangs()
+    {
+        MotoreFinto::imposta(MotoreFinto::Modo::Bloccato);
+        qunsetenv("ZANFRONI_SENZA_VOCE");
+        QtSpeechEngine motore(QStringLiteral("finto"), 1500);
+        SpeechEngine::setInstance(&motore);
+        // The longest the user-interface thread went without running its event loop.
+        QElapsedTimer dalBattito;
+        qint64 pausaMassima = 0;
+        QTimer battito;
+        battito.setInterval(5);
+        connect(&battito, &QTimer::timeout, this, [&] {
+            pausaMassima = std::max(pausaMassima, dalBattito.restart());
+        });
+        QElapsedTimer totale;
+        totale.start();
+        apri();
+        dalBattito.start();
+        battito.start();
+        auto *schede = f->findChild<QTabBar *>(QStringLiteral("TabStrip1Schede"));
+        qint64 clicMassimo = 0;
+        auto clic = [&](QWidget *w, QPoint dove = {}) {
+            QElapsedTimer t;
+            t.start();
+            QTest::mouseClick(w, Qt::LeftButton, {}, dove.isNull() ? w->rect().center() : dove);
+            clicMassimo = std::max(clicMassimo, t.elapsed());
+            QTest::qWait(60);
+        };
+        while (totale.elapsed() < 2500) { // before and after the engine is given up
+            clic(schede, schede->tabRect(4).center());
+            clic(c<QPushButton>(QStringLiteral("CommandProvaVoce")));
+            clic(c<QCheckBox>(QStringLiteral("ChkFumetto")));
+            clic(c<QListWidget>(QStringLiteral("List2"))->viewport(), QPoint(20, 8));
+            clic(schede, schede->tabRect(0).center());
+        }
+        clic(schede, schede->tabRect(4).center());
+        battito.stop();
+        QVERIFY2(clicMassimo < 50, qPrintable(QStringLiteral("a click took %1 ms").arg(clicMassimo)));
+        QVERIFY2(pausaMassima < 50, qPrintable(QStringLiteral("the screen stalled %1 ms").arg(pausaMassima)));
+        QVERIFY(c<QLabel>(QStringLiteral("NotaVoci"))->text().startsWith(QStringLiteral("Nessuna voce disponibile")));
+        QVERIFY(c<QLabel>(QStringLiteral("NotaVoci"))->isVisible());
+
+        delete f;
+        SpeechEngine::setInstance(voce.get());
+        MotoreFinto::sblocca(MotoreFinto::Modo::SenzaVoci);
+        motore.shutDown();
+        qputenv("ZANFRONI_SENZA_VOCE", "1");
     }
 
     void scanningSpeedLabel()

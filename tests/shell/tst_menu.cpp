@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QtTest>
@@ -278,6 +279,27 @@ private slots:
         QTest::mouseClick(attivo()->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
         QVERIFY((m = attivo<FormMenu>()));
         QVERIFY(voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
+    }
+
+    void closingTheAboutBoxOrAGuideFromTheSystemGoesBackToTheMenu()
+    {
+        int ultimaChiusa = 0; // the program would end
+        connect(qApp, &QGuiApplication::lastWindowClosed, this, [&ultimaChiusa] { ++ultimaChiusa; });
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        for (const QString &entrata : {QStringLiteral("about"), QStringLiteral("procedure per la configurazione"),
+                                       QStringLiteral("colori e dimensioni menù")}) {
+            voce(m, entrata)->trigger();
+            QPointer<Schermo> aperto = attivo();
+            QVERIFY(aperto && aperto != m);
+            QVERIFY(aperto->close()); // as the window manager's close button or Alt+F4 asks
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY2(!aperto, qPrintable(entrata));
+            QVERIFY((m = attivo<FormMenu>()));
+            QVERIFY(m->isVisible());
+        }
+        QCOMPARE(ultimaChiusa, 0);
+        QCOMPARE(fine, 0);
     }
 
 private:

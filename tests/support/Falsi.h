@@ -54,8 +54,14 @@ public:
     int fermate = 0;
     bool parla = false;
     QList<Voice> voci{{QStringLiteral("it-1"), QStringLiteral("Italiano")}};
-    VoceFinta() { SpeechEngine::setInstance(this); }
+    // Heard from the start, unless a test says otherwise.
+    VoceFinta()
+    {
+        setAvailability(Availability::Ready);
+        SpeechEngine::setInstance(this);
+    }
     ~VoceFinta() override { SpeechEngine::setInstance(nullptr); }
+    void disponibilita(Availability a) { setAvailability(a); }
     void say(const QString &t, int r, int p, const QString &v) override { frasi.append({t, r, p, v}); }
     void stop() override { ++fermate; parla = false; }
     bool isSpeaking() const override { return parla; }

@@ -52,6 +52,7 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
 
     costruisciMenu();
     CaricaMerlino();
+    connect(&SpeechEngine::instance(), &SpeechEngine::availabilityChanged, this, &FormEsercizio::vocePersa);
 }
 
 FormEsercizio::~FormEsercizio()
@@ -186,11 +187,25 @@ void FormEsercizio::ImpostaRisposteParlato(bool parlato)
     }
 }
 
+// A voice that stops answering leaves the screen as with speech off: the text comes back at once.
+// A voice that starts answering late changes nothing until the next activation, so no text
+// disappears while a child reads it.
+void FormEsercizio::vocePersa()
+{
+    if (!parlato_ || ParlatoUdibile())
+        return;
+    parlato_ = false;
+    ImpostaRisposteParlato(false);
+    merlino_->StopAll();
+    merlino_->Hide();
+}
+
 void FormEsercizio::Form_Activate()
 {
     ImpostaMerlino();
-    ImpostaRisposteParlato(Profilo.ParlatoAttivo);
-    if (Profilo.ParlatoAttivo)
+    parlato_ = ParlatoUdibile();
+    ImpostaRisposteParlato(parlato_);
+    if (parlato_)
         MostraMerlino();
     PicMerlino->hide();
     if (!Profilo.ColoriVari)

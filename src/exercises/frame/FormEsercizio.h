@@ -68,14 +68,18 @@ protected:
     virtual int ElementoProssima() const;
     // Choosing an item (mouse click in mode 0, or the highlighted item while scanning).
     virtual void ScegliElemento(int indice, bool daScansione);
-    // Pictures or captions on the answer buttons, by speech on or off.
+    // What stands for the written text when the sentences are heard (parlato): pictures in place of
+    // captions on the answer buttons by default. Called with false also in the middle of a question,
+    // when the voice stops being heard.
     virtual void ImpostaRisposteParlato(bool parlato);
+    // Speech is on and heard on this screen (decided on activation; it can only turn to false).
+    bool parlato() const { return parlato_; }
 
     // --- Helpers ---
-    // A button at its design place; `risposta` buttons show their picture only with speech on.
+    // A button at its design place; `risposta` buttons show their picture only while speech is heard.
     PulsanteImmagine *creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
                                    int width, int height, double puntiFont, bool risposta);
-    // The two answers (pictures with speech on) and the disabled next-question button, at design places.
+    // The two answers (pictures while speech is heard) and the disabled next-question button, at design places.
     void creaRisposte(const QString (&didascalie)[2], const QString (&immagini)[2], const QRect (&posti)[3],
                       double puntiFont);
     MovieView *creaFilmato(const QString &nome, int left, int top, int width, int height);
@@ -142,6 +146,7 @@ private:
     void CaricaMerlino();
     void ImpostaMerlino();
     void MostraMerlino();
+    void vocePersa();
     void impostaModoInput();
     void aggiornaPannelli();
     // Ends a reward, changes level if automatic, asks the screen's question.
@@ -160,6 +165,7 @@ private:
     ContaPremio contaPremio_;
     Assistant *merlino_ = nullptr;
     bool premioMostrato_ = false;
+    bool parlato_ = false;
     bool preparando_ = false;
     bool domandaAperta_ = false;
     bool lasciato_ = false;

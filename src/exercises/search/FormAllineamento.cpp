@@ -109,7 +109,6 @@ bool FormAllineamento::mostrato(int i) const
 void FormAllineamento::Form_Activate()
 {
     stileTesto(Text1);
-    Picture1->setVisible(Profilo.ParlatoAttivo);
     Picture1->raise();
     static_cast<Riquadro *>(Shape1)->setColore(VbColor::toQColor(Profilo.ColorePulsanteSelezionato));
     Shape1->hide();
@@ -124,6 +123,8 @@ void FormAllineamento::Form_Activate()
     istruzione.setPointSize(12);
     Label1->setFont(istruzione);
 }
+
+void FormAllineamento::ImpostaRisposteParlato(bool parlato) { Picture1->setVisible(parlato); }
 
 void FormAllineamento::ImpostaLivelli()
 {

@@ -61,7 +61,8 @@ protected:
     void EvidenziaElemento(int indice, bool acceso) override;
     int ElementoProssima() const override { return 0; }
     void ScegliElemento(int indice, bool daScansione) override;
-    void ImpostaRisposteParlato(bool) override {}
+    // Heard: the part icons of Picture1 lie over the written traits of Text1; else Text1 shows.
+    void ImpostaRisposteParlato(bool parlato) override;
     void KeyUp(int codice) override;
     void Form_Activate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -127,7 +127,7 @@ void FormDifferenze::giudicaRiga(int riga, int sorgente, int bersaglio)
 
 void FormDifferenze::Aiuto()
 {
-    if (Profilo.ParlatoAttivo) {
+    if (parlato()) {
         Merlino()->StopAll();
         Merlino()->Show();
         Merlino()->Speak(TagVoce + Label1->text());

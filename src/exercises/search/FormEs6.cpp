@@ -26,7 +26,7 @@ void FormEs6::GeneraEsercizio()
     if (!scansione())
         return;
     avviaScansione();
-    if (Profilo.ParlatoAttivo) {
+    if (parlato()) {
         setFraseDaLeggere(0);
         leggiFrase(); // the first sentence at once, the others with the reading
         Timer3_Timer();

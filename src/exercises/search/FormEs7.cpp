@@ -1,5 +1,4 @@
 #include "FormEs7.h"
-#include "shell/Profilo.h"
 
 #include <QTimer>
 
@@ -18,7 +17,7 @@ void FormEs7::GeneraEsercizio()
     if (scansione()) {
         avviaScansione();
         setFraseDaLeggere(0); // the first sentence comes with the first tick
-        if (Profilo.ParlatoAttivo)
+        if (parlato())
             Timer2->start();
     }
     ScriviFrase();

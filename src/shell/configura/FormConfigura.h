@@ -36,8 +36,9 @@ public:
     void NascondiFrame();
     void PreparaZanfrone();
     void ImpostaVoce();
-    // Lists the engine's voices; while the engine is still starting, tries again a little later.
-    void RiempiVoci(int tentativi);
+    // Lists the voices the engine knows now, and again whenever it tells that this changed; with
+    // none, NotaVoci says why the list is empty. Never waits for the engine.
+    void RiempiVoci();
 
     // Tab strip and leaving.
     void TabStrip1_Click(int indice);
@@ -154,6 +155,7 @@ private:
     QLabel *Label5, *Label2;
     QPushButton *CommandFontFumetto, *CommandProvaVoce;
     QListWidget *List1, *List2;
+    QLabel *NotaVoci;
     QLineEdit *Text1;
     QWidget *RiquadroMerlino;
     QFont Label3; // carries the balloon font through the font dialog

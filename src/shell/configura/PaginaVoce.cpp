@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -64,6 +63,13 @@ void FormConfigura::costruisciPaginaSuoni()
     List1 = new QListWidget(pagina);
     posiziona(List1, QStringLiteral("List1"), 4920, 600, 4560, 2100);
     connect(List1, &QListWidget::currentRowChanged, this, &FormConfigura::List1_Click);
+    NotaVoci = new QLabel(pagina);
+    posiziona(NotaVoci, QStringLiteral("NotaVoci"), 4980, 660, 4440, 1980);
+    NotaVoci->setWordWrap(true);
+    NotaVoci->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    NotaVoci->setAttribute(Qt::WA_TransparentForMouseEvents);
+    NotaVoci->hide();
+    connect(&SpeechEngine::instance(), &SpeechEngine::availabilityChanged, this, &FormConfigura::RiempiVoci);
 
     auto *etichettaPersonaggi = new QLabel(QStringLiteral("personaggio"), pagina);
     posiziona(etichettaPersonaggi, QStringLiteral("LabelPersonaggi"), 4920, 2880, 2160, 360);
@@ -91,7 +97,7 @@ void FormConfigura::ImpostaVoce()
     const QSignalBlocker b1(List1), b2(List2);
     List1->clear();
     List2->clear();
-    RiempiVoci(20);
+    RiempiVoci();
     const QStringList personaggi = Assistant::installedCharacters();
     List2->addItems(personaggi);
     List2->setCurrentRow(-1);
@@ -100,21 +106,28 @@ void FormConfigura::ImpostaVoce()
             List2->setCurrentRow(i);
 }
 
-void FormConfigura::RiempiVoci(int tentativi)
+void FormConfigura::RiempiVoci()
 {
-    const QList<SpeechEngine::Voice> voci = SpeechEngine::instance().voices();
-    if (voci.isEmpty() && tentativi > 0) {
-        QTimer::singleShot(500, this, [this, tentativi] {
-            if (List1->count() == 0)
-                RiempiVoci(tentativi - 1);
-        });
-        return;
-    }
+    SpeechEngine &motore = SpeechEngine::instance();
+    const QList<SpeechEngine::Voice> voci = motore.voices();
     const QSignalBlocker blocco(List1);
     List1->clear();
     for (const SpeechEngine::Voice &v : voci)
         List1->addItem(v.name);
     List1->setCurrentRow(-1);
+    if (!voci.isEmpty() && motore.canSpeak()) {
+        NotaVoci->hide();
+        return;
+    }
+    if (motore.availability() == SpeechEngine::Availability::Starting)
+        NotaVoci->setText(QStringLiteral("Ricerca delle voci in corso..."));
+    else
+        NotaVoci->setText(QStringLiteral(
+            "Nessuna voce disponibile: il servizio di sintesi vocale del computer non risponde o non ha "
+            "voci installate, perciò l'elenco è vuoto. Il personaggio resterà muto e le frasi saranno "
+            "sempre scritte sullo schermo."));
+    NotaVoci->show();
+    NotaVoci->raise();
 }
 
 void FormConfigura::CheckSuoni_Click(bool spuntato) { Profilo.SuoniAttivi = spuntato; }

@@ -1,0 +1,117 @@
+#include "AmbienteAllineamento.h"
+
+#include <QPlainTextEdit>
+
+using Availability = SpeechEngine::Availability;
+
+// Speech switched on, but the engine is still starting or gives no voice: every exercise screen
+// shows its text as with speech off, and a voice lost in the middle of a game brings it back.
+class TestSenzaVoce : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteEsercizi> amb;
+
+    struct Schermata { QString nome, attivita; };
+    const QList<Schermata> schermate{
+        {QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")},
+        {QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso")},
+        {QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°")},
+        {QStringLiteral("FormEs3"), QStringLiteral("Trova le differenze - 2°")},
+        {QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone")},
+        {QStringLiteral("FormEs5"), QStringLiteral("Insiemi")},
+        {QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")},
+        {QStringLiteral("FormEs7"), QStringLiteral("Indovina chi?")},
+    };
+
+    FormEsercizio *apri(const Schermata &s) { return amb->apri<FormEsercizio>(s.nome, s.attivita); }
+    static QWidget *figlio(QWidget *s, const char *nome) { return s->findChild<QWidget *>(QLatin1String(nome)); }
+    // Answer buttons that would show a picture in place of their caption when speech is heard.
+    static QList<PulsanteImmagine *> risposte(QWidget *s)
+    {
+        QList<PulsanteImmagine *> r;
+        for (PulsanteImmagine *p : s->findChildren<PulsanteImmagine *>())
+            if (p->property("risposta").toBool())
+                r << p;
+        return r;
+    }
+    static void chiudi(FormEsercizio *s)
+    {
+        s->chiudi();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+private slots:
+    void init()
+    {
+        amb = nuovoAmbienteAllineamento();
+        Profilo.ParlatoAttivo = true;
+    }
+    void cleanup() { amb.reset(); }
+
+    void withSpeechOnButNoVoiceEveryScreenShowsItsText_data()
+    {
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<Availability>("motore");
+        QTest::addRow("mouse, engine starting") << 0 << Availability::Starting;
+        QTest::addRow("scanning, no voice") << 1 << Availability::Unavailable;
+    }
+    void withSpeechOnButNoVoiceEveryScreenShowsItsText()
+    {
+        QFETCH(int, modo);
+        QFETCH(Availability, motore);
+        Profilo.ModalitaInput = qint16(modo);
+        amb->voce.disponibilita(motore);
+        for (const Schermata &schermata : schermate) {
+            QPointer<FormEsercizio> s = apri(schermata);
+            QVERIFY2(s, qPrintable(schermata.nome));
+            QVERIFY2(!s->Merlino()->Visible(), qPrintable(schermata.nome));
+            for (PulsanteImmagine *p : risposte(s)) {
+                if (schermata.nome == QLatin1String("FormEs5"))
+                    break; // the thumbs are pictures whatever the speech
+                QVERIFY2(!p->haImmagine() && !p->text().isEmpty(), qPrintable(schermata.nome));
+            }
+            auto *testo = s->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+            if (testo) { // the line-ups: every trait written, no icon panel over it
+                QVERIFY(testo->isVisible());
+                QVERIFY(figlio(s, "Picture1")->isHidden());
+                QVERIFY(righeTesto(s).size() >= 8);
+            } else if (figlio(s, "Label1")->isHidden()) { // the differences: help shows the instruction
+                QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
+                QVERIFY2(figlio(s, "Label1")->isVisible(), qPrintable(schermata.nome));
+            }
+            QVERIFY2(!frase(s).isEmpty() && figlio(s, "Label1")->isVisible(), qPrintable(schermata.nome));
+            chiudi(s);
+        }
+    }
+
+    void aVoiceLostInAGameBringsTheTextBackAndALateOneHidesNothing()
+    {
+        Profilo.ModalitaInput = 1;
+        QPointer<FormEsercizio> s = apri(schermate[7]); // Indovina chi?
+        QVERIFY(s);
+        QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits
+        QVERIFY(s->Merlino()->Visible());
+        amb->voce.disponibilita(Availability::Unavailable);
+        QVERIFY(figlio(s, "Picture1")->isHidden());
+        QVERIFY(!s->Merlino()->Visible());
+        amb->voce.disponibilita(Availability::Ready);
+        QVERIFY(figlio(s, "Picture1")->isHidden());
+        chiudi(s);
+
+        s = apri(schermate[0]); // Vero - falso
+        QVERIFY(s);
+        QVERIFY(pulsante(s, 0)->haImmagine());
+        amb->voce.disponibilita(Availability::Unavailable);
+        QVERIFY(!pulsante(s, 0)->haImmagine());
+        QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("Vero"));
+        // The next opening asks again.
+        amb->voce.disponibilita(Availability::Ready);
+        chiudi(s);
+        s = apri(schermate[0]);
+        QVERIFY(s && pulsante(s, 0)->haImmagine());
+    }
+};
+
+QTEST_MAIN(TestSenzaVoce)
+#include "tst_senzavoce.moc"
