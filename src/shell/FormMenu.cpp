@@ -151,6 +151,13 @@ void FormMenu::AvviaEsercizi(int Scelta)
     }
 }
 
+bool FormMenu::chiusuraDalSistema()
+{
+    // Alt+F4 or the window manager ends the program as "esci" does, the profile saved first.
+    QTimer::singleShot(0, this, [this] { AvviaEsercizi(kEsci); });
+    return false;
+}
+
 void FormMenu::RecuperaUtenti()
 {
     const QSignalBlocker blocco(Combo1);

@@ -44,6 +44,7 @@ protected:
     void KeyDown(int key) override;
     void KeyUp(int key) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool chiusuraDalSistema() override;
 
 private:
     void creaMenu();
