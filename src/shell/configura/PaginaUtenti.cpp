@@ -4,7 +4,6 @@
 #include "shell/Utenti.h"
 #include "platform/Assistant.h"
 #include "platform/Dialogs.h"
-#include "platform/PathResolver.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
