@@ -1,4 +1,4 @@
-# make run: install what is missing, build, start the program.
+# make run: install what is missing, build the program alone (no tests), start it.
 # make test: install what is missing, build, run every test.
 BUILD ?= build
 JOBS  ?= $(shell nproc)
@@ -23,7 +23,9 @@ $(BUILD)/CMakeCache.txt:
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The program and what it needs at run time (its folder with the pictures and the guide).
+run: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target zanfroni -j$(JOBS)
 	./$(BUILD)/app/zanfroni
 
 test: build

@@ -1,14 +1,12 @@
 #include "Dialogs.h"
+#include "DesktopOpener.h"
 
 #include <QColorDialog>
-#include <QDesktopServices>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QUrl>
 
 namespace {
 class RealDialogs final : public Dialogs
@@ -82,11 +80,9 @@ public:
         return dialog.selectedFiles().first();
     }
 
-    void openDocument(QWidget *, const QString &pathOrAddress) override
+    void openDocument(QWidget *owner, const QString &pathOrAddress) override
     {
-        const QUrl url = QFileInfo(pathOrAddress).isAbsolute() ? QUrl::fromLocalFile(pathOrAddress)
-                                                               : QUrl::fromUserInput(pathOrAddress);
-        QDesktopServices::openUrl(url);
+        openWithDesktop(owner, pathOrAddress);
     }
 };
 

@@ -7,13 +7,13 @@
 #include "Profilo.h"
 #include "Puntatore.h"
 #include "Schermi.h"
+#include "Utenti.h"
 #include "platform/Assistant.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -152,43 +152,45 @@ void FormMenu::AvviaEsercizi(int Scelta)
     }
 }
 
+bool FormMenu::chiusuraDalSistema()
+{
+    // Alt+F4 or the window manager ends the program as "esci" does, the profile saved first.
+    QTimer::singleShot(0, this, [this] { AvviaEsercizi(kEsci); });
+    return false;
+}
+
 void FormMenu::RecuperaUtenti()
 {
     const QSignalBlocker blocco(Combo1);
     Combo1->clear();
-    const QDir cartella(PathResolver::native(CartellaImpostazioni));
-    const QStringList file = cartella.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
-    for (const QString &nome : file) {
-        QString utente = nome.chopped(4);
-        if (Profilo.TipoCarattere == QLatin1String("maiuscolo"))
-            utente = utente.toUpper();
-        Combo1->addItem(utente);
+    const bool maiuscolo = Profilo.TipoCarattere == QLatin1String("maiuscolo");
+    int corrente = -1;
+    for (const Utente &u : ElencoUtenti()) {
+        // The entry shows the name; it carries its own file, which the capitals must not rename.
+        Combo1->addItem(maiuscolo ? u.nome.toUpper() : u.nome, u.file);
+        if (u.nome == NomeUtente || (corrente < 0 && StessoUtente(u.nome, NomeUtente)))
+            corrente = Combo1->count() - 1;
     }
-    Combo1->setCurrentIndex(-1);
-    for (int i = 0; i < Combo1->count(); ++i) {
-        if (Combo1->itemText(i).toUpper() == NomeUtente.toUpper()) {
-            Combo1->setCurrentIndex(i);
-            CambiaUtente(Combo1->itemText(i)); // the same user: saved and loaded again
-            break;
-        }
-    }
+    Combo1->setCurrentIndex(corrente);
+    if (corrente >= 0)
+        Combo1_Click(); // the same user: saved and loaded again
     Combo1->setVisible(Combo1->count() > 1);
 }
 
 void FormMenu::Combo1_Click()
 {
     if (Combo1->currentIndex() >= 0)
-        CambiaUtente(Combo1->currentText());
+        CambiaUtente(Utente::delFile(Combo1->currentData().toString()));
 }
 
-void FormMenu::CambiaUtente(const QString &nome)
+void FormMenu::CambiaUtente(const Utente &utente)
 {
     const QString precedente = NomeUtente;
     SalvaProfilo();
-    NomeUtente = nome;
-    FileIni = CartellaImpostazioni + NomeUtente + QStringLiteral(".ini");
+    NomeUtente = utente.nome;
+    FileIni = utente.fileIni();
     CaricaProfilo();
-    if (precedente.toLower() != NomeUtente.toLower()) {
+    if (!StessoUtente(precedente, NomeUtente)) {
         SvuotaAttivita();
         ImpostaUtente();
     }

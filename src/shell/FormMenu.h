@@ -9,6 +9,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QTimer;
+struct Utente;
 
 // The main menu: eight exercise buttons and "esci", the list of users, and the menu bar towards the
 // settings, the log, the document, the guides and the about box. Worked with the mouse, by manual or
@@ -43,11 +44,12 @@ protected:
     void KeyDown(int key) override;
     void KeyUp(int key) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    bool chiusuraDalSistema() override;
 
 private:
     void creaMenu();
     void Combo1_Click();
-    void CambiaUtente(const QString &nome);
+    void CambiaUtente(const Utente &utente);
     void Command1_Click(int Index);
     void Command1_MouseMove(int Index);
     void Form_MouseMove();

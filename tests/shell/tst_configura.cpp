@@ -305,7 +305,7 @@ private slots:
         c<QRadioButton>(QStringLiteral("OptionUtente_2"))->click();
         auto *testo = c<QLineEdit>(QStringLiteral("TextNuovoUtente"));
         const QStringList cattivi = {QStringLiteral("a/b"), QStringLiteral("..\\x"), QStringLiteral(".."),
-                                     QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x'))};
+                                     QStringLiteral(".nome"), QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x'))};
         for (const QString &nome : cattivi) {
             testo->setText(nome);
             QVERIFY(!f->ConfermaNuovoUtente());
@@ -334,7 +334,7 @@ private slots:
         QTest::keyClicks(c<QLineEdit>(QStringLiteral("TextNuovoUtente")), QStringLiteral("ANNA"));
         QCOMPARE(NomeUtente, QStringLiteral("_predefinito")); // not taken while typing
         QTest::keyClick(c<QLineEdit>(QStringLiteral("TextNuovoUtente")), Qt::Key_Return);
-        QCOMPARE(NomeUtente, QStringLiteral("ANNA"));
+        QCOMPARE(NomeUtente, QStringLiteral("anna")); // the user's own name, as its file spells it
         QCOMPARE(Profilo.VelocitaVoce, qint16(200));
         QCOMPARE(fileProfili(), (QStringList{QStringLiteral("_predefinito.INI"), QStringLiteral("anna.ini")}));
 
@@ -344,7 +344,8 @@ private slots:
         c<QRadioButton>(QStringLiteral("OptionUtente_1"))->click();
         auto *lista = c<QListWidget>(QStringLiteral("ListModificaUtente"));
         lista->setCurrentRow(1);
-        QCOMPARE(NomeUtente, QStringLiteral("MARCO"));
+        QCOMPARE(lista->currentItem()->text(), QStringLiteral("MARCO"));
+        QCOMPARE(NomeUtente, QStringLiteral("Marco"));
         QCOMPARE(Profilo.TonoVoce, qint16(100));
         QCOMPARE(leggiProfilo(QStringLiteral("anna.ini")).TonoVoce, qint16(300));
     }

@@ -253,7 +253,7 @@ private slots:
         QCOMPARE(m->indiceScansione(), 0);
     }
 
-    void aFailedSaveOnLeavingSaysSoAndStillEnds()
+    void esciAndTheWindowManagerEndTheProgramEvenIfTheSaveFails()
     {
         FormMenu *m = apriMenu();
         QVERIFY(m);
@@ -261,6 +261,13 @@ private slots:
         m->AvviaEsercizi(FormMenu::kEsci);
         QCOMPARE(dialoghi->messaggi.size(), 1);
         QCOMPARE(fine, 1);
+
+        // Closed by the window manager, the menu ends the program as "esci" does.
+        FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
+        Profilo.VelocitaVoce = 99;
+        QVERIFY(!m->close());
+        QTRY_COMPARE(fine, 2);
+        QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
     }
 
     void menuEntriesOpenTheirScreens()

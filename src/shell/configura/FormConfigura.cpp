@@ -97,6 +97,8 @@ FormConfigura::FormConfigura() : Schermo(QStringLiteral("FormConfigura"), 10950,
 
 FormConfigura::~FormConfigura()
 {
+    // The name field loses the focus while the children go: nothing may be judged by then.
+    TextNuovoUtente->disconnect(this);
     if (Merlino_)
         Merlino_->StopAll();
     delete Merlino_;

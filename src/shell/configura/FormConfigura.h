@@ -1,10 +1,12 @@
 #pragma once
 #include "shell/Schermo.h"
+#include "shell/Utenti.h"
 
 #include <QFont>
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <optional>
 
 class Assistant;
 class CasellaColore;
@@ -90,8 +92,6 @@ public:
 
     // Row and column (1-based) of every palette cell on the 16 x 16 grid, in cell order.
     static QList<QPoint> posizioniCaselle();
-    // Why a new user's name cannot be used, or "" when it can.
-    static QString motivoNomeNonValido(const QString &nome);
 
 protected:
     void Form_Activate() override;
@@ -114,7 +114,8 @@ private:
     // Saves the current user before a switch; false (nothing switched) when the file cannot be written.
     bool salvaPrimaDelCambio();
     void passaAUtente(const QString &nome, const QString &fileIni);
-    QString utenteEsistente(const QString &nome) const;
+    // The listed user (or the default user) that a typed name names.
+    std::optional<Utente> utenteEsistente(const QString &nome) const;
     void sceltaColorePulsante(double &voce, QPushButton *pulsante);
     bool sceltaFontValida(QFont &font);
     void collocaMerlino();
@@ -131,6 +132,7 @@ private:
     QCheckBox *CheckSalvaUtente;
     int opzioneUtente_ = -1;
     QString utentePrima_, fileIniPrima_; // the user current when "Nuovo utente" was chosen
+    QString testoGiudicato_;             // the field's text last settled by ConfermaNuovoUtente
 
     // Clown colours page.
     MovieView *ShockwaveFlash1;

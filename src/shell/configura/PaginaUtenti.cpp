@@ -1,13 +1,12 @@
 // The users page: default user, a listed user, or a new one.
 #include "FormConfigura.h"
 #include "shell/Profilo.h"
+#include "shell/Utenti.h"
 #include "platform/Assistant.h"
 #include "platform/Dialogs.h"
-#include "platform/PathResolver.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDir>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,19 +17,7 @@
 namespace {
 const QString kPredefinito = QStringLiteral("_predefinito");
 const QString kTitolo = QStringLiteral("Zanfroni");
-
-// The names of the profile files in the settings folder, without ".ini", in listing order.
-QStringList nomiProfili()
-{
-    const QDir cartella(PathResolver::native(CartellaImpostazioni));
-    QStringList nomi;
-    const QStringList voci = cartella.entryList({QStringLiteral("*.ini")},
-                                                QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
-                                                QDir::Name | QDir::IgnoreCase);
-    for (const QString &voce : voci)
-        nomi << voce.chopped(4);
-    return nomi;
-}
+constexpr int kRuoloFile = Qt::UserRole; // an entry's profile file name, as listed
 } // namespace
 
 void FormConfigura::costruisciPaginaUtenti()
@@ -56,8 +43,10 @@ void FormConfigura::costruisciPaginaUtenti()
     posiziona(TextNuovoUtente, QStringLiteral("TextNuovoUtente"), 4200, 1620, 4920, 480);
     TextNuovoUtente->hide();
     connect(TextNuovoUtente, &QLineEdit::textChanged, this, &FormConfigura::TextNuovoUtente_Change);
+    // Leaving the field (focus moved, Enter) settles the name; a name already settled by "&Esci" or a
+    // page change is not judged again when the field loses the focus afterwards.
     connect(TextNuovoUtente, &QLineEdit::editingFinished, this, [this] {
-        if (!TextNuovoUtente->isHidden())
+        if (!TextNuovoUtente->isHidden() && TextNuovoUtente->text() != testoGiudicato_)
             ConfermaNuovoUtente();
     });
 
@@ -108,9 +97,12 @@ void FormConfigura::OptionUtente_Click(int indice)
         ListModificaUtente->show();
         const QSignalBlocker blocco(ListModificaUtente);
         ListModificaUtente->clear();
-        for (const QString &nome : nomiProfili())
-            if (nome.toLower() != kPredefinito)
-                ListModificaUtente->addItem(nome.toUpper());
+        for (const Utente &u : ElencoUtenti()) {
+            if (StessoUtente(u.nome, kPredefinito))
+                continue;
+            auto *voce = new QListWidgetItem(u.nome.toUpper(), ListModificaUtente);
+            voce->setData(kRuoloFile, u.file);
+        }
         ListModificaUtente->setCurrentRow(-1);
         TextNuovoUtente->hide();
         break;
@@ -122,6 +114,7 @@ void FormConfigura::OptionUtente_Click(int indice)
             const QSignalBlocker blocco(TextNuovoUtente);
             TextNuovoUtente->clear();
         }
+        testoGiudicato_.clear();
         TextNuovoUtente->show();
         TextNuovoUtente->setFocus();
         ListModificaUtente->hide();
@@ -139,40 +132,26 @@ void FormConfigura::ListModificaUtente_Click(int riga)
         ListModificaUtente->setCurrentRow(-1);
         return;
     }
-    const QString nome = ListModificaUtente->item(riga)->text();
-    passaAUtente(nome, CartellaImpostazioni + nome + QStringLiteral(".ini"));
+    // The entry shows the name in capitals; the user is its own file, whatever the capitals make of it.
+    const Utente u = Utente::delFile(ListModificaUtente->item(riga)->data(kRuoloFile).toString());
+    passaAUtente(u.nome, u.fileIni());
 }
 
-QString FormConfigura::motivoNomeNonValido(const QString &nome)
+std::optional<Utente> FormConfigura::utenteEsistente(const QString &nome) const
 {
-    if (nome.isEmpty())
-        return QStringLiteral("Scrivi il nome del nuovo utente.");
-    if (nome.size() > 64)
-        return QStringLiteral("Il nome può avere al massimo 64 caratteri.");
-    if (nome == QLatin1String(".") || nome == QLatin1String(".."))
-        return QStringLiteral("Il nome non può essere \".\" o \"..\".");
-    static const QString vietati = QStringLiteral("\\/:*?\"<>|");
-    for (QChar c : nome)
-        if (vietati.contains(c) || c.unicode() < 32 || c.unicode() == 127)
-            return QStringLiteral("Il nome non può contenere i caratteri  \\ / : * ? \" < > |");
-    return {};
-}
-
-QString FormConfigura::utenteEsistente(const QString &nome) const
-{
-    if (nome.compare(kPredefinito, Qt::CaseInsensitive) == 0)
-        return kPredefinito;
-    for (const QString &esistente : nomiProfili())
-        if (esistente.compare(nome, Qt::CaseInsensitive) == 0)
-            return esistente;
-    return {};
+    for (const Utente &u : ElencoUtenti())
+        if (StessoUtente(u.nome, nome))
+            return u;
+    if (StessoUtente(nome, kPredefinito)) // its file need not exist yet
+        return Utente{kPredefinito, kPredefinito + QStringLiteral(".ini")};
+    return std::nullopt;
 }
 
 void FormConfigura::TextNuovoUtente_Change(const QString &testo)
 {
     // Only a name that can become a new file is taken; otherwise the user chosen before stays current.
     const QString nome = testo.trimmed();
-    if (!nome.isEmpty() && motivoNomeNonValido(nome).isEmpty() && utenteEsistente(nome).isEmpty()) {
+    if (!nome.isEmpty() && MotivoNomeNonValido(nome).isEmpty() && !utenteEsistente(nome)) {
         NomeUtente = nome;
         FileIni = CartellaImpostazioni + nome + QStringLiteral(".ini");
     } else {
@@ -184,20 +163,20 @@ void FormConfigura::TextNuovoUtente_Change(const QString &testo)
 
 bool FormConfigura::ConfermaNuovoUtente()
 {
-    const QString nome = TextNuovoUtente->text().trimmed();
+    testoGiudicato_ = TextNuovoUtente->text();
+    const QString nome = testoGiudicato_.trimmed();
     if (nome.isEmpty())
         return true;
-    const QString motivo = motivoNomeNonValido(nome);
+    const QString motivo = MotivoNomeNonValido(nome);
     if (!motivo.isEmpty()) {
         MsgBox(this, QStringLiteral("Il nome \"%1\" non può essere usato per un nuovo utente.\n%2").arg(nome, motivo),
                kTitolo, Dialogs::Exclamation);
         return false;
     }
-    const QString esistente = utenteEsistente(nome);
-    if (esistente.isEmpty())
+    const std::optional<Utente> esistente = utenteEsistente(nome);
+    if (!esistente)
         return true;
     // An existing user is chosen, never overwritten.
-    const QString mostrato = esistente == kPredefinito ? kPredefinito : esistente.toUpper();
     {
         const QSignalBlocker blocco(TextNuovoUtente);
         TextNuovoUtente->clear();
@@ -209,9 +188,9 @@ bool FormConfigura::ConfermaNuovoUtente()
         o->setChecked(false);
     gruppo->setExclusive(true);
     opzioneUtente_ = -1;
-    passaAUtente(mostrato, CartellaImpostazioni + esistente + QStringLiteral(".ini"));
+    passaAUtente(esistente->nome, esistente->fileIni());
     MsgBox(this, QStringLiteral("Esiste già un utente con il nome \"%1\": sono state caricate le sue impostazioni.")
-               .arg(mostrato), kTitolo, Dialogs::Information);
+               .arg(esistente->nome), kTitolo, Dialogs::Information);
     return true;
 }
 
