@@ -51,9 +51,7 @@ bool FileErrors::replaceable(const QString &nativePath, QString *why)
         if (info.isDir())
             *why = QStringLiteral("al suo posto c'è una cartella con lo stesso nome");
         else if (info.isSymLink())
-            *why = QStringLiteral("è un collegamento che non porta a un file normale (%1)")
-                       .arg(quoted(info.symLinkTarget().isEmpty() ? QFile::symLinkTarget(nativePath)
-                                                                  : info.symLinkTarget()));
+            *why = QStringLiteral("è un collegamento che non porta a un file normale (%1)").arg(quoted(info.symLinkTarget()));
         else
             *why = QStringLiteral("non è un file normale");
     }
