@@ -14,7 +14,10 @@ int main(int argc, char *argv[])
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
     RegistraSchermi();
-    if (!Main())
-        return 0;
-    return app.exec();
+    switch (Main()) {
+    case EsitoAvvio::Avviato: return app.exec();
+    case EsitoAvvio::GiaAvviato: return 0;
+    case EsitoAvvio::Fallito: break;
+    }
+    return 1;
 }

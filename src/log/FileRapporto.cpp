@@ -1,4 +1,5 @@
 #include "FileRapporto.h"
+#include "platform/PathResolver.h"
 #include "platform/TextFile.h"
 #include "platform/VbFormat.h"
 #include "shell/Avvio.h"
@@ -54,7 +55,11 @@ std::optional<Rapporto> FileRapporto::leggi(const QString &percorso, QString *e)
     const auto testo = TextFile::readLines(percorso, e);
     if (!testo)
         return std::nullopt;
-    return interpreta(*testo, e);
+    QString motivo;
+    auto rapporto = interpreta(*testo, &motivo);
+    if (!rapporto && e)
+        *e = QStringLiteral("Il file\n%1\nnon è un rapporto valido (%2).").arg(PathResolver::native(percorso), motivo);
+    return rapporto;
 }
 
 std::optional<Rapporto> FileRapporto::interpreta(const QStringList &testo, QString *e)

@@ -158,17 +158,19 @@ PaginaRegistro FormEserciziEseguiti::pagina() const
     return p;
 }
 
-void FormEserciziEseguiti::errore()
+void FormEserciziEseguiti::errore(const QString &dettaglio)
 {
-    MsgBox(this, QStringLiteral("Si è verificato un errore!"), kTitolo, Dialogs::Critical);
+    MsgBox(this, QStringLiteral("Si è verificato un errore!") + (dettaglio.isEmpty() ? QString() : QStringLiteral("\n\n") + dettaglio),
+           kTitolo, Dialogs::Critical);
 }
 
 QString FormEserciziEseguiti::scegliRapporto(int modo, const QString &titolo)
 {
     // The user's report folder is made first, so that the dialog opens in it.
     const QString cartella = FileRapporto::cartella(NomeUtente);
-    if (!FileRapporto::preparaCartella(cartella)) {
-        errore();
+    QString motivo;
+    if (!FileRapporto::preparaCartella(cartella, &motivo)) {
+        errore(motivo);
         return {};
     }
     return ScegliFile(this, modo, titolo, QString(), kFiltro, cartella, QStringLiteral("rpt"));
@@ -179,8 +181,9 @@ void FormEserciziEseguiti::mnuSalva_Click()
     const QString file = scegliRapporto(2, QStringLiteral("Salva"));
     if (file.isEmpty())
         return; // cancelled: nothing to say, nothing written
-    if (!FileRapporto::scrivi(file, rapporto()))
-        errore();
+    QString motivo;
+    if (!FileRapporto::scrivi(file, rapporto(), &motivo))
+        errore(motivo);
 }
 
 void FormEserciziEseguiti::mnuApri_Click()
@@ -189,9 +192,10 @@ void FormEserciziEseguiti::mnuApri_Click()
     if (file.isEmpty())
         return; // cancelled: the grid stays as it was
     // The grid changes only when the whole file has been read.
-    const auto letto = FileRapporto::leggi(file);
+    QString motivo;
+    const auto letto = FileRapporto::leggi(file, &motivo);
     if (!letto)
-        return errore();
+        return errore(motivo);
     mostra(*letto);
 }
 

@@ -39,7 +39,8 @@ protected:
 
 private:
     void mostra(const Rapporto &rapporto);
-    void errore();
+    // "Si è verificato un errore!", then what failed and why.
+    void errore(const QString &dettaglio = {});
     // The report folder made when missing, then the open (1) or save dialog; "" when cancelled or failed.
     QString scegliRapporto(int modo, const QString &titolo);
 

@@ -1,8 +1,13 @@
 #include "TextFile.h"
+#include "FileErrors.h"
 #include "PathResolver.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace {
 // cp1252 0x80..0x9F; 0 where the code page leaves the byte undefined.
@@ -22,9 +27,10 @@ QByteArray TextFile::encodeCp1252(const QString &text)
             out.append(char(u));
             continue;
         }
-        int found = -1;
-        for (int i = 0; i < 32; ++i)
-            if (kHigh[i] == u && u != 0)
+        // The five bytes the code page leaves undefined were read as U+0081.. and go back unchanged.
+        int found = u < 0xA0 && kHigh[u - 0x80] == 0 ? u - 0x80 : -1;
+        for (int i = 0; i < 32 && found < 0; ++i)
+            if (kHigh[i] == u)
                 found = i;
         out.append(found >= 0 ? char(0x80 + found) : '?');
     }
@@ -52,24 +58,53 @@ bool TextFile::writeLines(const QString &path, const QStringList &lines, QString
         data += encodeCp1252(line);
         data += "\r\n";
     }
-    QSaveFile file(PathResolver::native(path));
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    const QString native = PathResolver::native(path);
+    const bool hadOldFile = QFileInfo(native).isFile();
+    auto fail = [&](const QString &reason) {
         if (error)
-            *error = file.errorString();
-        file.cancelWriting();
+            *error = QStringLiteral("Non è stato possibile scrivere il file\n%1\n(%2).%3")
+                         .arg(native, reason,
+                              hadOldFile ? QStringLiteral("\nIl file precedente non è stato modificato.") : QString());
         return false;
+    };
+    // A link is written through only when it leads to a regular file: never over a device or a fifo.
+    QString why;
+    if (!FileErrors::replaceable(native, &why))
+        return fail(why);
+    // Unbuffered: the bytes reach the disk inside write(), where a full disk is seen. Through
+    // Qt's buffer the failure would come up in commit(), which then still replaces the old file.
+    QSaveFile file(native);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    int code = 0;
+    if (ok && file.write(data) != data.size()) {
+        ok = false;
+        code = ENOSPC; // a short write: the disk filled up
     }
-    return true;
+    if (ok && file.commit())
+        return true;
+    const QString systemText = file.errorString();
+    const bool full = file.error() == QFileDevice::ResourceError;
+    file.cancelWriting();
+    return fail(FileErrors::reason(native, FileErrors::Target::File, full ? ENOSPC : code, systemText));
 }
 
 std::optional<QStringList> TextFile::readLines(const QString &path, QString *error)
 {
-    QFile file(PathResolver::native(path));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString native = PathResolver::native(path);
+    QFile file(native);
+    auto fail = [&](const QString &reason) {
         if (error)
-            *error = file.errorString();
+            *error = QStringLiteral("Non è stato possibile leggere il file\n%1\n(%2).").arg(native, reason);
         return std::nullopt;
-    }
+    };
+    // Only regular files: a fifo would block the program, a device never ends.
+    const QFileInfo info(native);
+    if (!info.exists())
+        return fail(QStringLiteral("il file non esiste"));
+    if (!info.isFile())
+        return fail(QStringLiteral("non è un file normale"));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("non c'è il permesso di leggere il file"));
     const QString text = decodeCp1252(file.readAll());
     QStringList lines;
     QString current;
@@ -90,4 +125,26 @@ std::optional<QStringList> TextFile::readLines(const QString &path, QString *err
     if (pending)
         lines << current;
     return lines;
+}
+
+int TextFile::removeStaleCopies(const QString &folder, const QStringList &ownNames)
+{
+    // QSaveFile names its copy after the target with a dot and six random letters or digits.
+    static const QRegularExpression copy(QStringLiteral("^(.+)\\.[A-Za-z0-9]{6}$"));
+    QList<QRegularExpression> own;
+    for (const QString &pattern : ownNames)
+        own << QRegularExpression(QRegularExpression::wildcardToRegularExpression(pattern),
+                                  QRegularExpression::CaseInsensitiveOption);
+    int removed = 0;
+    const QDir dir(PathResolver::native(folder));
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+        const auto match = copy.match(entry.fileName());
+        if (!match.hasMatch())
+            continue;
+        const QString target = match.captured(1);
+        if (std::any_of(own.begin(), own.end(), [&](const QRegularExpression &r) { return r.match(target).hasMatch(); })
+            && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }

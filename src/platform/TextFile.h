@@ -10,9 +10,17 @@ namespace TextFile {
 QByteArray encodeCp1252(const QString &text);
 QString decodeCp1252(const QByteArray &bytes);
 
-// Writes each line followed by CR LF; on failure returns false and says why in *error.
+// Writes each line followed by CR LF; on failure returns false and puts in *error an Italian message
+// naming the file, the reason, and (when there was one) that the old file is unchanged.
+// Only a regular file (or a link to one, kept as a link) is replaced.
 bool writeLines(const QString &path, const QStringList &lines, QString *error = nullptr);
 
-// Reads the lines of the file (CR LF, lone LF or lone CR end a line); nullopt when it cannot be read.
+// Reads the lines of a regular file (CR LF, lone LF or lone CR end a line); nullopt when it cannot be
+// read, with an Italian message naming the file and the reason in *error. Every byte decodes, so a file read and written back is
+// byte for byte the same (the five bytes cp1252 leaves undefined included).
 std::optional<QStringList> readLines(const QString &path, QString *error = nullptr);
+
+// Removes the temporary copies an interrupted save leaves in `folder` ("<name>.XXXXXX", where
+// <name> matches one of the wildcard patterns `ownNames`, in any letter case); how many went.
+int removeStaleCopies(const QString &folder, const QStringList &ownNames);
 } // namespace TextFile

@@ -3,6 +3,7 @@
 #include "Schermi.h"
 #include "Tavolozza.h"
 #include "platform/Dialogs.h"
+#include "platform/FileErrors.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
 #include "platform/SingleInstance.h"
@@ -14,9 +15,37 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <filesystem>
 
 namespace {
 const QString kTitolo = QStringLiteral("Gommolo");
+
+// One folder level; false with the message in *errore.
+bool creaLivello(const QString &nativo, QString *errore)
+{
+    std::error_code codice;
+    std::filesystem::create_directory(QFile::encodeName(nativo).toStdString(), codice);
+    if (!codice && QFileInfo(nativo).isDir())
+        return true;
+    if (errore)
+        *errore = QStringLiteral("Non è stato possibile creare la cartella\n%1\n(%2).")
+                      .arg(nativo, FileErrors::reason(nativo, FileErrors::Target::Folder, codice.value(),
+                                                      QString::fromStdString(codice.message())));
+    return false;
+}
+
+// The data folder that stands for drive C:, with every folder above it.
+bool PreparaRadice(QString *errore)
+{
+    const QString radice = QDir::cleanPath(PathResolver::root());
+    QStringList mancanti;
+    for (QString f = radice; !QFileInfo(f).isDir() && f != QLatin1String("/"); f = QFileInfo(f).absolutePath())
+        mancanti.prepend(f);
+    for (const QString &f : mancanti)
+        if (!creaLivello(f, errore))
+            return false;
+    return true;
+}
 } // namespace
 
 QStringList RigheLeggimi()
@@ -48,16 +77,8 @@ bool EsisteFile(const QString &percorso)
 
 bool CreaCartella(const QString &percorso, QString *errore)
 {
-    const QString nativo = PathResolver::native(percorso);
-    const QFileInfo info(nativo);
-    if (!QDir().mkdir(nativo)) {
-        if (errore)
-            *errore = QFileInfo(info.absolutePath()).isWritable() || !QFileInfo::exists(info.absolutePath())
-                          ? QStringLiteral("la cartella superiore non esiste o non è accessibile")
-                          : QStringLiteral("permesso negato");
-        return false;
-    }
-    return TextFile::writeLines(FileLeggimi, RigheLeggimi(), errore);
+    return creaLivello(PathResolver::native(percorso), errore)
+           && TextFile::writeLines(FileLeggimi, RigheLeggimi(), errore);
 }
 
 QString CartellaWindows() { return QStringLiteral("c:\\windows\\"); }
@@ -83,23 +104,29 @@ void InstallaFont()
 
 bool PreparaCartelle()
 {
-    const QString programma = CartellaImpostazioni;
-    const QString cartelle[3] = {CartellaRadice, programma, CartellaDati};
-    for (int i = 0; i < 3; ++i) {
+    const QString cartelle[3] = {CartellaRadice, CartellaImpostazioni, CartellaDati};
+    QString errore;
+    bool fatto = PreparaRadice(&errore);
+    for (int i = 0; i < 3 && fatto; ++i) {
         if (EsisteCartella(cartelle[i]))
             continue;
-        QString errore;
-        if (!CreaCartella(cartelle[i], &errore)) {
-            MsgBox(nullptr,
-                   QStringLiteral("Non è stato possibile creare la cartella\n%1\n(%2).\nIl programma verrà chiuso.")
-                       .arg(PathResolver::native(cartelle[i]), errore),
-                   QStringLiteral("Zanfroni"), Dialogs::Critical);
-            return false;
-        }
-        if (i == 1)
+        fatto = CreaCartella(cartelle[i], &errore);
+        if (fatto && i == 1)
             InstallaFont();
     }
-    return true;
+    if (!fatto)
+        MsgBox(nullptr, errore + QStringLiteral("\nIl programma verrà chiuso."), QStringLiteral("Zanfroni"),
+               Dialogs::Critical);
+    return fatto;
+}
+
+void RimuoviCopieInterrotte()
+{
+    TextFile::removeStaleCopies(CartellaRadice, {QStringLiteral("leggimi.txt")});
+    TextFile::removeStaleCopies(CartellaImpostazioni, {QStringLiteral("*.ini")});
+    const QDir dati(PathResolver::native(CartellaDati));
+    for (const QString &utente : dati.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+        TextFile::removeStaleCopies(dati.filePath(utente), {QStringLiteral("*.rpt")});
 }
 
 void RegistraCaratteri()
@@ -112,16 +139,17 @@ void RegistraCaratteri()
     QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 
-bool Main()
+EsitoAvvio Main()
 {
     static SingleInstance unica(PathResolver::root());
     if (unica.alreadyRunning()) {
         MsgBox(nullptr, QStringLiteral("E' già stata avviata una copia di questo programma!"), kTitolo);
-        return false;
+        return EsitoAvvio::GiaAvviato;
     }
     Rnd::Randomize();
     if (!PreparaCartelle())
-        return false;
+        return EsitoAvvio::Fallito;
+    RimuoviCopieInterrotte(); // this copy holds the lock: no save of ours is under way
     RegistraCaratteri();
     FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
     NomeUtente = QStringLiteral("_predefinito");
@@ -129,5 +157,5 @@ bool Main()
     CaricaProfilo();
     PreparaTavolozza();
     Schermi::mostra(QStringLiteral("FormAvvio"));
-    return true;
+    return EsitoAvvio::Avviato;
 }

@@ -2,8 +2,9 @@
 #include <QString>
 
 // Start-up: one copy only, the settings folders, the cursive font, the default user, the start screen.
-// Returns false when the program must end at once (another copy runs, or a folder cannot be made).
-bool Main();
+// Anything but Avviato means the program ends at once: Fallito after a message saying what failed.
+enum class EsitoAvvio { Avviato, GiaAvviato, Fallito };
+EsitoAvvio Main();
 
 // The settings root, with its trailing backslash, and the read-me file in it.
 inline const QString CartellaRadice = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\");
@@ -11,11 +12,13 @@ inline const QString CartellaDati = QStringLiteral("C:\\ImpostazioniProgrammiDor
 inline const QString FileLeggimi = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\leggimi.txt");
 inline const QString IndirizzoSito = QStringLiteral("https://www.zanfroni.it");
 
-// Creates the three folders when missing (and installs the font with the program folder).
-// On failure says which folder and why, and answers false.
+// Creates the data folder standing for the drive (with its parents), then the three folders when
+// missing (and installs the font with the program folder). On failure says which and why: false.
 bool PreparaCartelle();
+// Removes the temporary copies that saves interrupted by a crash left beside our own files.
+void RimuoviCopieInterrotte();
 bool EsisteCartella(const QString &percorso);
-// Creates one folder level and rewrites the read-me file; false with the reason in *errore.
+// Creates one folder level and rewrites the read-me file; false with the Italian message in *errore.
 bool CreaCartella(const QString &percorso, QString *errore = nullptr);
 void InstallaFont();
 QString CartellaWindows();

@@ -1,10 +1,14 @@
 #include "Profilo.h"
 #include "Avvio.h"
 #include "platform/Dialogs.h"
+#include "platform/FileErrors.h"
+#include "platform/PathResolver.h"
 #include "platform/TextFile.h"
 #include "platform/VbFormat.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cmath>
 
@@ -37,6 +41,9 @@ QString senzaBlanchiIniziali(const QString &riga)
         ++i;
     return riga.mid(i);
 }
+
+// A profile whose file could not be loaded, until a copy of it is kept (native path).
+QString fileIlleggibile;
 
 std::optional<double> leggiNumero(const QString &riga)
 {
@@ -103,8 +110,9 @@ std::optional<ProfiloUtente> ProfiloUtente::daRighe(const QStringList &righe)
         if (v) dest = *v; else ok = false;
     };
     auto colore = [&](double &dest) {
+        // A colour is a 32-bit value, signed (system colours) or not: anything wider is unconvertible.
         const auto v = leggiNumero(righe[i++]);
-        if (v) dest = std::round(*v); else ok = false;
+        if (v && *v >= -2147483648.0 && *v <= 4294967295.0) dest = std::round(*v); else ok = false;
     };
     auto booleanoDa = [&](bool &dest) { dest = leggiBooleano(righe[i++]); };
     auto stringa = [&](QString &dest) { dest = senzaBlanchiIniziali(righe[i++]); };
@@ -142,8 +150,15 @@ std::optional<ProfiloUtente> ProfiloUtente::daRighe(const QStringList &righe)
     return p;
 }
 
+QString LimitaNome(const QString &testo) { return testo.left(kLunghezzaMassimaNome); }
+
 void ProfiloUtente::limitaValori()
 {
+    for (auto &riga : Colori)
+        for (QString &parola : riga)
+            parola = LimitaNome(parola);
+    for (QString *nome : {&FontFumetto, &FontTesto, &FontScelto, &NomePersonaggio})
+        *nome = LimitaNome(*nome);
     ModalitaInput = std::clamp<qint16>(ModalitaInput, 0, 3);
     VelocitaScansione = std::clamp<qint16>(VelocitaScansione, 4, 60);
     VelocitaVoce = std::clamp<qint16>(VelocitaVoce, 50, 250);
@@ -169,21 +184,51 @@ void ImpostaPredefiniti()
     ImpostaColoriPredefiniti();
 }
 
+namespace {
+// Before the first save over a profile that could not be loaded: a copy beside it
+// ("<name>.ini.illeggibile", or ".illeggibile2" ... when that is taken), its path in *copia.
+bool ConservaIlleggibile(QString *copia, QString *errore)
+{
+    const QString nativo = PathResolver::native(FileIni);
+    if (fileIlleggibile.isEmpty() || fileIlleggibile != nativo || !QFileInfo(nativo).isFile())
+        return true;
+    QString nome = nativo + QStringLiteral(".illeggibile");
+    for (int n = 2; QFileInfo::exists(nome) || QFileInfo(nome).isSymLink(); ++n)
+        nome = nativo + QStringLiteral(".illeggibile%1").arg(n);
+    if (!QFile::copy(nativo, nome)) {
+        *errore = QStringLiteral("Il file\n%1\nnon si poteva leggere, e non è stato possibile conservarne una "
+                                 "copia in\n%2\n(%3).\nIl file non è stato modificato.")
+                      .arg(nativo, nome, FileErrors::reason(nome, FileErrors::Target::File));
+        return false;
+    }
+    fileIlleggibile.clear();
+    *copia = nome;
+    return true;
+}
+} // namespace
+
 bool SalvaProfilo()
 {
-    QString errore;
-    if (TextFile::writeLines(FileIni, Profilo.righe(), &errore))
+    QString errore, copia;
+    const bool fatto = ConservaIlleggibile(&copia, &errore) && TextFile::writeLines(FileIni, Profilo.righe(), &errore);
+    QWidget *finestra = QApplication::activeWindow();
+    if (!copia.isEmpty())
+        MsgBox(finestra,
+               QStringLiteral("Il file delle impostazioni\n%1\nnon si poteva leggere: sono state usate le impostazioni "
+                              "predefinite.\nUna copia del file com'era è conservata in\n%2%3")
+                   .arg(PathResolver::native(FileIni), copia,
+                        fatto ? QStringLiteral("\nIl file ora contiene le impostazioni in uso.") : QString()),
+               QStringLiteral("Zanfroni"), Dialogs::Information);
+    if (fatto)
         return true;
-    MsgBox(QApplication::activeWindow(),
-           QStringLiteral("Non è stato possibile salvare le impostazioni nel file\n%1\n(%2).\n"
-                          "Il file precedente non è stato modificato.")
-               .arg(FileIni, errore),
-           QStringLiteral("Zanfroni"), Dialogs::Critical);
+    MsgBox(finestra, QStringLiteral("Le impostazioni non sono state salvate.\n") + errore, QStringLiteral("Zanfroni"),
+           Dialogs::Critical);
     return false;
 }
 
 void CaricaProfilo()
 {
+    fileIlleggibile.clear();
     if (!EsisteFile(FileIni)) {
         ImpostaPredefiniti();
         return;
@@ -191,6 +236,7 @@ void CaricaProfilo()
     const auto righe = TextFile::readLines(FileIni);
     const auto letto = righe ? ProfiloUtente::daRighe(*righe) : std::nullopt;
     if (!letto) {
+        fileIlleggibile = PathResolver::native(FileIni);
         ImpostaPredefiniti();
         return;
     }

@@ -38,9 +38,15 @@ struct ProfiloUtente {
     QStringList righe() const;
     // All 50 values from the lines, or nothing when a line is missing or cannot be converted.
     static std::optional<ProfiloUtente> daRighe(const QStringList &righe);
-    // Keeps the numbers within the ranges the settings screen offers.
+    // Keeps the numbers within the ranges the settings screen offers, and names and colour words
+    // within kLunghezzaMassimaNome characters.
     void limitaValori();
 };
+
+// Colour words, font and character names longer than this are cut (a damaged file must not
+// give a screen megabytes of text to lay out).
+constexpr int kLunghezzaMassimaNome = 64;
+QString LimitaNome(const QString &testo);
 
 // The current user's profile and the state beside it, read by every screen.
 extern ProfiloUtente Profilo;
@@ -55,8 +61,10 @@ inline const QString CartellaImpostazioni = QStringLiteral("C:\\ImpostazioniProg
 void ImpostaPredefiniti();
 void ImpostaColoriPredefiniti();
 // Writes the profile to FileIni atomically; on failure says so (naming the file) and keeps the old file.
+// The first save over a file that could not be loaded keeps a copy of it first, and says so.
 bool SalvaProfilo();
-// Reads the whole profile from FileIni, or sets every item to its default.
+// Reads the whole profile from FileIni, or sets every item to its default (a file that is there
+// but cannot be loaded is remembered for SalvaProfilo).
 void CaricaProfilo();
 // "\Spd=130\\Pit=100\"
 void AggiornaTagVoce();

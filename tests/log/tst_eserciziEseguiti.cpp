@@ -38,7 +38,7 @@ class TestEserciziEseguiti : public QObject
     void soloErrore()
     {
         QCOMPARE(dialoghi->messaggi.size(), 1);
-        QCOMPARE(dialoghi->messaggi.takeFirst().testo, QStringLiteral("Si è verificato un errore!"));
+        QVERIFY(dialoghi->messaggi.takeFirst().testo.startsWith(QStringLiteral("Si è verificato un errore!")));
     }
     static int pagine(const QString &pdf)
     {

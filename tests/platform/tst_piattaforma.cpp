@@ -35,6 +35,10 @@ private slots:
         QCOMPARE(TextFile::decodeCp1252(TextFile::encodeCp1252(testo)), testo);
         QCOMPARE(TextFile::encodeCp1252(QStringLiteral("€è")), QByteArray("\x80\xE8"));
         QCOMPARE(TextFile::encodeCp1252(QStringLiteral("中")), QByteArray("?"));
+        QByteArray ogniByte; // the five bytes the code page leaves undefined included
+        for (int b = 1; b < 256; ++b)
+            ogniByte += char(b);
+        QCOMPARE(TextFile::encodeCp1252(TextFile::decodeCp1252(ogniByte)), ogniByte);
 
         RadiceTemporanea radice;
         const QString file = radice.percorso(QStringLiteral("a.txt"));

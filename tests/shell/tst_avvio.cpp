@@ -51,16 +51,57 @@ private slots:
         QVERIFY(!QFile::exists(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/leggimi.txt"))));
     }
 
-    void aFolderThatCannotBeMadeStopsWithAMessage()
+    void aNewAccountGetsItsDataFolderWithEveryParent()
     {
         DialoghiFinti dialoghi;
-        // A file where the root folder should be.
-        QFile blocco(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva")));
-        QVERIFY(blocco.open(QIODevice::WriteOnly));
-        blocco.close();
+        PathResolver::setRoot(radice->percorso(QStringLiteral("casa/nuova/.local/share")));
+        QVERIFY(PreparaCartelle());
+        QVERIFY(QFileInfo(radice->percorso(QStringLiteral("casa/nuova/.local/share/ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
+        QCOMPARE(dialoghi.messaggi.size(), 1); // the font, as on every first run
+        QVERIFY(dialoghi.messaggi[0].testo.startsWith(QStringLiteral("Ho installato il font")));
+    }
+
+    void aFolderBlockedByAFileIsNamedAndStopsTheStart_data()
+    {
+        QTest::addColumn<QString>("blocco");  // the file in the way, under the temporary folder
+        QTest::addColumn<QString>("radiceDati");
+        QTest::newRow("the settings root") << QStringLiteral("ImpostazioniProgrammiDorva") << QString();
+        QTest::newRow("above the data folder") << QStringLiteral("casa") << QStringLiteral("casa/.local/share");
+    }
+    void aFolderBlockedByAFileIsNamedAndStopsTheStart()
+    {
+        QFETCH(QString, blocco);
+        QFETCH(QString, radiceDati);
+        DialoghiFinti dialoghi;
+        QVERIFY(QFile(radice->percorso(blocco)).open(QIODevice::WriteOnly));
+        if (!radiceDati.isEmpty())
+            PathResolver::setRoot(radice->percorso(radiceDati));
         QVERIFY(!PreparaCartelle());
         QCOMPARE(dialoghi.messaggi.size(), 1);
-        QVERIFY(dialoghi.messaggi[0].testo.contains(QStringLiteral("ImpostazioniProgrammiDorva")));
+        const QString testo = dialoghi.messaggi[0].testo;
+        QVERIFY2(testo.contains(radice->percorso(blocco)) && testo.contains(QStringLiteral("c'è un file con lo stesso nome"))
+                     && testo.endsWith(QStringLiteral("Il programma verrà chiuso.")) && !testo.contains(QStringLiteral("C:")),
+                 qPrintable(testo));
+    }
+
+    void copiesLeftByAnInterruptedSaveGoOnlyOurs()
+    {
+        DialoghiFinti dialoghi;
+        QVERIFY(PreparaCartelle());
+        const QString dorva = QStringLiteral("ImpostazioniProgrammiDorva/");
+        QDir().mkpath(radice->percorso(dorva + QStringLiteral("Zanfroni/dati/Anna")));
+        const QStringList nostre = {QStringLiteral("leggimi.txt.Ab12Cd"), QStringLiteral("Zanfroni/_predefinito.INI.FYtqZv"),
+                                    QStringLiteral("Zanfroni/anna.ini.qwerty"), QStringLiteral("Zanfroni/dati/Anna/x.rpt.ZZ99aa")};
+        const QStringList altrui = {QStringLiteral("altro.ini.Ab12Cd"), QStringLiteral("Zanfroni/anna.ini.illeggibile"),
+                                    QStringLiteral("Zanfroni/anna.ini.abc"), QStringLiteral("Zanfroni/nota.txt.qwerty"),
+                                    QStringLiteral("Zanfroni/anna.ini"), QStringLiteral("Zanfroni/dati/Anna/x.rpt")};
+        for (const QString &f : nostre + altrui)
+            QVERIFY(QFile(radice->percorso(dorva + f)).open(QIODevice::WriteOnly));
+        RimuoviCopieInterrotte();
+        for (const QString &f : nostre)
+            QVERIFY2(!QFile::exists(radice->percorso(dorva + f)), qPrintable(f));
+        for (const QString &f : altrui)
+            QVERIFY2(QFile::exists(radice->percorso(dorva + f)), qPrintable(f));
     }
 
     void aSecondCopyIsRefused()

@@ -53,9 +53,12 @@ private slots:
         dati.replace("verde\r\nverdi\r\nverde\r\nverdi", "marrone\r\nmarroni\r\nmarrone\r\nmarroni");
         dati.replace("\r\nTrue\r\n 255 ", "\r\nTrue\r\n 65280 ");
         dati.replace("FFFF00\r\ngiallo\r\ngialli\r\ngialla\r\ngialle", "CC9933\r\nbeige\r\nbeige\r\nbeige\r\nbeig\xE8"); // cp1252 accent
+        dati.replace("\r\nMerlin\r\n", "\r\nM\x81\x8D\x8F\x90\x9D\x80\r\n"); // the five bytes cp1252 leaves undefined
+        dati.replace(" 16777215 ", " 4294967295 "); // the widest 32-bit colour
         scrivi(FileIni, dati);
         CaricaProfilo();
         QCOMPARE(Profilo.Colori[4][4], QStringLiteral("beigè"));
+        QCOMPARE(Profilo.NomePersonaggio.size(), 7);
         QCOMPARE(Profilo.ColorePulsanteSelezionato, 65280.0);
         QVERIFY(SalvaProfilo());
         QCOMPARE(leggi(FileIni), dati);
@@ -84,6 +87,14 @@ private slots:
         QByteArray troppo = canonico();
         troppo.replace(" 130 \r\n", " 40000 \r\n");
         QTest::newRow("oltre 16 bit") << troppo;
+        for (const char *colore : {" 1e19 ", " 1e308 ", "-1e19 ", " 4294967296 ", "-2147483649 "}) {
+            QByteArray largo = canonico();
+            largo.replace(" 16777088 ", colore);
+            QTest::newRow(colore) << largo;
+        }
+        QByteArray bom = canonico();
+        bom.prepend("\xEF\xBB\xBF"); // saved by an editor: the first number no longer reads
+        QTest::newRow("BOM") << bom;
     }
     void aShortOrBrokenFileGivesAllDefaults()
     {
@@ -95,6 +106,43 @@ private slots:
         QCOMPARE(Profilo.TonoVoce, qint16(100));
         QCOMPARE(Profilo.NomePersonaggio, QStringLiteral("Merlin"));
         QCOMPARE(leggi(FileIni), dati); // the load never rewrites the file
+    }
+
+    void aFileThatCouldNotBeLoadedIsKeptAsideBeforeTheFirstSave()
+    {
+        DialoghiFinti dialoghi;
+        const QString nativo = PathResolver::native(FileIni);
+        const QByteArray rotto = "\xEF\xBB\xBF" + canonico();
+        scrivi(FileIni + QStringLiteral(".illeggibile"), "vecchio"); // an earlier copy is not overwritten
+        scrivi(FileIni, rotto);
+        CaricaProfilo();
+        QVERIFY(SalvaProfilo());
+        QVERIFY(SalvaProfilo());
+        QCOMPARE(leggi(FileIni), canonico());
+        QCOMPARE(leggi(FileIni + QStringLiteral(".illeggibile2")), rotto);
+        QCOMPARE(leggi(FileIni + QStringLiteral(".illeggibile")), QByteArray("vecchio"));
+        QCOMPARE(dialoghi.messaggi.size(), 1); // told once
+        QVERIFY(dialoghi.messaggi[0].testo.contains(nativo + QStringLiteral(".illeggibile2")));
+        // A file that loads is never copied.
+        CaricaProfilo();
+        QVERIFY(SalvaProfilo());
+        QVERIFY(!QFile::exists(nativo + QStringLiteral(".illeggibile3")));
+    }
+
+    void longWordsAndNamesAreCut()
+    {
+        const QByteArray lunga(200000, 'a');
+        QByteArray dati = canonico();
+        dati.replace("\r\nverdi\r\n", "\r\n" + lunga + "\r\n");
+        dati.replace("\r\nArial\r\n", "\r\n" + lunga + "\r\n");
+        dati.replace("minuscolo\r\narial\r\narial", "minuscolo\r\n" + lunga + "\r\n" + lunga);
+        dati.replace("Merlin", lunga);
+        scrivi(FileIni, dati);
+        CaricaProfilo();
+        for (const QString *nome : {&Profilo.Colori[1][2], &Profilo.FontFumetto, &Profilo.FontTesto, &Profilo.FontScelto,
+                                    &Profilo.NomePersonaggio})
+            QCOMPARE(*nome, QString(kLunghezzaMassimaNome, QLatin1Char('a')));
+        QCOMPARE(Profilo.Colori[1][1], QStringLiteral("verde"));
     }
 
     void aMissingFileIsNotCreatedAndTheNamesCaseDoesNotMatter()
@@ -133,7 +181,11 @@ private slots:
         FileIni = CartellaImpostazioni + QStringLiteral("bloccato.ini");
         QVERIFY(!SalvaProfilo());
         QCOMPARE(dialoghi.messaggi.size(), 1);
-        QVERIFY(dialoghi.messaggi[0].testo.contains(QStringLiteral("bloccato.ini")));
+        const QString testo = dialoghi.messaggi[0].testo;
+        QVERIFY2(testo.contains(PathResolver::native(FileIni)) && !testo.contains(QStringLiteral("C:\\"))
+                     && testo.contains(QStringLiteral("c'è una cartella con lo stesso nome"))
+                     && !testo.contains(QStringLiteral("precedente")),
+                 qPrintable(testo));
         QCOMPARE(dialoghi.messaggi[0].icona, Dialogs::Critical);
     }
 

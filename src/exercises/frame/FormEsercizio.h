@@ -153,6 +153,8 @@ private:
     void ProssimaDomanda();
     void CambiaLivello();
     void RitornaDalPremio();
+    // A clown movie that could not be loaded leaves its place empty: said on screen, once a run.
+    void avvisaFilmatiMancanti();
     void scegli(int indice, bool daScansione);
     void rispostaGiusta(int indice, bool daScansione);
     void spegniEvidenze();

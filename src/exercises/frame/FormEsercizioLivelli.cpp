@@ -90,6 +90,7 @@ void FormEsercizio::ProssimaDomanda()
     domandaAperta_ = true;
     preparando_ = false;
     guardia_.segna();
+    avvisaFilmatiMancanti();
 }
 
 void FormEsercizio::MostraPremio()

@@ -110,11 +110,11 @@ void FormConfigura::CasellaColorata_Click(int indice)
         Profilo.Colori[riga][0] = TavolozzaEsadecimale[indice];
         if (riga >= 1) {
             for (int col = 1; col <= 4; ++col)
-                Profilo.Colori[riga][col] =
+                Profilo.Colori[riga][col] = LimitaNome(
                     InputBox(this,
                              QStringLiteral("Inserisci la parola che descrive il colore al ") +
                                  QString::fromLatin1(forme[col - 1]),
-                             QStringLiteral("Zanfroni"), QString());
+                             QStringLiteral("Zanfroni"), QString()));
         }
         PreparaZanfrone();
     }

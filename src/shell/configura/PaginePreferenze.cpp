@@ -169,14 +169,14 @@ void FormConfigura::CommandSceltaFont_Click()
         return;
     LabelFontSelezionato[0]->setFont(font);
     if (Profilo.TipoCarattere != QLatin1String("corsivo"))
-        Profilo.FontTesto = font.family();
+        Profilo.FontTesto = LimitaNome(font.family());
     else
         MsgBox(this,
                QStringLiteral("Il font scelto non verrà utilizzato mentre è attiva l'opzione per il corsivo.\n"
                               "Verrà invece applicata la modifica alla dimensione."),
                kTitolo, Dialogs::Information);
     Profilo.DimensioneFontTesto = static_cast<qint16>(std::clamp(font.pointSize(), 1, 400));
-    Profilo.FontScelto = font.family();
+    Profilo.FontScelto = LimitaNome(font.family());
     ImpostaConfigurazioni();
 }
 
