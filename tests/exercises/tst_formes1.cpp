@@ -246,10 +246,11 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(2));
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
 
-        NumeroAttivita = kRigheAttivita;
+        // Row 500 is the last: the opening that fills it keeps it, later stretches are not written.
+        NumeroAttivita = kRigheAttivita - 1;
         Profilo.PassaggioLivelli = true;
-        s = qobject_cast<FormEs1 *>(Schermi::mostra(QStringLiteral("FormEs1")));
-        QTRY_VERIFY(s->attivato());
+        s = apri();
+        QVERIFY(s);
         for (int q = 0; q < 8; ++q) {
             QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
             QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
@@ -257,7 +258,15 @@ private slots:
         QCOMPARE(s->Livello(), 2);
         s->mnuesci_Click();
         QTRY_VERIFY(!s);
-        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita));
+        s = apri();
+        QVERIFY(s);
+        QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
+        s->mnuesci_Click();
+        QTRY_VERIFY(!s);
+        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 4));
+        const QStringList riga{AttivitaEseguite[kRigheAttivita][0], AttivitaEseguite[kRigheAttivita][1],
+                               AttivitaEseguite[kRigheAttivita][2], AttivitaEseguite[kRigheAttivita][3]};
+        QCOMPARE(riga, QStringList({QStringLiteral("Vero - falso"), QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("0")}));
     }
 };
 
