@@ -195,6 +195,28 @@ private slots:
         QCOMPARE(amb->voce.frasi.size(), detti + 1);
     }
 
+    // With the mouse the success sound is drawn before the reward movie, while scanning after it.
+    void soundAndRewardDrawInTheOrderOfTheInputMode_data() { righeModi(); }
+    void soundAndRewardDrawInTheOrderOfTheInputMode()
+    {
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = modo;
+        amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        for (int q = 0; q < 9; ++q) {
+            QVERIFY(rispondi(s, s->frasi().Risposta));
+            QVERIFY(rispondi(s, 2));
+        }
+        Rnd::Script({0.9, 0.1}); // sound first: 2 of 2, then movie 1 of 3; movie first: 3 of 3, then sound 1 of 2
+        QVERIFY(rispondi(s, s->frasi().Risposta));
+        QVERIFY(s->PremioMostrato());
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        const bool mouse = modo == 0;
+        QVERIFY(amb->suoni.suonati.last().endsWith(mouse ? QStringLiteral("/suoni/si/2.wav") : QStringLiteral("/suoni/si/1.wav")));
+        QVERIFY(clown(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
+    }
+
     void automaticLevelsTurnTheMenuAndItsKeysOff()
     {
         Profilo.PassaggioLivelli = true;

@@ -91,6 +91,7 @@ private slots:
 
     void bothClownsArePaintedAndTheRewardTakesTheLeftOne()
     {
+        amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
@@ -106,8 +107,12 @@ private slots:
         // The tenth right answer is spoken whole, then the reward takes the left clown's place.
         const QString domanda = frase(s);
         const int g = giusta(s);
+        Rnd::Script({0.9, 0.1}); // the first draw picks the movie (3 of 3), the second the sound (1 of 2)
         QTest::mouseClick(pulsante(s, g), Qt::LeftButton);
         QVERIFY(s->PremioMostrato());
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QVERIFY(sinistro->Movie().endsWith(QStringLiteral("\\animazioni\\3.swf")));
+        QVERIFY(amb->suoni.suonati.last().endsWith(QStringLiteral("/suoni/si/1.wav")));
         QVERIFY(ultimaDetta(*amb).endsWith(domanda.trimmed() + QLatin1Char(' ') + pulsante(s, g)->text()));
         QVERIFY(sinistro->Movie().contains(QStringLiteral("\\animazioni\\")));
         QVERIFY(destro->Movie().endsWith(QStringLiteral("zanfrone1.swf")));
