@@ -1,4 +1,5 @@
 #include "AmbienteEsercizi.h"
+#include "Estrazioni.h"
 #include "StampantiFinte.h"
 #include "exercises/sentences/FormEs1.h"
 #include "platform/Assistant.h"
@@ -215,6 +216,20 @@ private slots:
         const bool mouse = modo == 0;
         QVERIFY(amb->suoni.suonati.last().endsWith(mouse ? QStringLiteral("/suoni/si/2.wav") : QStringLiteral("/suoni/si/1.wav")));
         QVERIFY(clown(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
+    }
+
+    void aFalseClauseNeverNamesTheWordOfTheColourShown()
+    {
+        for (int col = 1; col <= 4; ++col) // blue renamed "verde", like row 1
+            Profilo.Colori[3][col] = Profilo.Colori[1][col];
+        // A green hat, a false clause about it: row 3 ("verde") is passed over for row 2.
+        Rnd::Script(::clown(1, 1) + std::vector<double>{d(1, 2), d(0, 9), d(2, 4), d(1, 4)});
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(frase(s), QStringLiteral("Il cappello è rosso."));
+        QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
     }
 
     void automaticLevelsTurnTheMenuAndItsKeysOff()

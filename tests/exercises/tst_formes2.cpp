@@ -1,4 +1,5 @@
 #include "AmbienteEsercizi.h"
+#include "Estrazioni.h"
 #include "exercises/sentences/FormEs2.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
@@ -87,6 +88,24 @@ private slots:
         QCOMPARE(pannello(s, 3), QStringLiteral("Livello 3"));
         s->mnuLiv_Click(4); // there is no level 4
         QCOMPARE(s->Livello(), 3);
+    }
+
+    void partsCalledDifferentNeverShareAColour()
+    {
+        Profilo.Colori[3][0] = Profilo.Colori[1][0]; // blue painted green
+        // The hats differ: green on the left; on the right row 3 (green too) is passed over for red.
+        Rnd::Script({d(1, 2), d(0, 4), d(2, 4), d(1, 4)});
+        QPointer<FormEs2> s = apri();
+        QVERIFY(s);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(s->frasi().aspetto[1][Parti::Cappello], 2);
+        const char *const parti[] = {"cappello", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"};
+        auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
+        auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
+        for (int i = 1; i <= Parti::kColorate; ++i) {
+            const QString oggetto = QString::fromLatin1(parti[i - 1]) + QStringLiteral(".interno");
+            QCOMPARE(sinistro->fillOf(oggetto) != destro->fillOf(oggetto), s->frasi().Diverso[i][0] == 1);
+        }
     }
 
     void bothClownsArePaintedAndTheRewardTakesTheLeftOne()
