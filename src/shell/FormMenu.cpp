@@ -1,4 +1,5 @@
 #include "FormMenu.h"
+#include "CarattereTesto.h"
 #include "Attivita.h"
 #include "DialoghiComuni.h"
 #include "EtichettaPulsante.h"
@@ -239,7 +240,7 @@ void FormMenu::ImpostaFontPulsanti()
     auto entranoTutte = [this](int d) {
         for (EtichettaPulsante *b : Command1) {
             QFont f = b->font();
-            f.setPointSize(d);
+            CarattereTesto::ImpostaPunti(f, d);
             if (!entra(f, b->text(), b->contentsRect().size()))
                 return false;
         }
@@ -249,7 +250,7 @@ void FormMenu::ImpostaFontPulsanti()
         --dimensione;
     for (EtichettaPulsante *b : Command1) {
         QFont f = b->font();
-        f.setPointSize(dimensione);
+        CarattereTesto::ImpostaPunti(f, dimensione); // the cursive face as large as the plain one
         b->setFont(f);
     }
     QFont fc = Combo1->font();

@@ -7,7 +7,6 @@
 #include "platform/MovieView.h"
 #include "platform/VbColor.h"
 
-#include <QPlainTextEdit>
 
 inline std::unique_ptr<AmbienteEsercizi> nuovoAmbienteAllineamento()
 {
@@ -45,7 +44,7 @@ inline bool sosiaRidisegnato(FormAllineamento *s)
 inline QWidget *riquadro(QWidget *s) { return s->findChild<QWidget *>(QStringLiteral("Shape1")); }
 inline QStringList righeTesto(QWidget *s)
 {
-    return s->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText().split(QLatin1Char('\n'));
+    return s->findChild<QLabel *>(QStringLiteral("Text1"))->text().split(QLatin1Char('\n'));
 }
 inline bool evidenziato(QWidget *s) // the new-game button holds the scanning highlight
 {
