@@ -211,6 +211,8 @@ void FormEsercizio::Form_Activate()
             a->setEnabled(!Profilo.PassaggioLivelli); // hidden menu, no shortcuts either
     impostaModoInput();
     aggiornaPannelli();
+    if (descrizione_.premio)
+        PreparaPremi();
     ApriFileZanfroni();
     ContaDomande = 0;
     ProssimaDomanda();
