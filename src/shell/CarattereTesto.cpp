@@ -1,9 +1,9 @@
 #include "CarattereTesto.h"
+#include "Impaginazione.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QHash>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -50,13 +50,8 @@ QFont Crea(const QString &famiglia, double punti)
 
 bool Entra(const QFont &font, const QString &testo, const QSize &spazio)
 {
-    const QFontMetricsF fm(font);
-    static const QRegularExpression spazi(QStringLiteral("\\s+"));
-    for (const QString &parola : testo.split(spazi, Qt::SkipEmptyParts))
-        if (fm.horizontalAdvance(parola) > spazio.width())
-            return false;
-    const QRectF r = fm.boundingRect(QRectF(QPointF(0, 0), QSizeF(spazio)), Qt::AlignLeft | Qt::TextWordWrap, testo);
-    return r.height() <= spazio.height();
+    const Impaginazione righe(font, testo, spazio.width());
+    return !righe.parolaTroppoLarga() && righe.altezza() <= spazio.height();
 }
 
 QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio)

@@ -17,8 +17,8 @@ QFont Crea(const QString &famiglia, double punti);
 // Sets the point size of `font`, scaled for its family.
 void ImpostaPunti(QFont &font, double punti);
 
-// Whether `testo` fits `spazio` in `font`: every word within the width, the wrapped lines within
-// the height.
+// Whether `testo` fits `spazio` in `font`: every word within the width, the wrapped lines (laid out
+// as Impaginazione does) within the height.
 bool Entra(const QFont &font, const QString &testo, const QSize &spazio);
 // `font` made smaller, in whole points, until `testo` fits `spazio` (never below 6 points); as it
 // is when it fits already.

@@ -8,6 +8,7 @@
 #include "exercises/sentences/FormEs5.h"
 #include "shell/Avvio.h"
 #include "shell/CarattereTesto.h"
+#include "shell/Impaginazione.h"
 
 #include <QFontInfo>
 
@@ -23,8 +24,8 @@ class TestTestiLeggibili : public QObject
     {
         const int m = e->margin();
         const QRect r = e->contentsRect().adjusted(m, m, -m, -m);
-        const QRectF usato = QFontMetricsF(e->carattereMostrato()).boundingRect(QRectF(r), Qt::TextWordWrap, e->text());
-        return !e->text().isEmpty() && usato.height() <= r.height() && usato.width() <= r.width();
+        const Impaginazione righe(e->carattereMostrato(), e->text(), r.width());
+        return !e->text().isEmpty() && !righe.parolaTroppoLarga() && righe.altezza() <= r.height();
     }
 
     template <class T> void controlla(const QString &nome, const QString &attivita, int livello, const char *testo)

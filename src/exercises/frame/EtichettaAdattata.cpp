@@ -1,5 +1,6 @@
 #include "EtichettaAdattata.h"
 #include "shell/CarattereTesto.h"
+#include "shell/Impaginazione.h"
 
 #include <QPainter>
 
@@ -31,7 +32,7 @@ void EtichettaAdattata::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     drawFrame(&p);
-    p.setFont(carattereMostrato());
+    const QRect area = areaTesto();
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    p.drawText(areaTesto(), int(alignment()) | Qt::TextWordWrap, text());
+    Impaginazione(carattereMostrato(), text(), area.width()).disegna(p, area, alignment());
 }
