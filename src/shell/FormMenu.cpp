@@ -16,7 +16,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -46,16 +45,6 @@ const QString kMisura = QStringLiteral(" DIFFERENZE  ");
 constexpr int kDimensioneMassima = 400;
 constexpr int kDimensioneMinima = 6;
 
-// The caption fits the button at this font: every word on one line, all lines within the height.
-bool entra(const QFont &font, const QString &testo, const QSize &spazio)
-{
-    const QFontMetrics fm(font);
-    for (const QString &parola : testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        if (fm.horizontalAdvance(parola) > spazio.width())
-            return false;
-    const QRect r = fm.boundingRect(QRect(QPoint(0, 0), spazio), Qt::AlignCenter | Qt::TextWordWrap, testo);
-    return r.height() <= spazio.height();
-}
 } // namespace
 
 std::function<void()> FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
@@ -241,7 +230,7 @@ void FormMenu::ImpostaFontPulsanti()
         for (EtichettaPulsante *b : Command1) {
             QFont f = b->font();
             CarattereTesto::ImpostaPunti(f, d);
-            if (!entra(f, b->text(), b->contentsRect().size()))
+            if (!CarattereTesto::Entra(f, b->text(), b->contentsRect().size()))
                 return false;
         }
         return true;
