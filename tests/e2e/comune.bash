@@ -1,7 +1,7 @@
 # Shared by the end-to-end scripts (sourced; not a test by itself).
 # Outside the X server: prepara_profilo, esegui_guida, controlla_profilo.
 # Inside it (run as `bash comune.bash guida PROGRAM`): starts the program, reaches the main menu,
-# runs the caller's exported `scenario` function, chooses "esci" and checks the exit status.
+# runs the caller's `scenario` function (passed as a file), chooses "esci" and checks the exit status.
 
 # --- inside the X server ---
 menu_visibile() { xdotool search --onlyvisible --name "Zanfroni - menu" >/dev/null 2>&1; }
@@ -21,6 +21,9 @@ premi() {
 fallito() { echo "FAIL: $1"; kill $pid 2>/dev/null; exit 1; }
 
 guida() {
+    # The caller's scenario comes as a file: xvfb-run's /bin/sh drops exported bash functions.
+    source "$RADICE/scenario.bash" 2>/dev/null
+    declare -F scenario >/dev/null || { echo "FAIL: no scenario to run"; exit 1; }
     "$1" > "$RADICE/programma.log" 2>&1 &
     pid=$!
     aspetta "xdotool search --onlyvisible --class zanfroni >/dev/null 2>&1" 60 \
@@ -81,7 +84,7 @@ esegui_guida() {
     # The program must draw on the X server, whatever platform the caller chose for unit tests.
     export XDG_DATA_HOME="$radice" RADICE="$radice" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    export -f scenario
+    declare -f scenario > "$radice/scenario.bash"
     if ! timeout 170 xvfb-run -a -s "-screen 0 1024x768x24" bash "$QUI/comune.bash" guida "$1"; then
         echo "--- program output ---"; cat "$radice/programma.log" 2>/dev/null
         exit 1
