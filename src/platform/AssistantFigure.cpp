@@ -53,6 +53,7 @@ bool AssistantFigure::load(const QString &file)
     natural_ = QSize(128, 128);
     for (auto &f : frames_)
         f.reset();
+    drawn_ = {};
     picture_ = QPixmap();
     if (file.isEmpty())
         return false;
@@ -133,8 +134,18 @@ QImage AssistantFigure::frame(bool mouthOpen, bool eyesClosed, const QSize &size
 
 void AssistantFigure::paintEvent(QPaintEvent *)
 {
+    // Each frame is drawn once for the present size: the figure repaints at every step of the mouth.
+    QImage &drawn = drawn_[(mouthOpen_ ? 2 : 0) + (eyesClosed_ ? 1 : 0)];
+    const qreal dpr = devicePixelRatioF();
+    if (drawn.size() != (QSizeF(size()) * dpr).toSize() || drawn.devicePixelRatio() != dpr) {
+        drawn = QImage((QSizeF(size()) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+        drawn.setDevicePixelRatio(dpr);
+        drawn.fill(Qt::transparent);
+        QPainter f(&drawn);
+        paintFrame(f, rect(), mouthOpen_, eyesClosed_);
+    }
     QPainter p(this);
-    paintFrame(p, rect(), mouthOpen_, eyesClosed_);
+    p.drawImage(0, 0, drawn);
 }
 
 void AssistantFigure::paintFrame(QPainter &p, const QRect &area, bool mouthOpen, bool eyesClosed) const

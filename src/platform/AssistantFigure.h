@@ -46,6 +46,7 @@ private:
 
     Kind kind_ = BuiltIn;
     std::array<std::unique_ptr<QSvgRenderer>, 4> frames_; // index: mouth open * 2 + eyes closed
+    std::array<QImage, 4> drawn_;                         // the frames at the figure's present size
     QPixmap picture_;
     QSize natural_{128, 128};
     bool talking_ = false;

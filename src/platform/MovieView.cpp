@@ -44,6 +44,7 @@ void MovieView::Movie(const QString &path)
     colours_.clear();
     hidden_.clear();
     tinted_.clear();
+    composed_ = QImage();
     selectedObject_.clear();
     playing_ = false;
     const QString file = fileFor(path);
@@ -117,6 +118,7 @@ void MovieView::SetVariable(const QString &name, const QString &value)
     if (!c.isValid() || colours_.value(selectedObject_) == c)
         return;
     colours_.insert(selectedObject_, c);
+    composed_ = QImage();
     if (drawing_) {
         const auto &layers = drawing_->layers();
         for (int i = 0; i < layers.size(); ++i)
@@ -136,6 +138,7 @@ void MovieView::TSetProperty(const QString &target, int property, const QString 
         hidden_.insert(target);
     else
         hidden_.remove(target);
+    composed_ = QImage();
     update();
 }
 
@@ -185,22 +188,28 @@ void MovieView::paintRaster(QPainter &p) const
         drawing_->renderer()->render(&p, drawing_->fit(QRectF(rect())));
         return;
     }
-    const auto rendered = drawing_->rendered(size());
-    if (tintedSize_ != size()) {
-        tinted_.clear();
-        tintedSize_ = size();
+    if (composed_.size() != size()) {
+        const auto rendered = drawing_->rendered(size());
+        if (tintedSize_ != size()) {
+            tinted_.clear();
+            tintedSize_ = size();
+        }
+        composed_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+        composed_.fill(Qt::transparent);
+        QPainter c(&composed_);
+        const auto &layers = drawing_->layers();
+        for (int i = 0; i < layers.size(); ++i) {
+            const auto &layer = layers[i];
+            const QImage &mask = rendered->images[i];
+            if (mask.isNull() || hidden_.contains(layer.group) || hidden_.contains(layer.id))
+                continue;
+            if (colours_.contains(layer.id))
+                c.drawImage(rendered->positions[i], tinted(i, mask));
+            else
+                c.drawImage(rendered->positions[i], mask);
+        }
     }
-    const auto &layers = drawing_->layers();
-    for (int i = 0; i < layers.size(); ++i) {
-        const auto &layer = layers[i];
-        const QImage &mask = rendered->images[i];
-        if (mask.isNull() || hidden_.contains(layer.group) || hidden_.contains(layer.id))
-            continue;
-        if (colours_.contains(layer.id))
-            p.drawImage(rendered->positions[i], tinted(i, mask));
-        else
-            p.drawImage(rendered->positions[i], mask);
-    }
+    p.drawImage(0, 0, composed_);
 }
 
 QImage MovieView::snapshot() const

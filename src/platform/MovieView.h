@@ -83,4 +83,5 @@ private:
     bool pressed_ = false;
     mutable QHash<int, QImage> tinted_; // layer -> mask in its colour, for tintedSize_
     mutable QSize tintedSize_;
+    mutable QImage composed_;           // the layers as shown, until a colour, a visibility or the size changes
 };

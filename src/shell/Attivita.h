@@ -6,9 +6,11 @@ constexpr int kRigheAttivita = 500;
 extern QString AttivitaEseguite[kRigheAttivita + 1][4];
 extern qint16 NumeroAttivita;
 
-// Starting an exercise: advances the counter and writes the name. Past row 500 nothing is recorded.
+// Starting an exercise: advances the counter and writes the name. Past row 500 nothing is written
+// (false) but the counter still goes on.
 bool IniziaAttivita(const QString &nome);
-// A level change or leaving: level, right and wrong answers into the current row, then the next row.
+// A level change or leaving: level, right and wrong answers into the current row (none past row 500),
+// then the next row.
 void ScriviRisultatoAttivita(int livello, long long esatti, int errati);
 // Choosing another user empties the table.
 void SvuotaAttivita();

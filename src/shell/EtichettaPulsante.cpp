@@ -1,6 +1,9 @@
 #include "EtichettaPulsante.h"
 
+#include "Impaginazione.h"
+
 #include <QMouseEvent>
+#include <QPainter>
 
 EtichettaPulsante::EtichettaPulsante(QWidget *parent) : QLabel(parent)
 {
@@ -27,6 +30,15 @@ void EtichettaPulsante::setColoreTesto(const QColor &colore)
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, colore);
     setPalette(pal);
+}
+
+void EtichettaPulsante::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    drawFrame(&p);
+    p.setPen(palette().color(foregroundRole()));
+    const QRect area = contentsRect();
+    Impaginazione(font(), text(), area.width()).disegna(p, area, alignment());
 }
 
 void EtichettaPulsante::mouseMoveEvent(QMouseEvent *event)

@@ -4,7 +4,7 @@
 
 // A caption that works as a button: centred text on a plain background that the screen colours
 // (plain, hover or scanning highlight). It reports clicks and the pointer moving over it, and never
-// takes the keyboard focus.
+// takes the keyboard focus. Its lines are laid out as Impaginazione does.
 class EtichettaPulsante : public QLabel
 {
     Q_OBJECT
@@ -19,6 +19,7 @@ signals:
     void mouseSopra();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };

@@ -1,4 +1,5 @@
 #pragma once
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <memory>
@@ -7,7 +8,8 @@ class QPainter;
 class QRectF;
 class QSvgRenderer;
 
-// A picture of the program's folder (SVG, crisp at any size, or a bitmap), drawn stretched.
+// A picture of the program's folder (SVG, crisp at any size, or a bitmap), drawn stretched. An SVG
+// is rendered once for each size it is drawn at, not on every paint.
 class FiguraProgramma
 {
 public:
@@ -21,4 +23,5 @@ public:
 private:
     std::unique_ptr<QSvgRenderer> svg_;
     QPixmap pixmap_;
+    mutable QImage resa_; // the SVG at the size last drawn
 };

@@ -1,4 +1,5 @@
 #include "FormMenu.h"
+#include "CarattereTesto.h"
 #include "Attivita.h"
 #include "DialoghiComuni.h"
 #include "EtichettaPulsante.h"
@@ -16,7 +17,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QTimer>
 
 namespace {
@@ -46,16 +46,6 @@ const QString kMisura = QStringLiteral(" DIFFERENZE  ");
 constexpr int kDimensioneMassima = 400;
 constexpr int kDimensioneMinima = 6;
 
-// The caption fits the button at this font: every word on one line, all lines within the height.
-bool entra(const QFont &font, const QString &testo, const QSize &spazio)
-{
-    const QFontMetrics fm(font);
-    for (const QString &parola : testo.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
-        if (fm.horizontalAdvance(parola) > spazio.width())
-            return false;
-    const QRect r = fm.boundingRect(QRect(QPoint(0, 0), spazio), Qt::AlignCenter | Qt::TextWordWrap, testo);
-    return r.height() <= spazio.height();
-}
 } // namespace
 
 std::function<void()> FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
@@ -244,8 +234,8 @@ void FormMenu::ImpostaFontPulsanti()
     auto entranoTutte = [this](int d) {
         for (EtichettaPulsante *b : Command1) {
             QFont f = b->font();
-            f.setPointSize(d);
-            if (!entra(f, b->text(), b->contentsRect().size()))
+            CarattereTesto::ImpostaPunti(f, d);
+            if (!CarattereTesto::Entra(f, b->text(), b->contentsRect().size()))
                 return false;
         }
         return true;
@@ -254,7 +244,7 @@ void FormMenu::ImpostaFontPulsanti()
         --dimensione;
     for (EtichettaPulsante *b : Command1) {
         QFont f = b->font();
-        f.setPointSize(dimensione);
+        CarattereTesto::ImpostaPunti(f, dimensione); // the cursive face as large as the plain one
         b->setFont(f);
     }
     QFont fc = Combo1->font();

@@ -2,11 +2,11 @@
 // What the line-up screen tests share: the clown movies of the line-ups and the part icons in the
 // test program folder, and the moves that bring the scanning frame to a clown and choose it.
 #include "AmbienteEsercizi.h"
+#include "Estrazioni.h"
 #include "exercises/search/FormAllineamento.h"
 #include "platform/MovieView.h"
 #include "platform/VbColor.h"
 
-#include <QPlainTextEdit>
 
 inline std::unique_ptr<AmbienteEsercizi> nuovoAmbienteAllineamento()
 {
@@ -25,10 +25,26 @@ inline std::unique_ptr<AmbienteEsercizi> nuovoAmbienteAllineamento()
     return amb;
 }
 
+// The draws of a line-up of two whose clown 0 shows every trait of the target, clown 1: clown 0 is
+// drawn again, without the bucket; then the nine sentences in order.
+inline std::vector<double> allineamentoConSosia()
+{
+    std::vector<double> v = std::vector<double>{d(1, 2)} + clown(1, 1) + clown(1, 1) + clown(0, 1);
+    for (int n = 0; n < 9; ++n)
+        v.push_back(d(n, 9));
+    return v;
+}
+// The look-alike of allineamentoConSosia() was drawn again and painted so.
+inline bool sosiaRidisegnato(FormAllineamento *s)
+{
+    return Rnd::ScriptLeft() == 0 && s->ZanfroneGiusto() == 1 && !s->zanfrone(0)->isShown(QStringLiteral("secchio"))
+           && s->zanfrone(1)->isShown(QStringLiteral("secchio"));
+}
+
 inline QWidget *riquadro(QWidget *s) { return s->findChild<QWidget *>(QStringLiteral("Shape1")); }
 inline QStringList righeTesto(QWidget *s)
 {
-    return s->findChild<QPlainTextEdit *>(QStringLiteral("Text1"))->toPlainText().split(QLatin1Char('\n'));
+    return s->findChild<QLabel *>(QStringLiteral("Text1"))->text().split(QLatin1Char('\n'));
 }
 inline bool evidenziato(QWidget *s) // the new-game button holds the scanning highlight
 {

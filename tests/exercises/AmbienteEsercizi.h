@@ -84,7 +84,7 @@ public:
         return int(suoni.suonati.filter(QStringLiteral("/suoni/%1/").arg(nome)).size());
     }
 
-private:
+    // A file of the program folder, e.g. "suoni/si/2.wav".
     void scrivi(const QString &relativo, const QByteArray &dati)
     {
         const QString p = programma.filePath(relativo);

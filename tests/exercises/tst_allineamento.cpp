@@ -65,6 +65,32 @@ private slots:
         QCOMPARE(a.Aspetti[3][Parti::ConCappello], 1);
     }
 
+    // Another clown that shows every listed trait of the target is drawn again after the line-up.
+    void lookAlikesAreDrawnAgain()
+    {
+        Profilo.Colori[4][0] = Profilo.Colori[2][0]; // row 4 painted like row 2
+        const auto target = clown({1, 2, 3, 4, 1, 2, 3}, 1, 1);
+        Rnd::Script(std::vector<double>{d(1, 4)} + clown({1, 2, 3, 4, 1, 2, 3}, 1, 1) + target
+                    + clown({3, 2, 3, 4, 1, 2, 3}, 0, 0) // hatless: its hat colour does not show
+                    + clown({2, 2, 3, 4, 1, 2, 3}, 1, 1) // another hat colour: not alike
+                    + clown({1, 4, 3, 4, 1, 2, 3}, 1, 1) // first redraw: the same red hair, still alike
+                    + clown({1, 2, 3, 4, 1, 2, 3}, 0, 1)); // second redraw: no bucket
+        Allineamento a;
+        a.ImpostaColori(4);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(a.Aspetti[0][Parti::Secchio], 0);
+        QCOMPARE(a.Aspetti[3][Parti::Cappello], 2);
+        for (int i : {0, 2, 3})
+            QVERIFY(!Allineamento::Somiglia(a.Aspetti[i], a.Caratteristiche));
+
+        // A hatless target: a hatless clown matches whatever colour its hidden hat has.
+        Aspetto senza{0, 1, 2, 3, 4, 1, 2, 3, 1, 0}, altro = senza;
+        altro[Parti::Cappello] = 4;
+        QVERIFY(Allineamento::Somiglia(altro, senza));
+        altro[Parti::ConCappello] = 1;
+        QVERIFY(!Allineamento::Somiglia(altro, senza));
+    }
+
     void sentencesWithAHatAgreeAndFillEveryIcon()
     {
         Aspetto c{0, 2, 2, 2, 4, 3, 2, 4, 1, 1}; // red, red, red shirt, yellow, blue, red, yellow; bucket; hat

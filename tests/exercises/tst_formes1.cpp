@@ -1,4 +1,5 @@
 #include "AmbienteEsercizi.h"
+#include "Estrazioni.h"
 #include "StampantiFinte.h"
 #include "exercises/sentences/FormEs1.h"
 #include "platform/Assistant.h"
@@ -224,6 +225,42 @@ private slots:
         QCOMPARE(amb->voce.frasi.size(), detti + 1);
     }
 
+    // With the mouse the success sound is drawn before the reward movie, while scanning after it.
+    void soundAndRewardDrawInTheOrderOfTheInputMode_data() { righeModi(); }
+    void soundAndRewardDrawInTheOrderOfTheInputMode()
+    {
+        QFETCH(int, modo);
+        Profilo.ModalitaInput = modo;
+        amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        for (int q = 0; q < 9; ++q) {
+            QVERIFY(rispondi(s, s->frasi().Risposta));
+            QVERIFY(rispondi(s, 2));
+        }
+        Rnd::Script({0.9, 0.1}); // sound first: 2 of 2, then movie 1 of 3; movie first: 3 of 3, then sound 1 of 2
+        QVERIFY(rispondi(s, s->frasi().Risposta));
+        QVERIFY(s->PremioMostrato());
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        const bool mouse = modo == 0;
+        QVERIFY(amb->suoni.suonati.last().endsWith(mouse ? QStringLiteral("/suoni/si/2.wav") : QStringLiteral("/suoni/si/1.wav")));
+        QVERIFY(clown(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
+    }
+
+    void aFalseClauseNeverNamesTheWordOfTheColourShown()
+    {
+        for (int col = 1; col <= 4; ++col) // blue renamed "verde", like row 1
+            Profilo.Colori[3][col] = Profilo.Colori[1][col];
+        // A green hat, a false clause about it: row 3 ("verde") is passed over for row 2.
+        Rnd::Script(::clown(1, 1) + std::vector<double>{d(1, 2), d(0, 9), d(2, 4), d(1, 4)});
+        QPointer<FormEs1> s = apri();
+        QVERIFY(s);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(frase(s), QStringLiteral("Il cappello è rosso."));
+        QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
+        QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
+    }
+
     void automaticLevelsTurnTheMenuAndItsKeysOff()
     {
         Profilo.PassaggioLivelli = true;
@@ -275,10 +312,11 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(2));
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
 
-        NumeroAttivita = kRigheAttivita;
+        // Row 500 is the last: the opening that fills it keeps it, later stretches are not written.
+        NumeroAttivita = kRigheAttivita - 1;
         Profilo.PassaggioLivelli = true;
-        s = qobject_cast<FormEs1 *>(Schermi::mostra(QStringLiteral("FormEs1")));
-        QTRY_VERIFY(s->attivato());
+        s = apri();
+        QVERIFY(s);
         for (int q = 0; q < 8; ++q) {
             QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
             QTest::mouseClick(pulsante(s, 2), Qt::LeftButton);
@@ -286,7 +324,15 @@ private slots:
         QCOMPARE(s->Livello(), 2);
         s->mnuesci_Click();
         QTRY_VERIFY(!s);
-        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita));
+        s = apri();
+        QVERIFY(s);
+        QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
+        s->mnuesci_Click();
+        QTRY_VERIFY(!s);
+        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 4));
+        const QStringList riga{AttivitaEseguite[kRigheAttivita][0], AttivitaEseguite[kRigheAttivita][1],
+                               AttivitaEseguite[kRigheAttivita][2], AttivitaEseguite[kRigheAttivita][3]};
+        QCOMPARE(riga, QStringList({QStringLiteral("Vero - falso"), QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("0")}));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "AmbienteEsercizi.h"
+#include "Estrazioni.h"
 #include "exercises/sentences/FormEs2.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
@@ -89,8 +90,27 @@ private slots:
         QCOMPARE(s->Livello(), 3);
     }
 
+    void partsCalledDifferentNeverShareAColour()
+    {
+        Profilo.Colori[3][0] = Profilo.Colori[1][0]; // blue painted green
+        // The hats differ: green on the left; on the right row 3 (green too) is passed over for red.
+        Rnd::Script({d(1, 2), d(0, 4), d(2, 4), d(1, 4)});
+        QPointer<FormEs2> s = apri();
+        QVERIFY(s);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(s->frasi().aspetto[1][Parti::Cappello], 2);
+        const char *const parti[] = {"cappello", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"};
+        auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
+        auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
+        for (int i = 1; i <= Parti::kColorate; ++i) {
+            const QString oggetto = QString::fromLatin1(parti[i - 1]) + QStringLiteral(".interno");
+            QCOMPARE(sinistro->fillOf(oggetto) != destro->fillOf(oggetto), s->frasi().Diverso[i][0] == 1);
+        }
+    }
+
     void bothClownsArePaintedAndTheRewardTakesTheLeftOne()
     {
+        amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
@@ -106,8 +126,12 @@ private slots:
         // The tenth right answer is spoken whole, then the reward takes the left clown's place.
         const QString domanda = frase(s);
         const int g = giusta(s);
+        Rnd::Script({0.9, 0.1}); // the first draw picks the movie (3 of 3), the second the sound (1 of 2)
         QTest::mouseClick(pulsante(s, g), Qt::LeftButton);
         QVERIFY(s->PremioMostrato());
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QVERIFY(sinistro->Movie().endsWith(QStringLiteral("\\animazioni\\3.swf")));
+        QVERIFY(amb->suoni.suonati.last().endsWith(QStringLiteral("/suoni/si/1.wav")));
         QVERIFY(ultimaDetta(*amb).endsWith(domanda.trimmed() + QLatin1Char(' ') + pulsante(s, g)->text()));
         QVERIFY(sinistro->Movie().contains(QStringLiteral("\\animazioni\\")));
         QVERIFY(destro->Movie().endsWith(QStringLiteral("zanfrone1.swf")));

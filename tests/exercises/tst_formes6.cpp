@@ -46,6 +46,17 @@ private slots:
     }
     void cleanup() { amb.reset(); }
 
+    void aLookAlikeOfTheTargetIsDrawnAgainSoTheGameCanEnd()
+    {
+        Rnd::Script(allineamentoConSosia());
+        QPointer<FormEs6> s = apri();
+        QVERIFY(s);
+        QVERIFY(sosiaRidisegnato(s));
+        QVERIFY(scegliZanfrone(s, 0));
+        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 1Errati 0"));
+        QVERIFY(s->partitaFinita() && pulsante(s, 0)->isEnabled());
+    }
+
     void everyModeRemovesTheIntrudersOnce_data() { righeModi(); }
     void everyModeRemovesTheIntrudersOnce()
     {

@@ -64,6 +64,18 @@ private slots:
         QCOMPARE(timer2(s)->isActive(), modo != 0);
     }
 
+    void aLookAlikeOfTheTargetIsDrawnAgain()
+    {
+        Rnd::Script(allineamentoConSosia());
+        QPointer<FormEs7> s = apri();
+        QVERIFY(s);
+        QVERIFY(sosiaRidisegnato(s));
+        QVERIFY(scegliZanfrone(s, 0));
+        QVERIFY(scegliZanfrone(s, 1));
+        QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 1Errati 1"));
+        QVERIFY(s->partitaFinita());
+    }
+
     void readingWaitsForTheFirstTickAndGoesOnAfterTheGame()
     {
         Profilo.ModalitaInput = 1;

@@ -66,6 +66,36 @@ private slots:
                  QStringLiteral("La camicia è scarlatta e le scarpe sono scarlatte"));
     }
 
+    // Rows that look or read alike to the child are one colour: never named as another.
+    void coloursAlikeAreNeverToldApart()
+    {
+        for (int col = 1; col <= 4; ++col) // blue renamed "verde", like row 1
+            Profilo.Colori[3][col] = Profilo.Colori[1][col];
+        Profilo.Colori[4][0] = Profilo.Colori[2][0]; // yellow painted red, like row 2
+        // A false clause about the green hat passes over row 3, a true negative about the red hair
+        // over row 4 and the hair's own row.
+        QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(0, 9), d(2, 4), d(1, 4)}), QStringLiteral("Il cappello è rosso"));
+        QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(1, 9), d(3, 4), d(1, 4), d(0, 4)}), QStringLiteral("I capelli non sono verdi"));
+        // A hat called different from a red one is drawn again past row 4.
+        FrasiUgualeDiverso u;
+        Rnd::Script({d(1, 2), d(1, 4), d(3, 4), d(0, 4)});
+        u.ImpostaColori();
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(u.aspetto[1][Parti::Cappello], 1);
+
+        // Every row the same colour: no colour is asked, no pair called different.
+        for (int riga = 2; riga <= 4; ++riga)
+            Profilo.Colori[riga][0] = Profilo.Colori[1][0];
+        Rnd::ClearScript();
+        FrasiVeroFalso f;
+        f.ImpostaColori();
+        for (int n = 0; n < 50; ++n)
+            QVERIFY(f.ScegliParte() >= Parti::Secchio);
+        u.ImpostaColori();
+        for (int i = 1; i <= Parti::kColorate; ++i)
+            QCOMPARE(u.Diverso[i][0], 0);
+    }
+
     void ugualeDiversoPairAndSentences()
     {
         FrasiUgualeDiverso f;

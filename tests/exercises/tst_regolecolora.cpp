@@ -62,6 +62,17 @@ private slots:
         QCOMPARE(r.Frasi[6], QStringLiteral("I PANTALONI NON SONO ROSSI."));
     }
 
+    void aColourThatReadsLikeTheNamedOneCounts()
+    {
+        for (int col = 1; col <= 4; ++col) // blue renamed "verde", like row 1
+            Profilo.Colori[3][col] = Profilo.Colori[1][col];
+        RegoleColora r = livello1(); // "Il cappello è verde."
+        QVERIFY(r.ColoriAmmessi[1][1] && r.ColoriAmmessi[1][3] && !r.ColoriAmmessi[1][2]);
+        Rnd::Script(righe({1, 4, 4, 1, 3, 4, 2}));
+        r.ScriviFrase(5, false); // "Il cappello non è verde."
+        QVERIFY(!r.ColoriAmmessi[1][1] && !r.ColoriAmmessi[1][3] && r.ColoriAmmessi[1][2] && r.ColoriAmmessi[1][4]);
+    }
+
     void partsAreDrawnOnceEach()
     {
         RegoleColora r = livello1();

@@ -142,7 +142,8 @@ private slots:
         FormMenu *m = apriMenu();
         QVERIFY(m);
         tasto(m, Qt::Key_Return);
-        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita));
+        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
+        QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
         QVERIFY(dialoghi->messaggi.isEmpty());
     }

@@ -2,6 +2,7 @@
 #include "shell/Schermo.h"
 
 #include <QLabel>
+#include <limits>
 #include <QtTest>
 
 class TestRidimensiona : public QObject
@@ -49,11 +50,20 @@ private slots:
         QVERIFY(IniziaAttivita(QStringLiteral("Insiemi")));
         QCOMPARE(NumeroAttivita, qint16(3));
         QVERIFY(AttivitaEseguite[2][0].isEmpty()); // one empty row between two exercises
-        while (NumeroAttivita < kRigheAttivita)
+        while (NumeroAttivita < kRigheAttivita - 1)
             ScriviRisultatoAttivita(1, 0, 0);
-        QVERIFY(!IniziaAttivita(QStringLiteral("Insiemi")));
+        QVERIFY(IniziaAttivita(QStringLiteral("Insiemi")));
+        ScriviRisultatoAttivita(2, 5, 1); // row 500, the last
         ScriviRisultatoAttivita(3, 1, 1);
-        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita));
+        QVERIFY(!IniziaAttivita(QStringLiteral("Vero - falso")));
+        ScriviRisultatoAttivita(4, 2, 2);
+        QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 4));
+        QCOMPARE(AttivitaEseguite[kRigheAttivita][0], QStringLiteral("Insiemi"));
+        QCOMPARE(AttivitaEseguite[kRigheAttivita][1], QStringLiteral("2"));
+        QCOMPARE(AttivitaEseguite[kRigheAttivita][3], QStringLiteral("1"));
+        NumeroAttivita = std::numeric_limits<qint16>::max();
+        ScriviRisultatoAttivita(1, 0, 0); // the counter never wraps into the table
+        QCOMPARE(NumeroAttivita, std::numeric_limits<qint16>::max());
         SvuotaAttivita();
         QCOMPARE(NumeroAttivita, qint16(0));
         QVERIFY(AttivitaEseguite[1][0].isEmpty());

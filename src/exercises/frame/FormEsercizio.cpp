@@ -1,10 +1,12 @@
 #include "FormEsercizio.h"
 #include "shell/Personaggio.h"
 #include "BarraStato.h"
+#include "EtichettaAdattata.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
+#include "shell/CarattereTesto.h"
 #include "shell/Immagini.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
@@ -30,7 +32,7 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
     area()->setMouseTracking(true);
     area()->setCursor(PuntatoreProgramma());
 
-    Label1 = new QLabel(area());
+    Label1 = new EtichettaAdattata(area());
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setAutoFillBackground(true);
@@ -128,9 +130,7 @@ void FormEsercizio::stileTesto(QWidget *testo)
     pal.setColor(QPalette::WindowText, lettere);
     pal.setColor(QPalette::Text, lettere);
     testo->setPalette(pal);
-    QFont f(Profilo.FontTesto);
-    f.setPointSize(qMax<int>(6, Profilo.DimensioneFontTesto));
-    testo->setFont(f);
+    testo->setFont(CarattereTesto::Crea(Profilo.FontTesto, qMax<int>(6, Profilo.DimensioneFontTesto)));
 }
 
 QString FormEsercizio::caso(const QString &testo)
@@ -226,6 +226,8 @@ void FormEsercizio::Form_Activate()
             a->setEnabled(!Profilo.PassaggioLivelli); // hidden menu, no shortcuts either
     impostaModoInput();
     aggiornaPannelli();
+    if (descrizione_.premio)
+        PreparaPremi();
     ApriFileZanfroni();
     ContaDomande = 0;
     ProssimaDomanda();

@@ -58,6 +58,9 @@ protected:
     virtual bool Giudica(int indice) { Q_UNUSED(indice); return false; }
     // Right after a right answer is counted, before a reward can clear the sentence.
     virtual void DopoRispostaGiusta(int indice) { Q_UNUSED(indice); }
+    // Whether the success sound comes before the reward movie: with the mouse it does, while
+    // scanning the reward comes first.
+    virtual bool SuonoPrimaDelPremio(bool daScansione) const { return !daScansione; }
     // After a right answer is counted and greeted: true when the same question goes on (the screen has
     // put up its next item; the answers stay open and the highlight stays), false when it is over.
     virtual bool ContinuaDomanda(int indice) { Q_UNUSED(indice); return false; }
@@ -157,6 +160,7 @@ private:
     void avvisaFilmatiMancanti();
     void scegli(int indice, bool daScansione);
     void rispostaGiusta(int indice, bool daScansione);
+    void contaPremio(); // every tenth right answer: the reward movie
     void spegniEvidenze();
     void lascia();
 

@@ -108,9 +108,7 @@ void FormEsercizio::RitornaDalPremio()
 {
     if (!premioMostrato_)
         return;
-    if (ShockwaveFlash1)
-        ShockwaveFlash1->StopPlay();
-    ApriFileZanfroni();
+    ApriFileZanfroni(); // the clown's movie takes the reward's place: nothing to stop first
     premioMostrato_ = false;
 }
 

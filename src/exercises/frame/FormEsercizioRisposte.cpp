@@ -169,10 +169,14 @@ void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
     domandaAperta_ = false;
     livelli_.giusta();
     DopoRispostaGiusta(indice);
-    if (descrizione_.premio && contaPremio_.giusta())
-        MostraPremio();
+    // The sound and the reward each draw at random: their order picks which sound and which movie.
+    const bool suonoPrima = SuonoPrimaDelPremio(daScansione);
+    if (!suonoPrima)
+        contaPremio();
     aggiornaPannelli();
     SuonoSi();
+    if (suonoPrima)
+        contaPremio();
     if (ContinuaDomanda(indice)) {
         domandaAperta_ = true;
         return;
@@ -183,6 +187,12 @@ void FormEsercizio::rispostaGiusta(int indice, bool daScansione)
         cursore_.vaiA(ElementoProssima());
         EvidenziaElemento(ElementoProssima(), true);
     }
+}
+
+void FormEsercizio::contaPremio()
+{
+    if (descrizione_.premio && contaPremio_.giusta())
+        MostraPremio();
 }
 
 void FormEsercizio::contaRisposta(bool giusta)

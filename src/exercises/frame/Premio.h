@@ -23,3 +23,6 @@ private:
 // A reward movie drawn at random among the numbered ones of "\animazioni\" (App::Path() + "\animazioni\k.swf").
 // With none there, the first is asked for all the same and the movie view shows nothing.
 QString FilmatoPremio();
+// Reads every reward movie into the shared drawing cache, so that none is read from disk on a right
+// answer.
+void PreparaPremi();

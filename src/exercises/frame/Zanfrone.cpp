@@ -59,10 +59,31 @@ void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto)
     MostraSecchioCappello(movie, aspetto[Parti::Secchio] != 0, aspetto[Parti::ConCappello] != 0);
 }
 
-int ColoreCasuale(int diverso)
+bool ColoriConfondibili(int a, int b, int parte)
 {
+    if (a == b)
+        return true;
+    if (CodiceColore(a).compare(CodiceColore(b), Qt::CaseInsensitive) == 0)
+        return true;
+    const Accordo accordo = AccordoParte(parte);
+    return ParolaColore(a, accordo).trimmed().compare(ParolaColore(b, accordo).trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+bool ColoreRiconoscibile(int riga, int parte)
+{
+    for (int c = 1; c <= Parti::kColori; ++c)
+        if (!ColoriConfondibili(c, riga, parte))
+            return true;
+    return false;
+}
+
+int ColoreCasuale(int diverso, int parte)
+{
+    const bool distinto = diverso >= 1 && diverso <= Parti::kColori && parte >= 1 && parte <= Parti::kColorate
+                          && ColoreRiconoscibile(diverso, parte);
+    const auto scarta = [&](int c) { return distinto ? ColoriConfondibili(c, diverso, parte) : c == diverso; };
     int c = RndInt(Parti::kColori) + 1;
-    while (c == diverso)
+    while (scarta(c))
         c = RndInt(Parti::kColori) + 1;
     return c;
 }

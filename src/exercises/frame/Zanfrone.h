@@ -32,5 +32,11 @@ void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto);
 void ColoraParte(MovieView &movie, int parte, const QString &codice, bool contorno = false);
 // Shows or hides the bucket and the hat.
 void MostraSecchioCappello(MovieView &movie, bool secchio, bool cappello);
-// Draws a random colour row 1..4 that differs from `diverso` (any row when `diverso` is 0).
-int ColoreCasuale(int diverso = 0);
+// Whether a child can mistake colour row `a` for row `b` on part `parte` (1..7): the same row, the
+// same colour, or the same word in the part's agreement (case and outer blanks aside).
+bool ColoriConfondibili(int a, int b, int parte);
+// Whether some colour row can be told apart from row `riga` on part `parte`.
+bool ColoreRiconoscibile(int riga, int parte);
+// Draws a random colour row 1..4 that differs from `diverso` (any row when `diverso` is 0). Given a
+// part, the row must also look and read differently from `diverso` there, when any row does.
+int ColoreCasuale(int diverso = 0, int parte = 0);

@@ -63,17 +63,37 @@ int Allineamento::Verticale(int posizione, int direzione, int livello, const Mos
     return mostrato(posizione) ? posizione : Avanti(posizione, numero, mostrato);
 }
 
+bool Allineamento::Somiglia(const Aspetto &zanfrone, const Aspetto &bersaglio)
+{
+    if (zanfrone[Parti::Secchio] != bersaglio[Parti::Secchio] || zanfrone[Parti::ConCappello] != bersaglio[Parti::ConCappello])
+        return false;
+    const int prima = bersaglio[Parti::ConCappello] != 0 ? Parti::Cappello : Parti::Capelli;
+    for (int parte = prima; parte <= Parti::kColorate; ++parte)
+        if (!ColoriConfondibili(zanfrone[parte], bersaglio[parte], parte))
+            return false;
+    return true;
+}
+
+namespace {
+void disegna(Aspetto &a)
+{
+    a.fill(0);
+    for (int parte = 1; parte <= Parti::kColorate; ++parte)
+        a[parte] = RndInt(Parti::kColori) + 1;
+    a[Parti::Secchio] = RndInt(2);
+    a[Parti::ConCappello] = RndInt(2);
+}
+} // namespace
+
 void Allineamento::ImpostaColori(int numero)
 {
     Numero = std::clamp(numero, 1, kMassimo);
     ZanfroneGiusto = RndInt(Numero);
-    for (int i = 0; i < Numero; ++i) {
-        Aspetto &a = Aspetti[i];
-        a.fill(0);
-        for (int parte = 1; parte <= Parti::kColorate; ++parte)
-            a[parte] = RndInt(Parti::kColori) + 1;
-        a[Parti::Secchio] = RndInt(2);
-        a[Parti::ConCappello] = RndInt(2);
-    }
+    for (int i = 0; i < Numero; ++i)
+        disegna(Aspetti[i]);
     Caratteristiche = Aspetti[ZanfroneGiusto];
+    // Only the target may fit the sentences. A redraw differs at least in the bucket half the time.
+    for (int i = 0; i < Numero; ++i)
+        while (i != ZanfroneGiusto && Somiglia(Aspetti[i], Caratteristiche))
+            disegna(Aspetti[i]);
 }

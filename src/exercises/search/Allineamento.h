@@ -32,6 +32,11 @@ public:
     std::array<Aspetto, kMassimo> Aspetti{};
     Aspetto Caratteristiche{}; // the target's record
 
-    // Draws the target's place, then every clown in turn: parts 1..7, the bucket, the hat.
+    // Whether `zanfrone` shows every trait listed for `bersaglio`, as a child sees and reads them: the
+    // bucket, the hat, the hat's colour only when the target wears one, the colours of parts 2..7.
+    static bool Somiglia(const Aspetto &zanfrone, const Aspetto &bersaglio);
+
+    // Draws the target's place, then every clown in turn: parts 1..7, the bucket, the hat. Then any
+    // other clown that looks like the target is drawn again, in the same way, until it does not.
     void ImpostaColori(int numero);
 };

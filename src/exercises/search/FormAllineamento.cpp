@@ -1,4 +1,5 @@
 #include "FormAllineamento.h"
+#include "exercises/frame/EtichettaAdattata.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
@@ -12,7 +13,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
@@ -64,13 +64,14 @@ FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, cons
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->hide();
 
-    Text1 = new QPlainTextEdit(area());
-    Text1->setReadOnly(true);
-    Text1->setFocusPolicy(Qt::NoFocus);
-    Text1->setTextInteractionFlags(Qt::NoTextInteraction);
-    Text1->viewport()->setMouseTracking(true);
-    Text1->viewport()->installEventFilter(this);
-    Text1->viewport()->setCursor(PuntatoreProgramma());
+    Text1 = new EtichettaAdattata(area());
+    Text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Text1->setAutoFillBackground(true);
+    Text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    Text1->setMargin(4);
+    Text1->setMouseTracking(true);
+    Text1->installEventFilter(this);
+    Text1->setCursor(PuntatoreProgramma());
     posiziona(Text1, QStringLiteral("Text1"), 5400, 120, 2655, 3255);
 
     Picture1 = new QWidget(area());
@@ -115,7 +116,7 @@ void FormAllineamento::Form_Activate()
     for (Immagine *icona : Image1)
         icona->setCursor(Profilo.CursoreSistema ? QCursor(Qt::ArrowCursor) : PuntatoreProgramma());
     if (Profilo.CursoreSistema)
-        Text1->viewport()->setCursor(Qt::ArrowCursor);
+        Text1->setCursor(Qt::ArrowCursor);
 
     FormEsercizio::Form_Activate();
 
@@ -172,7 +173,7 @@ void FormAllineamento::ImpostaColori()
 void FormAllineamento::ScriviFrase()
 {
     frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == QLatin1String("maiuscolo"));
-    Text1->setPlainText(frasi_.Testo());
+    Text1->setText(frasi_.Testo());
     Merlino()->StopAll();
 }
 
@@ -273,7 +274,7 @@ bool FormAllineamento::eventFilter(QObject *watched, QEvent *event)
         return esito;
     if (watched == area() && event->type() == QEvent::Resize)
         disponi();
-    else if (watched == Text1->viewport() && event->type() == QEvent::MouseMove)
+    else if (watched == Text1 && event->type() == QEvent::MouseMove)
         Command1_MouseMove(-1); // in mouse mode every button back to its colour
     return esito;
 }

@@ -5,8 +5,8 @@
 
 #include <array>
 
+class EtichettaAdattata;
 class Immagine;
-class QPlainTextEdit;
 
 // The line-up screens: up to twelve clowns, one of them the target, whose traits stand as sentences
 // in Text1 and are said by the part icons of Picture1 (speech on) or read in turn while scanning.
@@ -67,7 +67,7 @@ protected:
     void Form_Activate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    QPlainTextEdit *Text1 = nullptr;
+    EtichettaAdattata *Text1 = nullptr; // the target's sentences, one a line
     QWidget *Picture1 = nullptr;
     std::array<Immagine *, FrasiCaratteristiche::kIcone> Image1{};
     QWidget *Shape1 = nullptr;

@@ -117,9 +117,8 @@ void FormDifferenze::giudicaRiga(int riga, int sorgente, int bersaglio)
         ColoraSecondoZanfrone();
     contaGiuste(1);
     if (coppia_.Finita()) {
-        if (conMouse)
-            Command1[0]->setEnabled(true);
-        else
+        Command1[0]->setEnabled(true); // while scanning too: the highlight rests on it
+        if (!conMouse)
             vaiAElemento(kNuovaCoppia);
     }
     SuonoSi();

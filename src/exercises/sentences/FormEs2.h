@@ -17,6 +17,8 @@ protected:
     void GeneraEsercizio() override;
     bool Giudica(int indice) override { return frasi_.Giusta(indice); }
     void DopoRispostaGiusta(int indice) override;
+    // The reward comes before the success sound in every input mode.
+    bool SuonoPrimaDelPremio(bool) const override { return false; }
 
 private:
     void ImpostaColori();

@@ -21,7 +21,9 @@ void FrasiUgualeDiverso::ImpostaColori()
         Diverso[i][0] = RndInt(2);
         Diverso[i][1] = 0;
         aspetto[0][i] = RndInt(Parti::kColori) + 1;
-        aspetto[1][i] = Diverso[i][0] == 1 ? ColoreCasuale(aspetto[0][i]) : aspetto[0][i];
+        if (!ColoreRiconoscibile(aspetto[0][i], i))
+            Diverso[i][0] = 0; // every other row looks or reads the same: the parts are alike
+        aspetto[1][i] = Diverso[i][0] == 1 ? ColoreCasuale(aspetto[0][i], i) : aspetto[0][i];
     }
     for (Aspetto &a : aspetto) {
         a[Parti::Secchio] = RndInt(2);

@@ -34,7 +34,7 @@ QString FrasiVeroFalso::ComponiFrasePositiva(int parte, int risposta) const
 {
     if (parte >= Parti::Secchio)
         return presenza(parte, (aspetto[parte] != 0) == (risposta == 0), false);
-    const int riga = risposta == 0 ? aspetto[parte] : ColoreCasuale(aspetto[parte]);
+    const int riga = risposta == 0 ? aspetto[parte] : ColoreCasuale(aspetto[parte], parte);
     return colorata(kPositive[parte], parte, riga);
 }
 
@@ -42,14 +42,20 @@ QString FrasiVeroFalso::ComponiFraseNegativa(int parte, int risposta) const
 {
     if (parte >= Parti::Secchio)
         return presenza(parte, (aspetto[parte] != 0) == (risposta == 0), true);
-    const int riga = risposta == 0 ? ColoreCasuale(aspetto[parte]) : aspetto[parte];
+    const int riga = risposta == 0 ? ColoreCasuale(aspetto[parte], parte) : aspetto[parte];
     return colorata(kNegative[parte], parte, riga);
 }
 
 int FrasiVeroFalso::ScegliParte() const
 {
+    // A colour that no other row can be told from cannot make a false clause: that part is left out.
+    const auto escluso = [this](int parte) {
+        if (parte == Parti::Cappello && aspetto[Parti::ConCappello] == 0)
+            return true;
+        return parte <= Parti::kColorate && !ColoreRiconoscibile(aspetto[parte], parte);
+    };
     int parte = RndInt(9) + 1;
-    while (parte == Parti::Cappello && aspetto[Parti::ConCappello] == 0)
+    while (escluso(parte))
         parte = RndInt(9) + 1;
     return parte;
 }

@@ -21,7 +21,8 @@ public:
     // One clause about `parte` that is true (risposta 0) or false (1) of the clown.
     QString ComponiFrasePositiva(int parte, int risposta) const;
     QString ComponiFraseNegativa(int parte, int risposta) const;
-    // A part 1..9; the hat's colour is never asked while the hat is hidden.
+    // A part 1..9; the hat's colour is never asked while the hat is hidden, nor a colour that every
+    // other row looks or reads like.
     int ScegliParte() const;
 
 private:

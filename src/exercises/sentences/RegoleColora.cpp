@@ -40,9 +40,13 @@ void RegoleColora::ScriviFrase(int livello, bool maiuscolo)
         ColoreRichiesto[k] = riga;
         ParteCorrente = k;
         ColoriAmmessi[k][0] = true;
-        for (int c = 1; c <= Parti::kColori; ++c)
-            ColoriAmmessi[k][c] = negativa;
-        ColoriAmmessi[k][riga] = !negativa;
+        // Judged as the child sees and reads: a colour that looks or reads like the named one is it.
+        // When every row does, a negative sentence still refuses the named row itself.
+        const bool riconoscibile = ColoreRiconoscibile(riga, k);
+        for (int c = 1; c <= Parti::kColori; ++c) {
+            const bool come = ColoriConfondibili(c, riga, k);
+            ColoriAmmessi[k][c] = !negativa ? come : riconoscibile ? !come : c != riga;
+        }
         const QString frase = (negativa ? ComponiFraseNegativa(k, riga) : ComponiFrasePositiva(k, riga)) + QLatin1Char('.');
         Frasi[k] = maiuscolo ? frase.toUpper() : frase;
         Fatta[k] = false;

@@ -1,4 +1,5 @@
 #include "FormConfigura.h"
+#include "shell/CarattereTesto.h"
 #include "shell/Personaggio.h"
 #include "CasellaColore.h"
 #include "shell/Profilo.h"
@@ -251,9 +252,7 @@ void FormConfigura::ImpostaConfigurazioni()
 
     const QString esempio = QStringLiteral("Esempio di font e colore del testo");
     for (QLabel *campione : LabelFontSelezionato) {
-        QFont f(p.FontTesto);
-        f.setPointSize(p.DimensioneFontTesto);
-        campione->setFont(f);
+        campione->setFont(CarattereTesto::Crea(p.FontTesto, p.DimensioneFontTesto));
         QPalette pal = campione->palette();
         pal.setColor(QPalette::WindowText, VbColor::toQColor(p.ColoreFont));
         campione->setPalette(pal);

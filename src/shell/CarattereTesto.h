@@ -1,0 +1,26 @@
+#pragma once
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+// The letters of the exercise texts and of the menu captions.
+//
+// The cursive face ("Indis1") draws its small letters at about half the height of the plain face at
+// the same point size; wherever it is applied its size is scaled so that its x-height matches the
+// plain face's. The size stored in the profile stays as the user chose it.
+namespace CarattereTesto {
+// How much larger the face `famiglia` is drawn than its point size says (1 for every face but the
+// cursive one, or when the cursive face is not installed).
+double Scala(const QString &famiglia);
+// `famiglia` at `punti` points, scaled as above.
+QFont Crea(const QString &famiglia, double punti);
+// Sets the point size of `font`, scaled for its family.
+void ImpostaPunti(QFont &font, double punti);
+
+// Whether `testo` fits `spazio` in `font`: every word within the width, the wrapped lines (laid out
+// as Impaginazione does) within the height.
+bool Entra(const QFont &font, const QString &testo, const QSize &spazio);
+// `font` made smaller, in whole points, until `testo` fits `spazio` (never below 6 points); as it
+// is when it fits already.
+QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio);
+} // namespace CarattereTesto
