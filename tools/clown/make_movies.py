@@ -234,11 +234,12 @@ def guide_menu():
         return "".join(out)
 
     recolour = colours(["#4fc3f7", "#aed581", "#ffb74d", "#f48fb1", "#4fc3f7"], 4)
-    case_swap = ('<g>%s%s</g>' % (anim("translate", ["0,0", "0,0", "0,0", "800,0", "800,0", "800,0", "0,0"], 4),
-                                  button(250, 220, 300, 120, "MAIUSCOLE", "#fff59d"))
-                 + '<g transform="translate(-800,0)"><g>%s%s</g></g>'
-                 % (anim("translate", ["0,0", "0,0", "0,0", "800,0", "800,0", "800,0", "0,0"], 4),
-                    button(250, 220, 300, 120, "minuscole", "#c5e1a5")))
+    # the two words take turns in one place, turning over like a card
+    def turn(shown):
+        values = ["1,1" if shown(i) else "0,1" for i in range(17)]  # quarter seconds
+        return anim("scale", values, 4)
+    case_swap = (about(400, 280, turn(lambda i: i < 7 or i == 16), button(250, 220, 300, 120, "MAIUSCOLE", "#fff59d"))
+                 + about(400, 280, turn(lambda i: 8 <= i <= 14), button(250, 220, 300, 120, "minuscole", "#c5e1a5")))
     size = about(400, 280, anim("scale", ["0.5", "1.4", "0.5"], 3), text(400, 300, 60, "Esercizi", "#1565c0"))
     highlight = ('<g>%s<rect x="142" y="182" width="166" height="86" rx="16" fill="none" stroke="#ff7043"'
                  ' stroke-width="8"/></g>' % anim("translate", ["0,0", "0,0", "170,0", "170,0", "340,0", "340,0",
