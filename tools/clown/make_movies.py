@@ -213,12 +213,12 @@ def guide_settings():
         card("Giocatori", ["Scegli chi gioca oppure aggiungi", "un nuovo giocatore con le sue impostazioni."], players),
         card("Colori zanfroni", ["Scegli lo sfondo e i quattro colori del gioco;",
                                  "per ogni colore scrivi come si dice: rosso, rossi, rossa, rosse."], colours_page),
-        card("Scelte didattiche", ["Decidi da quale livello si parte e se si sale", "da soli quando le risposte sono giuste."],
+        card("Scelte didattiche", ["Scegli MAIUSCOLO, minuscolo o corsivo e se il livello", "cambia da solo secondo le risposte."],
              stairs + climber),
         card("Font e colori", ["Scegli il carattere, la sua grandezza", "e i colori di pulsanti e scritte."], letters),
         card("Suoni e voce", ["Accendi o spegni suoni e voce;", "scegli l'aiutante, la sua voce, velocità e tono."],
              speaker),
-        card("Modalità di input", ["Mouse, tastiera, uno o due sensori:", "con la scansione la cornice si sposta sulle scelte."],
+        card("Modalità di input", ["Mouse, tastiera, uno o due sensori: con la scansione", "l'evidenziazione si sposta da una scelta all'altra."],
              devices),
     ]
     return svg(800, 600, pages(bodies, "Come funzionano le impostazioni"), "#e8f5e9")
@@ -249,7 +249,7 @@ def guide_menu():
         card("I colori del menu", ["I colori dei pulsanti e dello sfondo", "si scelgono nelle impostazioni."],
              grid(recolour)),
         card("Maiuscole o minuscole", ["Le scritte possono essere tutte MAIUSCOLE", "oppure minuscole."], case_swap),
-        card("Carattere e grandezza", ["Il carattere e la sua grandezza", "vengono anch'essi dalle impostazioni."], size),
+        card("Carattere e grandezza", ["Il carattere viene dalle impostazioni;", "la grandezza si adatta da sola ai pulsanti."], size),
         card("La scansione", ["Con i sensori o la tastiera un riquadro colorato", "indica il pulsante che si può scegliere."],
              grid() + highlight),
     ]
