@@ -9,6 +9,7 @@
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+#include <functional>
 
 namespace {
 const QString kNamespace = QStringLiteral("urn:zanfroni");
@@ -26,6 +27,13 @@ QHash<QString, std::shared_ptr<MovieDrawing>> &cache()
 {
     static QHash<QString, std::shared_ptr<MovieDrawing>> c;
     return c;
+}
+
+qreal strokeWidth(const QString &text)
+{
+    bool ok = false;
+    const qreal w = text.trimmed().toDouble(&ok);
+    return ok ? w : 1.0;
 }
 
 QString partOf(const QString &id)
@@ -102,6 +110,10 @@ bool MovieDrawing::parse()
             stack.append({false, id});
         } else if (!id.isEmpty()) {
             layers_.append({id, partOf(id), parent.group, id.startsWith(QLatin1String("deco"))});
+            if (isOutline(id)) {
+                const qreal w = strokeWidth(xml.attributes().value(QLatin1String("stroke-width")).toString());
+                thinnestOutline_ = thinnestOutline_ > 0 ? std::min(thinnestOutline_, w) : w;
+            }
             stack.append({true, parent.group});
         } else if (name == QLatin1String("g")) {
             stack.append({false, parent.group});
@@ -138,15 +150,139 @@ QRectF MovieDrawing::fit(const QRectF &target) const
     return r;
 }
 
-std::shared_ptr<const MovieDrawing::Rendered> MovieDrawing::rendered(const QSize &size)
+namespace {
+std::shared_ptr<const MovieDrawing::Rendered> cached(QList<std::shared_ptr<const MovieDrawing::Rendered>> &sizes,
+                                                     const QSize &size)
 {
-    for (int i = 0; i < sizes_.size(); ++i) {
-        if (sizes_[i]->size == size) {
-            auto hit = sizes_[i];
-            sizes_.move(i, 0);
+    for (int i = 0; i < sizes.size(); ++i) {
+        if (sizes[i]->size == size) {
+            auto hit = sizes[i];
+            sizes.move(i, 0);
             return hit;
         }
     }
+    return nullptr;
+}
+
+std::shared_ptr<const MovieDrawing::Rendered> keep(QList<std::shared_ptr<const MovieDrawing::Rendered>> &sizes,
+                                                   std::shared_ptr<const MovieDrawing::Rendered> r)
+{
+    sizes.prepend(r);
+    if (sizes.size() > kSizesKept)
+        sizes.removeLast();
+    return r;
+}
+
+using Attributes = QList<QPair<QString, QString>>;
+// Returns the attributes to write for an element; may fill `copy` with the attributes of a second
+// element of the same name written right after it.
+using Edit = std::function<Attributes(const QString &id, Attributes attributes, Attributes &copy)>;
+
+QByteArray rewrite(const QByteArray &source, const Edit &edit)
+{
+    QByteArray out;
+    QXmlStreamReader in(source);
+    in.setNamespaceProcessing(false);
+    QXmlStreamWriter w(&out);
+    QList<QPair<QString, Attributes>> copies; // one per open element
+    auto write = [&w](const QString &name, const Attributes &attributes) {
+        w.writeStartElement(name);
+        for (const auto &[key, value] : attributes)
+            w.writeAttribute(key, value);
+    };
+    while (!in.atEnd()) {
+        switch (in.readNext()) {
+        case QXmlStreamReader::StartDocument:
+        case QXmlStreamReader::DTD:
+            break;
+        case QXmlStreamReader::StartElement: {
+            Attributes attributes, copy;
+            QString id;
+            for (const QXmlStreamAttribute &a : in.attributes()) {
+                attributes.append({a.qualifiedName().toString(), a.value().toString()});
+                if (a.qualifiedName() == QLatin1String("id"))
+                    id = a.value().toString();
+            }
+            const QString name = in.qualifiedName().toString();
+            write(name, edit(id, attributes, copy));
+            copies.append({copy.isEmpty() ? QString() : name, copy});
+            break;
+        }
+        case QXmlStreamReader::EndElement: {
+            w.writeCurrentToken(in);
+            const auto copy = copies.takeLast();
+            if (!copy.first.isEmpty()) {
+                write(copy.first, copy.second);
+                w.writeEndElement();
+            }
+            break;
+        }
+        default:
+            w.writeCurrentToken(in);
+        }
+    }
+    return out;
+}
+
+void set(Attributes &attributes, const QString &key, const QString &value)
+{
+    for (auto &a : attributes)
+        if (a.first == key) {
+            a.second = value;
+            return;
+        }
+    attributes.append({key, value});
+}
+
+QString get(const Attributes &attributes, const QString &key)
+{
+    for (const auto &a : attributes)
+        if (a.first == key)
+            return a.second;
+    return {};
+}
+
+} // namespace
+
+bool MovieDrawing::isOutline(const QString &id) { return id.endsWith(QLatin1String(".contorno")); }
+
+QColor MovieDrawing::coreColour(const QColor &outline)
+{
+    if (!outline.isValid() || outline.rgb() == qRgb(0, 0, 0))
+        return {};
+    const int light = (299 * outline.red() + 587 * outline.green() + 114 * outline.blue()) / 1000;
+    return light > 160 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+qreal MovieDrawing::scaleFor(const QSize &size) const
+{
+    const QRectF box = viewBox();
+    return box.isEmpty() ? 1.0 : fit(QRectF(QPointF(0, 0), size)).width() / box.width();
+}
+
+std::shared_ptr<const MovieDrawing::Rendered> MovieDrawing::rendered(const QSize &size)
+{
+    if (auto hit = cached(sizes_, size))
+        return hit;
+    const qreal least = kThinnestOutline / scaleFor(size);
+    if (thinnestOutline_ > 0 && least > thinnestOutline_) {
+        QSvgRenderer widened(outlinesResized(least, 1.0));
+        return keep(sizes_, renderLayers(size, widened, false));
+    }
+    return keep(sizes_, renderLayers(size, *renderer_, false));
+}
+
+std::shared_ptr<const MovieDrawing::Rendered> MovieDrawing::cores(const QSize &size)
+{
+    if (auto hit = cached(coreSizes_, size))
+        return hit;
+    QSvgRenderer thin(outlinesResized(kThinnestOutline / scaleFor(size), kCoreShare));
+    return keep(coreSizes_, renderLayers(size, thin, true));
+}
+
+std::shared_ptr<MovieDrawing::Rendered> MovieDrawing::renderLayers(const QSize &size, QSvgRenderer &renderer,
+                                                                   bool outlinesOnly) const
+{
     auto r = std::make_shared<Rendered>();
     r->size = size;
     r->area = fit(QRectF(QPointF(0, 0), size));
@@ -154,55 +290,54 @@ std::shared_ptr<const MovieDrawing::Rendered> MovieDrawing::rendered(const QSize
     const qreal s = box.isEmpty() ? 1.0 : r->area.width() / box.width();
     const QRect bounds(QPoint(0, 0), size);
     for (const Layer &layer : std::as_const(layers_)) {
-        const QRectF inBox = renderer_->transformForElement(layer.id).mapRect(renderer_->boundsOnElement(layer.id));
-        const QRectF target(r->area.topLeft() + (inBox.topLeft() - box.topLeft()) * s, inBox.size() * s);
-        const QRect pixels = target.toAlignedRect().intersected(bounds);
         QImage image;
-        if (!pixels.isEmpty()) {
-            image = QImage(pixels.size(), QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter p(&image);
-            p.setRenderHint(QPainter::Antialiasing);
-            p.translate(-pixels.topLeft());
-            renderer_->render(&p, layer.id, target);
+        QRect pixels;
+        if (!outlinesOnly || isOutline(layer.id)) {
+            const QRectF inBox = renderer.transformForElement(layer.id).mapRect(renderer.boundsOnElement(layer.id));
+            const QRectF target(r->area.topLeft() + (inBox.topLeft() - box.topLeft()) * s, inBox.size() * s);
+            pixels = target.toAlignedRect().intersected(bounds);
+            if (!pixels.isEmpty()) {
+                image = QImage(pixels.size(), QImage::Format_ARGB32_Premultiplied);
+                image.fill(Qt::transparent);
+                QPainter p(&image);
+                p.setRenderHint(QPainter::Antialiasing);
+                p.translate(-pixels.topLeft());
+                renderer.render(&p, layer.id, target);
+            }
         }
         r->images.append(image);
         r->positions.append(pixels.topLeft());
     }
-    sizes_.prepend(r);
-    if (sizes_.size() > kSizesKept)
-        sizes_.removeLast();
     return r;
+}
+
+QByteArray MovieDrawing::outlinesResized(qreal least, qreal share) const
+{
+    return rewrite(source_, [&](const QString &id, Attributes attributes, Attributes &) {
+        if (isOutline(id)) {
+            const qreal w = std::max(least, strokeWidth(get(attributes, QStringLiteral("stroke-width"))));
+            set(attributes, QStringLiteral("stroke-width"), QString::number(w * share));
+        }
+        return attributes;
+    });
 }
 
 QByteArray MovieDrawing::recoloured(const QHash<QString, QColor> &colours, const QSet<QString> &hidden) const
 {
-    QByteArray out;
-    QXmlStreamReader in(source_);
-    in.setNamespaceProcessing(false);
-    QXmlStreamWriter w(&out);
-    while (!in.atEnd()) {
-        in.readNext();
-        if (in.tokenType() != QXmlStreamReader::StartElement) {
-            if (in.tokenType() != QXmlStreamReader::StartDocument && in.tokenType() != QXmlStreamReader::DTD)
-                w.writeCurrentToken(in);
-            continue;
-        }
-        const QString id = in.attributes().value(QLatin1String("id")).toString();
+    return rewrite(source_, [&](const QString &id, Attributes attributes, Attributes &copy) {
         const QColor colour = colours.value(id);
-        const QString painted = !colour.isValid() ? QString()
-                                : id.endsWith(QLatin1String(".contorno")) ? QStringLiteral("stroke")
-                                                                          : QStringLiteral("fill");
-        w.writeStartElement(in.qualifiedName().toString());
-        for (const QXmlStreamAttribute &a : in.attributes()) {
-            const QString name = a.qualifiedName().toString();
-            if (name != painted && !(name == QLatin1String("display") && hidden.contains(id)))
-                w.writeAttribute(name, a.value().toString());
-        }
-        if (!painted.isEmpty())
-            w.writeAttribute(painted, colour.name());
+        if (colour.isValid())
+            set(attributes, isOutline(id) ? QStringLiteral("stroke") : QStringLiteral("fill"), colour.name());
         if (!id.isEmpty() && hidden.contains(id))
-            w.writeAttribute(QStringLiteral("display"), QStringLiteral("none"));
-    }
-    return out;
+            set(attributes, QStringLiteral("display"), QStringLiteral("none"));
+        const QColor core = isOutline(id) ? coreColour(colour) : QColor();
+        if (core.isValid()) {
+            copy = attributes;
+            copy.removeIf([](const auto &a) { return a.first == QLatin1String("id"); });
+            set(copy, QStringLiteral("stroke"), core.name());
+            set(copy, QStringLiteral("stroke-width"),
+                QString::number(strokeWidth(get(attributes, QStringLiteral("stroke-width"))) * kCoreShare));
+        }
+        return attributes;
+    });
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QColor>
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -14,6 +15,9 @@ class QSvgRenderer;
 // A clown is split into its top-level elements ("layers", in drawing order); each layer is
 // rendered once per size into an image whose alpha doubles as the part's mask for recolouring
 // and for hit-testing. Animated or unstructured files are drawn whole.
+// Outlines (".contorno") stay visible at any size: a small clown draws them at least
+// kThinnestOutline pixels wide. An outline painted in a colour of its own carries a thin core line
+// in a contrasting colour, so that it still shows on a part of the same colour.
 class MovieDrawing
 {
 public:
@@ -52,16 +56,28 @@ public:
 
     // Layer images for a control of this size (cached for a few sizes).
     std::shared_ptr<const Rendered> rendered(const QSize &size);
+    // The core lines of the outline layers at this size (other layers have no image).
+    std::shared_ptr<const Rendered> cores(const QSize &size);
 
     // The source with colours applied and groups hidden, for drawing as vectors.
     QByteArray recoloured(const QHash<QString, QColor> &colours, const QSet<QString> &hidden) const;
 
     // Row a click on a part sends.
     static int rowOf(const QString &part);
+    static bool isOutline(const QString &id);
+    // The colour of the core line of an outline painted `outline`; invalid for black, which needs none.
+    static QColor coreColour(const QColor &outline);
+
+    static constexpr qreal kThinnestOutline = 1.25; // pixels
+    static constexpr qreal kCoreShare = 0.4;        // core width / outline width
 
 private:
     MovieDrawing() = default;
     bool parse();
+    // The source with every outline at least `least` wide, then scaled by `share`.
+    QByteArray outlinesResized(qreal least, qreal share) const;
+    qreal scaleFor(const QSize &size) const;
+    std::shared_ptr<Rendered> renderLayers(const QSize &size, QSvgRenderer &renderer, bool outlinesOnly) const;
 
     QByteArray source_;
     QSvgRenderer *renderer_ = nullptr;
@@ -69,5 +85,7 @@ private:
     bool layered_ = false;
     bool animated_ = false;
     Click click_ = Click::None;
+    qreal thinnestOutline_ = 0; // in drawing units; 0: no outline
     QList<std::shared_ptr<const Rendered>> sizes_; // most recent first
+    QList<std::shared_ptr<const Rendered>> coreSizes_;
 };

@@ -45,6 +45,7 @@ void MovieView::Movie(const QString &path)
     hidden_.clear();
     tinted_.clear();
     composed_ = QImage();
+    tintedCores_.clear();
     selectedObject_.clear();
     playing_ = false;
     const QString file = fileFor(path);
@@ -122,8 +123,10 @@ void MovieView::SetVariable(const QString &name, const QString &value)
     if (drawing_) {
         const auto &layers = drawing_->layers();
         for (int i = 0; i < layers.size(); ++i)
-            if (layers[i].id == selectedObject_)
+            if (layers[i].id == selectedObject_) {
                 tinted_.remove(i);
+                tintedCores_.remove(i);
+            }
     }
     update();
 }
@@ -157,18 +160,18 @@ QTransform MovieView::movieToWidget() const
            * QTransform::fromTranslate(area.left(), area.top());
 }
 
-QImage MovieView::tinted(int layer, const QImage &mask) const
+QImage MovieView::tinted(QHash<int, QImage> &cache, int layer, const QImage &mask, const QColor &colour) const
 {
-    auto it = tinted_.constFind(layer);
-    if (it != tinted_.constEnd())
+    auto it = cache.constFind(layer);
+    if (it != cache.constEnd())
         return *it;
     QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(colours_.value(drawing_->layers()[layer].id));
+    image.fill(colour);
     QPainter p(&image);
     p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
     p.drawImage(0, 0, mask);
     p.end();
-    tinted_.insert(layer, image);
+    cache.insert(layer, image);
     return image;
 }
 
@@ -177,36 +180,49 @@ void MovieView::paintRaster(QPainter &p) const
     p.fillRect(rect(), background_);
     if (!drawing_)
         return;
+    const QRectF area = drawing_->fit(QRectF(rect()));
+    p.setClipRect(area); // what lies beyond the view box (the next guide page) stays unseen
     if (drawing_->animated()) {
         if (!playing_ && !frozen_.isNull() && frozen_.size() == size())
             p.drawImage(0, 0, frozen_);
         else if (clock_)
-            clock_->render(&p, drawing_->fit(QRectF(rect())));
+            clock_->render(&p, area);
         return;
     }
     if (!drawing_->layered()) {
-        drawing_->renderer()->render(&p, drawing_->fit(QRectF(rect())));
+        drawing_->renderer()->render(&p, area);
         return;
     }
     if (composed_.size() != size()) {
         const auto rendered = drawing_->rendered(size());
         if (tintedSize_ != size()) {
             tinted_.clear();
+            tintedCores_.clear();
             tintedSize_ = size();
         }
         composed_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         composed_.fill(Qt::transparent);
         QPainter c(&composed_);
+        std::shared_ptr<const MovieDrawing::Rendered> cores;
         const auto &layers = drawing_->layers();
         for (int i = 0; i < layers.size(); ++i) {
             const auto &layer = layers[i];
             const QImage &mask = rendered->images[i];
             if (mask.isNull() || hidden_.contains(layer.group) || hidden_.contains(layer.id))
                 continue;
-            if (colours_.contains(layer.id))
-                c.drawImage(rendered->positions[i], tinted(i, mask));
-            else
+            const auto colour = colours_.constFind(layer.id);
+            if (colour == colours_.constEnd()) {
                 c.drawImage(rendered->positions[i], mask);
+                continue;
+            }
+            c.drawImage(rendered->positions[i], tinted(tinted_, i, mask, *colour));
+            const QColor core = MovieDrawing::isOutline(layer.id) ? MovieDrawing::coreColour(*colour) : QColor();
+            if (!core.isValid())
+                continue;
+            if (!cores)
+                cores = drawing_->cores(size());
+            if (!cores->images[i].isNull())
+                c.drawImage(cores->positions[i], tinted(tintedCores_, i, cores->images[i], core));
         }
     }
     p.drawImage(0, 0, composed_);
@@ -226,6 +242,7 @@ void MovieView::renderTo(QPainter *painter, const QRectF &target) const
     painter->fillRect(target, background_);
     if (drawing_) {
         const QRectF area = drawing_->fit(target);
+        painter->setClipRect(area, Qt::IntersectClip);
         if (drawing_->animated() && clock_)
             clock_->render(painter, area);
         else {

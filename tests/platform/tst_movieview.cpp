@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QSignalSpy>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -107,14 +108,127 @@ private slots:
         QCOMPARE(pixelAt(v, {118, 200}), QColor(0, 255, 0));
         QCOMPARE(pixelAt(v, {92, 220}), QColor(0x12, 0x34, 0x56));
 
-        // The outline movie: one part outlined in the highlight colour.
+        // The outline movie: one part outlined in the highlight colour (with a white core).
         v.Movie(clown(3));
         paint(v, QStringLiteral("gile.contorno"), QStringLiteral("FF0000"));
-        QCOMPARE(pixelAt(v, {109, 204}), QColor(255, 0, 0));
+        const QColor edge = pixelAt(v, {111.2, 204});
+        QVERIFY(edge.red() > 230 && edge.green() < 40 && edge.blue() < 40);
+        QCOMPARE(pixelAt(v, {109, 204}), QColor(255, 255, 255));
 
         // A new movie starts from its own colours.
         v.Movie(clown(1));
         QCOMPARE(pixelAt(v, {118, 200}), vest);
+    }
+
+    // The scanned part is outlined in the highlight colour, which may be the part's own colour.
+    void anOutlineInThePartsOwnColourStillShows_data()
+    {
+        QTest::addColumn<QString>("colour");
+        for (const char *c : {"FF0000", "FFFF00", "000080"})
+            QTest::newRow(c) << QString::fromLatin1(c);
+    }
+    void anOutlineInThePartsOwnColourStillShows()
+    {
+        QFETCH(QString, colour);
+        MovieView v;
+        v.resize(300, 460);
+        v.Movie(clown(3));
+        v.BGColor(colour);
+        for (const char *part : {"cappello", "ciuffo", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"}) {
+            paint(v, QString::fromLatin1(part) + QStringLiteral(".interno"), colour);
+            paint(v, QString::fromLatin1(part) + QStringLiteral(".contorno"), colour);
+        }
+        v.TSetProperty(QStringLiteral("cappello"), 7, QStringLiteral("0"));
+        // Above the face only the tuft is drawn: every pixel that stands out belongs to its outline.
+        const QColor plain = QColor(QStringLiteral("#") + colour);
+        auto standingOut = [&](const QImage &image, const QTransform &toImage) {
+            const QRect strip = toImage.mapRect(QRectF(100, 40, 64, 42)).toRect();
+            int n = 0;
+            for (int y = strip.top(); y <= strip.bottom(); ++y)
+                for (int x = strip.left(); x <= strip.right(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    n += std::abs(c.red() - plain.red()) + std::abs(c.green() - plain.green())
+                             + std::abs(c.blue() - plain.blue()) > 200;
+                }
+            return n;
+        };
+        QVERIFY2(standingOut(v.snapshot(), v.movieToWidget()) > 100, "on screen");
+        QImage page(600, 920, QImage::Format_ARGB32);
+        QPainter p(&page);
+        v.renderTo(&p, page.rect());
+        p.end();
+        QVERIFY2(standingOut(page, v.movieToWidget() * QTransform::fromScale(2, 2)) > 400, "printed");
+
+        // Black outlines are plain lines.
+        paint(v, QStringLiteral("ciuffo.contorno"), QStringLiteral("000000"));
+        const QImage black = v.snapshot();
+        QCOMPARE(black.pixelColor(v.movieToWidget().map(QPointF(138, 44)).toPoint()), QColor(0, 0, 0));
+    }
+
+    // Small clowns (the sets of 21 on one screen) keep outlines of a whole pixel: buttons painted
+    // in the waistcoat's colour are still drawn.
+    void smallClownsKeepTheirOutlines()
+    {
+        MovieView v;
+        v.resize(76, 106);
+        v.Movie(clown(1));
+        paint(v, QStringLiteral("gile.interno"), QStringLiteral("FFFF00"));
+        paint(v, QStringLiteral("bottoni.interno"), QStringLiteral("FFFF00"));
+        const QImage image = v.snapshot();
+        for (const QPointF button : {QPointF(134, 208), QPointF(166, 240), QPointF(141, 272)}) {
+            const QPoint centre = v.movieToWidget().map(button).toPoint();
+            int darkest = 255;
+            for (int dy = -3; dy <= 3; ++dy)
+                for (int dx = -3; dx <= 3; ++dx) {
+                    const QColor c = image.pixelColor(centre + QPoint(dx, dy));
+                    darkest = std::min(darkest, std::max({c.red(), c.green(), c.blue()}));
+                }
+            QVERIFY2(darkest < 80, qPrintable(QString::number(darkest)));
+        }
+    }
+
+    // Pages of a guide lie side by side beyond the view box: only the one inside it shows.
+    void moviesNeverPaintOutsideTheirViewBox()
+    {
+        QTemporaryDir dir;
+        const QByteArray beyond = "<rect x=\"-300\" y=\"-300\" width=\"700\" height=\"700\" fill=\"#ff0000\">";
+        const QList<QPair<QString, QByteArray>> files = {
+            {QStringLiteral("fermo.svg"), beyond + "</rect>"},
+            {QStringLiteral("animato.svg"), beyond + "<animateColor attributeName=\"fill\" values=\"#ff0000;#00ff00\""
+                                                    " dur=\"1s\" repeatCount=\"indefinite\"/></rect>"}};
+        QStringList movies;
+        for (const auto &[name, body] : files) {
+            QFile f(dir.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"100\" height=\"100\" viewBox=\"0 0 100 100\">"
+                    + body + "</svg>");
+            movies << f.fileName();
+        }
+        movies << App::Path() + QStringLiteral("\\conf\\menu.swf") << App::Path() + QStringLiteral("\\conf\\zanfroni.swf");
+        for (const QString &movie : std::as_const(movies)) {
+            for (const QSize size : {QSize(1366, 768), QSize(600, 900)}) {
+                MovieView v;
+                v.resize(size);
+                v.BGColor(QStringLiteral("123456"));
+                v.Movie(movie);
+                QVERIFY(v.isLoaded());
+                QImage page(size, QImage::Format_ARGB32);
+                page.fill(Qt::black);
+                QPainter p(&page);
+                v.renderTo(&p, page.rect());
+                p.end();
+                const QRectF viewBox = QSvgRenderer(MovieView::fileFor(movie)).viewBoxF();
+                const QRect box = v.movieToWidget().mapRect(viewBox).toAlignedRect();
+                for (const QImage &image : {v.snapshot(), page}) {
+                    int outside = 0;
+                    for (int y = 0; y < size.height(); y += 3)
+                        for (int x = 0; x < size.width(); x += 3)
+                            outside += !box.contains(x, y) && image.pixelColor(x, y) != QColor(0x12, 0x34, 0x56);
+                    QVERIFY2(outside == 0, qPrintable(QStringLiteral("%1 at %2x%3: %4 pixels")
+                                                          .arg(movie).arg(size.width()).arg(size.height()).arg(outside)));
+                }
+            }
+        }
     }
 
     void backgroundAndVisibility()

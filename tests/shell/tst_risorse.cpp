@@ -59,6 +59,30 @@ private slots:
         }
     }
 
+    // Nothing is drawn beyond the view box, where a control would cut it off.
+    void everyPictureAndClownFitsItsBox()
+    {
+        QStringList nomi = tutteLeImmagini();
+        for (int i = 1; i <= 4; ++i)
+            nomi << QStringLiteral("\\swf\\zanfrone%1.svg").arg(i);
+        for (const QString &nome : std::as_const(nomi)) {
+            QSvgRenderer svg(nativo(nome));
+            const QSizeF box = svg.viewBoxF().size().scaled(200, 200, Qt::KeepAspectRatio);
+            constexpr int kMargine = 40;
+            QImage img((box + QSizeF(2 * kMargine, 2 * kMargine)).toSize(), QImage::Format_ARGB32_Premultiplied);
+            img.fill(Qt::transparent);
+            QPainter p(&img);
+            svg.render(&p, QRectF(QPointF(kMargine, kMargine), box));
+            p.end();
+            const QRect dentro = QRectF(QPointF(kMargine, kMargine), box).toAlignedRect();
+            int fuori = 0;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    fuori += !dentro.contains(x, y) && qAlpha(img.pixel(x, y)) > 60;
+            QVERIFY2(fuori == 0, qPrintable(QStringLiteral("%1: %2 pixels outside").arg(nome).arg(fuori)));
+        }
+    }
+
     void thePointerHasItsTipAtTheHotSpot()
     {
         const QImage puntatore(nativo(Immagini::Puntatore));

@@ -213,12 +213,12 @@ def guide_settings():
         card("Giocatori", ["Scegli chi gioca oppure aggiungi", "un nuovo giocatore con le sue impostazioni."], players),
         card("Colori zanfroni", ["Scegli lo sfondo e i quattro colori del gioco;",
                                  "per ogni colore scrivi come si dice: rosso, rossi, rossa, rosse."], colours_page),
-        card("Scelte didattiche", ["Decidi da quale livello si parte e se si sale", "da soli quando le risposte sono giuste."],
+        card("Scelte didattiche", ["Scegli MAIUSCOLO, minuscolo o corsivo e se il livello", "cambia da solo secondo le risposte."],
              stairs + climber),
         card("Font e colori", ["Scegli il carattere, la sua grandezza", "e i colori di pulsanti e scritte."], letters),
         card("Suoni e voce", ["Accendi o spegni suoni e voce;", "scegli l'aiutante, la sua voce, velocità e tono."],
              speaker),
-        card("Modalità di input", ["Mouse, tastiera, uno o due sensori:", "con la scansione la cornice si sposta sulle scelte."],
+        card("Modalità di input", ["Mouse, tastiera, uno o due sensori: con la scansione", "l'evidenziazione si sposta da una scelta all'altra."],
              devices),
     ]
     return svg(800, 600, pages(bodies, "Come funzionano le impostazioni"), "#e8f5e9")
@@ -234,11 +234,12 @@ def guide_menu():
         return "".join(out)
 
     recolour = colours(["#4fc3f7", "#aed581", "#ffb74d", "#f48fb1", "#4fc3f7"], 4)
-    case_swap = ('<g>%s%s</g>' % (anim("translate", ["0,0", "0,0", "0,0", "800,0", "800,0", "800,0", "0,0"], 4),
-                                  button(250, 220, 300, 120, "MAIUSCOLE", "#fff59d"))
-                 + '<g transform="translate(-800,0)"><g>%s%s</g></g>'
-                 % (anim("translate", ["0,0", "0,0", "0,0", "800,0", "800,0", "800,0", "0,0"], 4),
-                    button(250, 220, 300, 120, "minuscole", "#c5e1a5")))
+    # the two words take turns in one place, turning over like a card
+    def turn(shown):
+        values = ["1,1" if shown(i) else "0,1" for i in range(17)]  # quarter seconds
+        return anim("scale", values, 4)
+    case_swap = (about(400, 280, turn(lambda i: i < 7 or i == 16), button(250, 220, 300, 120, "MAIUSCOLE", "#fff59d"))
+                 + about(400, 280, turn(lambda i: 8 <= i <= 14), button(250, 220, 300, 120, "minuscole", "#c5e1a5")))
     size = about(400, 280, anim("scale", ["0.5", "1.4", "0.5"], 3), text(400, 300, 60, "Esercizi", "#1565c0"))
     highlight = ('<g>%s<rect x="142" y="182" width="166" height="86" rx="16" fill="none" stroke="#ff7043"'
                  ' stroke-width="8"/></g>' % anim("translate", ["0,0", "0,0", "170,0", "170,0", "340,0", "340,0",
@@ -248,7 +249,7 @@ def guide_menu():
         card("I colori del menu", ["I colori dei pulsanti e dello sfondo", "si scelgono nelle impostazioni."],
              grid(recolour)),
         card("Maiuscole o minuscole", ["Le scritte possono essere tutte MAIUSCOLE", "oppure minuscole."], case_swap),
-        card("Carattere e grandezza", ["Il carattere e la sua grandezza", "vengono anch'essi dalle impostazioni."], size),
+        card("Carattere e grandezza", ["Il carattere viene dalle impostazioni;", "la grandezza si adatta da sola ai pulsanti."], size),
         card("La scansione", ["Con i sensori o la tastiera un riquadro colorato", "indica il pulsante che si può scegliere."],
              grid() + highlight),
     ]

@@ -9,7 +9,7 @@ import menu
 import parti
 import pulsanti
 import zanfrone
-from svg import documento, rect, circle, text, INK, BLUE, RED, ORANGE, GREEN, PURPLE, YELLOW, WHITE
+from svg import documento, adesivo, rect, circle, text, INK, BLUE, RED, ORANGE, GREEN, PURPLE, YELLOW, WHITE
 
 OUT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "assets", "files", "immagini")
 
@@ -30,17 +30,17 @@ DISEGNI = [
     dict(arm_left=10, arm_right=-10),                                           # standing
     dict(arm_left=150, arm_right=-150, leg_left=8, leg_right=-8, hat=False, jump=10),  # cheering
     dict(arm_left=20, arm_right=-4, tilt=-8, bucket_at=(262, 318)),              # with a bucket
-    dict(arm_left=110, arm_right=-30, leg_left=20, leg_right=-6, tilt=10, hat=False),  # waving
+    dict(arm_left=140, arm_right=-30, leg_left=20, leg_right=-6, tilt=10, hat=False),  # waving
 ]
 
 
 def main():
     os.makedirs(OUT, exist_ok=True)
     scrivi("avvio.svg", *avvio(), "Zanfrone")
-    for name in ("avvia", "vero", "falso", "uguali", "diversi", "avanti", "controlla", "pollicesu",
-                 "pollicegiu", "aiuto"):
-        w, h, e = getattr(pulsanti, name)()
-        scrivi(name + ".svg", w, h, e, name)
+    scrivi("avvia.svg", *pulsanti.avvia(), "avvia")
+    # the answer and action buttons take the highlight colour behind their pictures
+    for name in ("vero", "falso", "uguali", "diversi", "avanti", "controlla", "pollicesu", "pollicegiu", "aiuto"):
+        scrivi(name + ".svg", *adesivo(*getattr(pulsanti, name)()), name)
     for i in range(9):
         w, h, e = getattr(menu, "menu%d" % i)()
         scrivi("menu%d.svg" % i, w, h, e, "menu %d" % i)

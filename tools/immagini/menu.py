@@ -21,8 +21,8 @@ def menu1():   # Uguale - diverso
 def _differenze(numero):
     return 114, 138, [
         face(30, 56, 20, hat_fill=BLUE), face(84, 56, 20, hat_fill=RED),
-        rect(70, 108, 40, 12, fill=ORANGE, sw=3, r=5, transform="rotate(40 70 114)"),
-        circle(58, 100, 22, fill="#E3F2FD", sw=4, fill_opacity=0.85),
+        rect(68, 104, 32, 12, fill=ORANGE, sw=3, r=5, transform="rotate(40 68 110)"),
+        circle(58, 98, 22, fill="#E3F2FD", sw=4, fill_opacity=0.85),
         circle(22, 116, 18, fill=YELLOW, sw=3),
         text(22, 128, str(numero), 32, fill=INK),
     ]

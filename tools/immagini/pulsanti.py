@@ -31,7 +31,7 @@ def uguali():
 
 
 def diversi():
-    return 168, 110, [_hat(34, 92, 1.0, BLUE), _hat(134, 92, 1.0, RED, stripe=YELLOW, shape="bowler"),
+    return 168, 110, [_hat(34, 92, 1.0, BLUE), _hat(130, 92, 1.0, RED, stripe=YELLOW, shape="bowler"),
                       rect(66, 40, 36, 10, fill=ORANGE, sw=2.5, r=3), rect(66, 60, 36, 10, fill=ORANGE, sw=2.5, r=3),
                       poly([(92, 26), (100, 30), (76, 84), (68, 80)], fill=ORANGE, sw=2.5)]
 

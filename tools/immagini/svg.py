@@ -1,4 +1,5 @@
 """Small helpers that write SVG Tiny 1.2 text (attributes only, no CSS) for the program's pictures."""
+import re
 
 INK = "#263238"      # outline colour of every drawing
 RED = "#E53935"
@@ -116,3 +117,35 @@ def arrow_right(x, y, w, h, fill=GREEN, sw=4):
     pts = [(x, cy - t), (x + w - head, cy - t), (x + w - head, y), (x + w, cy),
            (x + w - head, y + h), (x + w - head, cy + t), (x, cy + t)]
     return poly(pts, fill=fill, sw=sw)
+
+
+_SHAPE = re.compile(r'<(circle|ellipse|rect|path|polygon|line|text)\b([^>]*?)(/?)>')
+_ATTR = re.compile(r'\s([a-z-]+)="([^"]*)"')
+
+
+def _rim(element, width):
+    """The element in white, its outline widened by `width` on each side: the sticker's rim."""
+    def shape(m):
+        attrs = dict(_ATTR.findall(" " + m.group(2)))
+        for k in ("fill-opacity", "stroke-opacity", "id"):
+            attrs.pop(k, None)
+        if attrs.get("fill", "") != "none":
+            attrs["fill"] = WHITE
+        drawn = attrs.get("stroke", "none") != "none"
+        attrs["stroke-width"] = _num(float(attrs.get("stroke-width", 0)) * drawn + 2 * width)
+        attrs["stroke"] = WHITE
+        attrs["stroke-linejoin"] = "round"
+        return "<%s %s%s>" % (m.group(1), " ".join('%s="%s"' % kv for kv in attrs.items()), m.group(3))
+    return _SHAPE.sub(shape, element)
+
+
+def adesivo(width, height, elements, rim=3.5):
+    """The picture as a sticker: a white rim round every shape, so that it reads on any button colour
+    (the highlight may be the colour of the picture itself). The picture shrinks about its centre
+    to keep the rim inside its box."""
+    flat = flatten(elements)
+    s = 1 - 2 * (rim + 1) / min(width, height)
+    return width, height, [group([_rim(e, rim) for e in flat] + flat,
+                                 transform="translate(%s %s) scale(%s) translate(%s %s)"
+                                 % (_num(width / 2), _num(height / 2), '%.4f' % s,
+                                    _num(-width / 2), _num(-height / 2)))]
