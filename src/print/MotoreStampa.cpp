@@ -106,7 +106,9 @@ void MotoreStampa::applica(QPrinter &stampante) const
         margini = QMarginsF(std::max(scelti.left(), minimi.left()), std::max(scelti.top(), minimi.top()),
                             std::max(scelti.right(), minimi.right()), std::max(scelti.bottom(), minimi.bottom()));
     }
-    stampante.setPageMargins(margini, QPageLayout::Millimeter);
+    // Millimetres rounded from points may fall a hair short of the minimum.
+    if (!stampante.setPageMargins(margini, QPageLayout::Millimeter))
+        stampante.setPageMargins(margini + QMarginsF(0.01, 0.01, 0.01, 0.01), QPageLayout::Millimeter);
 }
 
 void MotoreStampa::leggi(const QPrinter &stampante, bool conMargini)
