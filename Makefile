@@ -7,7 +7,8 @@ PACKAGES := cmake g++ make qt6-base-dev qt6-svg-dev qt6-multimedia-dev qt6-speec
 	qt6-speech-speechd-plugin qt6-declarative-dev libqt6svgwidgets6 speech-dispatcher \
 	speech-dispatcher-espeak-ng espeak-ng fonts-liberation fonts-comic-neue fonts-ecolier-court \
 	qt6-translations-l10n xvfb xauth xdotool x11-utils imagemagick pandoc \
-	pkgconf libxcb-xkb-dev openbox python3
+	pkgconf libxcb-xkb-dev openbox python3 libcups2-dev cups cups-client printer-driver-cups-pdf \
+	poppler-utils
 
 .PHONY: deps build run test bench install clean
 deps:

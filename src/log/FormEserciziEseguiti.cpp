@@ -1,5 +1,8 @@
 #include "FormEserciziEseguiti.h"
 #include "UscitaStampa.h"
+#include "print/CatalogoStampanti.h"
+#include "print/LavoroStampa.h"
+#include "print/MotoreStampa.h"
 #include "platform/Dialogs.h"
 #include "shell/Attivita.h"
 #include "shell/Avvio.h"
@@ -14,7 +17,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -27,12 +29,7 @@ const QStringList kIntestazioni{QStringLiteral("Esercizio"), QStringLiteral("Liv
 
 std::unique_ptr<QPrinter> stampantePredefinita()
 {
-    QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
-        info = QPrinterInfo::availablePrinters().first();
-    if (info.isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    return CatalogoStampanti::istanza().stampante(MotoreStampa::istanza().GetDefPrinterName());
 }
 
 FormEserciziEseguiti::FabbricaStampante &fabbrica()
@@ -213,15 +210,12 @@ void FormEserciziEseguiti::mnuStampa_Click()
     // The wide table goes on a landscape sheet.
     stampante->setPageOrientation(QPageLayout::Landscape);
     stampante->setDocName(QStringLiteral("Esercizi eseguiti"));
-    QPainter painter;
-    if (!painter.begin(stampante.get())) {
-        MsgBox(this, QStringLiteral("La stampante non risponde: la stampa non è stata fatta."), kTitolo,
-               Dialogs::Exclamation);
-        return;
-    }
-    UscitaStampa uscita(painter);
-    StampaGriglia(uscita, pagina(), 2, 2);
-    painter.end();
+    const QString motivo = LavoroStampa(*stampante, [this](QPainter &painter) {
+        UscitaStampa uscita(painter);
+        StampaGriglia(uscita, pagina(), 2, 2);
+    });
+    if (!motivo.isEmpty())
+        MsgBox(this, MessaggioStampaFallita(NomeDiStampante(*stampante), motivo), kTitolo, Dialogs::Exclamation);
 }
 
 void FormEserciziEseguiti::mnuesci_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }

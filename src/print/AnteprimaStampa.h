@@ -1,5 +1,5 @@
 #pragma once
-#include <QRect>
+#include <QRectF>
 #include <QWidget>
 
 class QLabel;
@@ -12,8 +12,9 @@ class AnteprimaStampa : public QWidget
 public:
     explicit AnteprimaStampa(QWidget *parent = nullptr);
     void setSorgente(const SorgenteStampa *sorgente) { sorgente_ = sorgente; update(); }
-    void setRettangolo(const QRect &r) { rettangolo_ = r; update(); }
-    QRect rettangolo() const { return rettangolo_; }
+    // Where the print lies, in the preview's pixels (fractions kept, so it agrees with the fields).
+    void setRettangolo(const QRectF &r) { rettangolo_ = r; update(); }
+    QRectF rettangolo() const { return rettangolo_; }
     QLabel *lblStampaInCorso;
 
 protected:
@@ -21,7 +22,7 @@ protected:
 
 private:
     const SorgenteStampa *sorgente_ = nullptr;
-    QRect rettangolo_;
+    QRectF rettangolo_;
 };
 
 // A small drawing of a printer, for the printer-settings mode.

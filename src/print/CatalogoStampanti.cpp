@@ -16,8 +16,18 @@ std::unique_ptr<QPrinter> CatalogoStampanti::crea(const QString &nome) const
     auto stampante = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!stampante->isValid())
         return nullptr;
-    stampante->setFullPage(false);
     return stampante;
+}
+
+std::unique_ptr<QPrinter> CatalogoStampanti::stampante(const QString &nome) const
+{
+    std::unique_ptr<QPrinter> s = crea(nome);
+    if (!s)
+        return s;
+    s->setFullPage(false);
+    const QPageLayout layout = s->pageLayout();
+    s->setPageMargins(layout.minimumMargins(), layout.units());
+    return s;
 }
 
 bool CatalogoStampanti::proprieta(QWidget *proprietario, QPrinter &stampante)

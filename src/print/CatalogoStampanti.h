@@ -14,8 +14,11 @@ public:
     virtual QStringList nomi() const;
     // The system's default printer, "" when none is set.
     virtual QString predefinita() const;
-    // A printer ready for one print job (margins count from the printable area); nullptr when the
-    // printer does not exist or cannot be reached.
+    // A printer ready for one print job, its margins the printer's own minimum, so that the
+    // printable area is all the printer can reach; nullptr when the printer does not exist or
+    // cannot be reached.
+    std::unique_ptr<QPrinter> stampante(const QString &nome) const;
+    // The printer as the system gives it.
     virtual std::unique_ptr<QPrinter> crea(const QString &nome) const;
     // The printer's own settings (paper, orientation); true when the user confirmed.
     virtual bool proprieta(QWidget *proprietario, QPrinter &stampante);

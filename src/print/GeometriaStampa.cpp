@@ -1,5 +1,6 @@
 #include "GeometriaStampa.h"
 
+#include <algorithm>
 #include <cmath>
 
 int GeometriaStampa::Arrotonda(double valore)
@@ -11,11 +12,6 @@ bool GeometriaStampa::FuoriFoglio() const
 {
     return StampaX_mm + StampaW_mm > FoglioW_mm || StampaY_mm + StampaH_mm > FoglioH_mm || StampaX_mm < 0
         || StampaY_mm < 0;
-}
-
-bool GeometriaStampa::Eccede() const
-{
-    return StampaX_mm + StampaW_mm > FoglioW_mm || StampaY_mm + StampaH_mm > FoglioH_mm;
 }
 
 int GeometriaStampa::AltezzaProporzionale() const
@@ -34,14 +30,15 @@ void GeometriaStampa::Centra()
     StampaY_mm = LimitaMargine((FoglioH_mm - StampaH_mm) / 2.0);
 }
 
-void GeometriaStampa::Massimo(bool proporzioni, bool centro)
+void GeometriaStampa::Massimo(bool proporzioni)
 {
     if (!FoglioValido())
         return;
     if (proporzioni) {
-        const float rp = float(StampaW_mm) / float(StampaH_mm);
+        // The picture's own ratio decides, not the rounded fields: the other side then never
+        // passes the sheet.
         const float rs = float(FoglioW_mm) / float(FoglioH_mm);
-        if (rs <= rp) {
+        if (rs <= Proporzione) {
             StampaW_mm = LimitaDimensione(FoglioW_mm);
             StampaH_mm = AltezzaProporzionale();
             StampaX_mm = 0;
@@ -54,7 +51,9 @@ void GeometriaStampa::Massimo(bool proporzioni, bool centro)
         StampaW_mm = LimitaDimensione(FoglioW_mm);
         StampaH_mm = LimitaDimensione(FoglioH_mm);
     }
-    if (!centro) {
+    if (Centrata) {
+        Centra();
+    } else {
         if (StampaX_mm + StampaW_mm > FoglioW_mm)
             StampaX_mm = LimitaMargine(FoglioW_mm - StampaW_mm);
         if (StampaY_mm + StampaH_mm > FoglioH_mm)
@@ -64,24 +63,37 @@ void GeometriaStampa::Massimo(bool proporzioni, bool centro)
 
 void GeometriaStampa::AdattaAlFoglio()
 {
+    if (!FoglioValido())
+        return;
     auto scala = [this](float f) {
         StampaX_mm = Arrotonda(StampaX_mm * f);
         StampaY_mm = Arrotonda(StampaY_mm * f);
-        StampaW_mm = Arrotonda(StampaW_mm * f);
-        StampaH_mm = Arrotonda(StampaH_mm * f);
+        StampaW_mm = std::max(1, Arrotonda(StampaW_mm * f));
+        StampaH_mm = std::max(1, Arrotonda(StampaH_mm * f));
     };
+    // What lies before the left or top edge comes onto the sheet first.
+    StampaX_mm = std::max(StampaX_mm, 0);
+    StampaY_mm = std::max(StampaY_mm, 0);
     const int destra = StampaX_mm + StampaW_mm;
-    if (destra > FoglioW_mm && destra > 0)
+    if (destra > FoglioW_mm)
         scala(float(FoglioW_mm) / float(destra));
     const int sotto = StampaY_mm + StampaH_mm;
-    if (sotto > FoglioH_mm && sotto > 0)
+    if (sotto > FoglioH_mm)
         scala(float(FoglioH_mm) / float(sotto));
+    // Each side rounded on its own may still pass the edge by a millimetre.
+    auto dentro = [](int &margine, int &lato, int foglio) {
+        lato = std::min(lato, foglio);
+        margine = std::clamp(margine, 0, foglio - lato);
+    };
+    dentro(StampaX_mm, StampaW_mm, FoglioW_mm);
+    dentro(StampaY_mm, StampaH_mm, FoglioH_mm);
+    if (Centrata)
+        Centra();
 }
 
-QRect GeometriaStampa::InUnita(double kx, double ky) const
+QRectF GeometriaStampa::InUnita(double kx, double ky) const
 {
-    return QRect(Arrotonda(kx * StampaX_mm), Arrotonda(ky * StampaY_mm), Arrotonda(kx * StampaW_mm),
-                 Arrotonda(ky * StampaH_mm));
+    return QRectF(kx * StampaX_mm, ky * StampaY_mm, kx * StampaW_mm, ky * StampaH_mm);
 }
 
 QSize GeometriaStampa::FoglioAnteprima() const

@@ -1,9 +1,12 @@
 #include "MotoreStampa.h"
 #include "CatalogoStampanti.h"
+#include "LavoroStampa.h"
 #include "SorgenteStampa.h"
 #include "platform/Dialogs.h"
 
 #include <QCursor>
+#include <algorithm>
+#include <cmath>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -74,31 +77,54 @@ bool MotoreStampa::OpenDocPrinter(QWidget *proprietario, QString &nome)
                                             "Per stampare, installa una stampante e riprova."));
         return false;
     }
-    std::unique_ptr<QPrinter> stampante = CatalogoStampanti::istanza().crea(nome);
+    std::unique_ptr<QPrinter> stampante = CatalogoStampanti::istanza().stampante(nome);
     if (!stampante) {
         errore(proprietario, QStringLiteral("Non posso accedere alla stampante richiesta.\n"),
                QStringLiteral("OpenDocPrinter"));
         return false;
     }
     applica(*stampante);
-    leggi(*stampante);
+    leggi(*stampante, false);
     hStampante = std::move(stampante);
     return true;
 }
 
 void MotoreStampa::applica(QPrinter &stampante) const
 {
-    if (DevModeStampante.note && DevModeStampante.pagina.isValid())
+    // A new paper size brings its own minimum margins; the same one keeps those the printer has.
+    if (DevModeStampante.note && DevModeStampante.pagina.isValid()
+        && !stampante.pageLayout().pageSize().isEquivalentTo(DevModeStampante.pagina))
         stampante.setPageSize(DevModeStampante.pagina);
     stampante.setPageOrientation(DevModeStampante.dmOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The printer's own minimum margins, or the wider ones chosen in its settings.
+    QPageLayout layout = stampante.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF minimi = layout.minimumMargins();
+    QMarginsF margini = minimi;
+    if (DevModeStampante.margini) {
+        const QMarginsF &scelti = *DevModeStampante.margini;
+        margini = QMarginsF(std::max(scelti.left(), minimi.left()), std::max(scelti.top(), minimi.top()),
+                            std::max(scelti.right(), minimi.right()), std::max(scelti.bottom(), minimi.bottom()));
+    }
+    // Millimetres rounded from points may fall a hair short of the minimum.
+    if (!stampante.setPageMargins(margini, QPageLayout::Millimeter))
+        stampante.setPageMargins(margini + QMarginsF(0.01, 0.01, 0.01, 0.01), QPageLayout::Millimeter);
 }
 
-void MotoreStampa::leggi(const QPrinter &stampante)
+void MotoreStampa::leggi(const QPrinter &stampante, bool conMargini)
 {
-    const QPageLayout layout = stampante.pageLayout();
+    QPageLayout layout = stampante.pageLayout();
     DevModeStampante.note = true;
     DevModeStampante.pagina = layout.pageSize();
     DevModeStampante.dmOrientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
+    if (!conMargini)
+        return;
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF m = layout.margins(), minimi = layout.minimumMargins();
+    constexpr double tolleranza = 0.01;
+    const bool propri = std::abs(m.left() - minimi.left()) < tolleranza && std::abs(m.top() - minimi.top()) < tolleranza
+        && std::abs(m.right() - minimi.right()) < tolleranza && std::abs(m.bottom() - minimi.bottom()) < tolleranza;
+    DevModeStampante.margini = propri ? std::nullopt : std::optional<QMarginsF>(m);
 }
 
 bool MotoreStampa::LeggiFoglioStampante(int &larghezza_mm, int &altezza_mm) const
@@ -119,101 +145,88 @@ void MotoreStampa::MostraProprietaStampante(QWidget *proprietario)
         return;
     applica(*hStampante);
     if (CatalogoStampanti::istanza().proprieta(proprietario, *hStampante))
-        leggi(*hStampante);
+        leggi(*hStampante, true);
 }
 
-void MotoreStampa::DisegnaPagina(QPainter &p, const SorgenteStampa &sorgente, const QRect &rettangolo)
+void MotoreStampa::DisegnaPagina(QPainter &p, const SorgenteStampa &sorgente, const QRectF &rettangolo)
 {
     p.setRenderHint(QPainter::Antialiasing);
-    sorgente.disegna(p, QRectF(rettangolo));
+    sorgente.disegna(p, rettangolo);
 }
 
-bool MotoreStampa::StampaOggetto(QWidget *proprietario, const SorgenteStampa &sorgente, GeometriaStampa g,
-                                 const QString &titolo)
+MotoreStampa::Esito MotoreStampa::StampaOggetto(QWidget *proprietario, const SorgenteStampa &sorgente,
+                                                GeometriaStampa g, const QString &titolo)
 {
     const QString dove = sorgente.schermo() ? QStringLiteral("Print_Form") : QStringLiteral("Print_PictureBox");
-    std::unique_ptr<QPrinter> stampante = CatalogoStampanti::istanza().crea(NomeStampante);
-    if (!stampante) {
-        errore(proprietario, QStringLiteral("Non posso accedere alla stampante richiesta.\n\nNon è stato stampato nulla."),
-               dove);
-        return true;
-    }
+    const auto fallita = [&](const QString &motivo) {
+        errore(proprietario, MessaggioStampaFallita(NomeStampante, motivo), dove);
+        return Esito::Fallito;
+    };
+    const QString inaccessibile = QStringLiteral("Non posso accedere alla stampante richiesta.");
+    std::unique_ptr<QPrinter> stampante = CatalogoStampanti::istanza().stampante(NomeStampante);
+    if (!stampante)
+        return fallita(inaccessibile);
     applica(*stampante);
     const QRectF area = stampante->pageRect(QPrinter::Millimeter);
     g.FoglioW_mm = GeometriaStampa::Arrotonda(area.width());
     g.FoglioH_mm = GeometriaStampa::Arrotonda(area.height());
-    if (!g.FoglioValido()) {
-        errore(proprietario, QStringLiteral("La stampante non indica le dimensioni del foglio.\n\nNon è stato stampato nulla."),
-               dove);
-        return true;
-    }
-    if (g.Eccede()) {
+    if (!g.FoglioValido())
+        return fallita(QStringLiteral("La stampante non indica le dimensioni del foglio."));
+    if (g.FuoriFoglio()) {
         switch (domandaScala(proprietario)) {
-        case RispostaScala::Annulla: return false;
+        case RispostaScala::Annulla: return Esito::Annullato;
         case RispostaScala::Si: g.AdattaAlFoglio(); break;
         case RispostaScala::No: break;
         }
     }
-    const QRect pixel = stampante->pageRect(QPrinter::DevicePixel).toRect();
-    const float kx = float(pixel.width()) / float(g.FoglioW_mm);
-    const float ky = float(pixel.height()) / float(g.FoglioH_mm);
-    const QRect rettangolo = g.InUnita(kx, ky);
+    // Millimetres of the printable area to the printer's own units, exactly.
+    const QRectF rettangolo = g.InUnita(stampante->logicalDpiX() / 25.4, stampante->logicalDpiY() / 25.4);
     stampante.reset();
 
-    Clessidra clessidra;
-    for (int copia = 1; copia <= NumeroCopie; ++copia) {
+    const int copie = std::clamp(NumeroCopie, 1, 100);
+    for (int copia = 1; copia <= copie; ++copia) {
         // Each copy is a job of its own.
-        std::unique_ptr<QPrinter> lavoro = CatalogoStampanti::istanza().crea(NomeStampante);
-        if (!lavoro) {
-            errore(proprietario, QStringLiteral("Non posso accedere alla stampante richiesta."), dove);
-            break;
+        std::unique_ptr<QPrinter> lavoro = CatalogoStampanti::istanza().stampante(NomeStampante);
+        QString motivo = inaccessibile;
+        if (lavoro) {
+            Clessidra clessidra;
+            applica(*lavoro);
+            lavoro->setDocName(titolo);
+            lavoro->setCopyCount(1);
+            motivo = LavoroStampa(*lavoro, [&](QPainter &p) { DisegnaPagina(p, sorgente, rettangolo); });
         }
-        applica(*lavoro);
-        lavoro->setDocName(titolo);
-        lavoro->setCopyCount(1);
-        QPainter p;
-        if (!p.begin(lavoro.get())) {
-            errore(proprietario, QStringLiteral("Errore di StartDoc"), dove);
-            break;
-        }
-        DisegnaPagina(p, sorgente, rettangolo);
-        if (!p.end()) {
-            errore(proprietario, sorgente.schermo() ? QStringLiteral("Il Form non viene stampato.")
-                                                    : QStringLiteral("Il PictureBox non viene stampato."),
-                   dove);
-            break;
-        }
+        if (motivo.isEmpty())
+            continue;
+        if (copie > 1)
+            motivo += QStringLiteral("\n\nCopie stampate: %1 su %2.").arg(copia - 1).arg(copie);
+        return fallita(motivo);
     }
-    return true;
+    return Esito::Stampato;
 }
 
-void MotoreStampa::StampaVeloce(QWidget *proprietario, const SorgenteStampa &sorgente)
+bool MotoreStampa::StampaVeloce(QWidget *proprietario, const SorgenteStampa &sorgente)
 {
     const QString nome = GetDefPrinterName();
     if (nome.isEmpty()) {
         QString n;
         OpenDocPrinter(proprietario, n); // tells that no printer is installed
-        return;
+        return false;
     }
     if (!sorgente.valida()) {
         errore(proprietario, QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."));
-        return;
+        return false;
     }
-    std::unique_ptr<QPrinter> lavoro = CatalogoStampanti::istanza().crea(nome);
-    if (!lavoro) {
-        errore(proprietario, QStringLiteral("Non posso accedere alla stampante richiesta.\n"), QStringLiteral("OpenDocPrinter"));
-        return;
+    std::unique_ptr<QPrinter> lavoro = CatalogoStampanti::istanza().stampante(nome);
+    QString motivo = QStringLiteral("Non posso accedere alla stampante richiesta.");
+    if (lavoro) {
+        Clessidra clessidra;
+        // As large as the printable area allows, from its top left corner.
+        const QSizeF pagina = lavoro->pageRect(QPrinter::DevicePixel).size();
+        const QRectF rettangolo(QPointF(0, 0), sorgente.dimensione().scaled(pagina, Qt::KeepAspectRatio));
+        motivo = LavoroStampa(*lavoro, [&](QPainter &p) { DisegnaPagina(p, sorgente, rettangolo); });
     }
-    Clessidra clessidra;
-    QPainter p;
-    if (!p.begin(lavoro.get())) {
-        errore(proprietario, QStringLiteral("Errore di StartDoc"), QStringLiteral("Print_Form"));
-        return;
-    }
-    // As large as the printable area allows, from its top left corner.
-    const QRect pagina(QPoint(0, 0), lavoro->pageRect(QPrinter::DevicePixel).size().toSize());
-    const QSize adattata = sorgente.dimensione().scaled(QSizeF(pagina.size()), Qt::KeepAspectRatio).toSize();
-    DisegnaPagina(p, sorgente, QRect(pagina.topLeft(), adattata));
-    if (!p.end())
-        errore(proprietario, QStringLiteral("Il Form non viene stampato."), QStringLiteral("Print_Form"));
+    if (motivo.isEmpty())
+        return true;
+    errore(proprietario, MessaggioStampaFallita(nome, motivo), QStringLiteral("Print_Form"));
+    return false;
 }

@@ -1,11 +1,13 @@
 #pragma once
 #include "GeometriaStampa.h"
 
+#include <QMarginsF>
 #include <QPageSize>
 #include <QPageLayout>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QPainter;
 class QPrinter;
@@ -18,6 +20,8 @@ struct ImpostazioniStampante
     bool note = false;  // nothing read from a printer yet
     int dmOrientation = 1; // 1 portrait, 2 landscape
     QPageSize pagina;
+    // Margins in mm chosen in the printer's settings dialog; none: the printer's own minimum.
+    std::optional<QMarginsF> margini;
     friend bool operator==(const ImpostazioniStampante &, const ImpostazioniStampante &) = default;
 };
 
@@ -28,6 +32,7 @@ class MotoreStampa
 {
 public:
     enum class RispostaScala { Si, No, Annulla };
+    enum class Esito { Stampato, Annullato, Fallito };
 
     static MotoreStampa &istanza();
     MotoreStampa();
@@ -47,15 +52,17 @@ public:
     bool LeggiFoglioStampante(int &larghezza_mm, int &altezza_mm) const;
     // The printer's own settings dialog; the kept settings follow it when confirmed.
     void MostraProprietaStampante(QWidget *proprietario);
-    // One print run of `geometria`'s rectangle on NomeStampante, NumeroCopie times. False only when
-    // the user cancels at the scale question; failures are told in a message and count as done.
-    bool StampaOggetto(QWidget *proprietario, const SorgenteStampa &sorgente, GeometriaStampa geometria,
-                       const QString &titolo);
-    // "veloce": the whole source, as large as it fits, at the top left of one page of the default printer.
-    void StampaVeloce(QWidget *proprietario, const SorgenteStampa &sorgente);
+    // One print run of `geometria`'s rectangle on NomeStampante, NumeroCopie times (at least
+    // once), each copy checked to have reached the printer. A failure is told in a message that
+    // names the printer.
+    Esito StampaOggetto(QWidget *proprietario, const SorgenteStampa &sorgente, GeometriaStampa geometria,
+                        const QString &titolo);
+    // "veloce": the whole source, as large as it fits, at the top left of one page of the default
+    // printer. False, after the message, when it did not print.
+    bool StampaVeloce(QWidget *proprietario, const SorgenteStampa &sorgente);
 
     // The page's drawing: the source in the rectangle (device units of the printable area).
-    static void DisegnaPagina(QPainter &p, const SorgenteStampa &sorgente, const QRect &rettangolo);
+    static void DisegnaPagina(QPainter &p, const SorgenteStampa &sorgente, const QRectF &rettangolo);
 
     // The scale question; tests answer it.
     static std::function<RispostaScala(QWidget *)> domandaScala;
@@ -65,9 +72,7 @@ public:
 
 private:
     void applica(QPrinter &stampante) const;
-    void leggi(const QPrinter &stampante);
-    bool stampaCopie(QWidget *proprietario, const SorgenteStampa &sorgente, const QRect &rettangolo,
-                     const QString &titolo, int copie);
+    void leggi(const QPrinter &stampante, bool conMargini);
 
     std::unique_ptr<QPrinter> hStampante;
 };

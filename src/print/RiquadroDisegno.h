@@ -11,6 +11,9 @@ public:
     // A path under the program's folder ("\immagini\disegno1.svg").
     void caricaDisegno(const QString &percorsoProgramma);
     void disegna(QPainter &p, const QRectF &dove) const;
+    // Where the drawing has ink, in the box's coordinates: the clown without the white around it.
+    // Empty when nothing is drawn.
+    QRectF parteDisegnata() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

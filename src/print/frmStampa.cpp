@@ -160,7 +160,8 @@ void frmStampa::costruisci()
     connect(txtNCopies, &QLineEdit::textChanged, this, [this] {
         if (txtNCopies->valore() > 100)
             return scrivi(txtNCopies, 100); // no more copies than the arrows allow
-        motore_.NumeroCopie = GeometriaStampa::Arrotonda(txtNCopies->valore());
+        // An empty field means one copy; 0 stays 0 and is refused at "Stampa".
+        motore_.NumeroCopie = txtNCopies->text().trimmed().isEmpty() ? 1 : GeometriaStampa::Arrotonda(txtNCopies->valore());
     });
     auto margine = [this](CampoNumerico *c, int GeometriaStampa::*campo) {
         connect(c, &QLineEdit::textChanged, this, [this, c, campo] {
@@ -228,18 +229,19 @@ bool frmStampa::prepara(QObject *VSrc, int DocX_mm, int DocY_mm, int DocW_mm, st
             MsgBox(this, QStringLiteral("Parametri errati."), TitoliStampa::Errore, Dialogs::Critical);
             return false;
         }
-        oggettoValido_ = true;
-        txtPrX->setText(QString::number(DocX_mm));
-        txtPrY->setText(QString::number(DocY_mm));
-        txtPrW->setText(QString::number(DocW_mm));
-        txtPrH->setText(QString::number(*DocH_mm));
-        g_.Proporzione = float(DocW_mm) / float(*DocH_mm);
         sorgente_ = riquadro ? SorgenteStampa::daRiquadro(riquadro) : SorgenteStampa::daSchermo(widget);
         if (!sorgente_.valida()) {
             MsgBox(this, QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."),
                    TitoliStampa::Errore, Dialogs::Critical);
             return false;
         }
+        oggettoValido_ = true;
+        // The caller's margins and width stand; the height follows the picture's own shape.
+        g_.Proporzione = sorgente_.proporzione();
+        txtPrX->setText(QString::number(DocX_mm));
+        txtPrY->setText(QString::number(DocY_mm));
+        txtPrW->setText(QString::number(DocW_mm));
+        txtPrH->setText(QString::number(g_.AltezzaProporzionale()));
         titoloStampa_ = VTitolo ? *VTitolo : VSrc->objectName();
     }
     orientamentoRichiesto_ = VOrien.value_or(0);

@@ -2,6 +2,7 @@
 #include "AnteprimaStampa.h"
 #include "CampoNumerico.h"
 #include "frmStampa.h"
+#include "platform/Dialogs.h"
 #include "platform/PathResolver.h"
 #include "shell/Profilo.h"
 
@@ -38,15 +39,26 @@ void frmStampa::cmdProprieta_Click()
 
 void frmStampa::cmdStampa_Click()
 {
+    if (motore_.NumeroCopie < 1) {
+        MsgBox(this, QStringLiteral("Il numero di copie deve essere da 1 a 100."), TitoliStampa::Errore,
+               Dialogs::Exclamation);
+        txtNCopies->setFocus();
+        txtNCopies->selectAll();
+        return;
+    }
+    const QString stampantePrima = motore_.NomeStampante;
     motore_.NomeStampante = stampanteScelta_;
     QLabel *l = picPreview->lblStampaInCorso;
     l->move((picPreview->width() - l->width()) / 2, (picPreview->height() - l->height()) / 2);
     l->show();
     l->repaint();
-    if (motore_.StampaOggetto(this, sorgente_, g_, titoloStampa_))
-        accept();
-    else
-        l->hide(); // cancelled at the scale question: the dialog stays for another try
+    const MotoreStampa::Esito esito = motore_.StampaOggetto(this, sorgente_, g_, titoloStampa_);
+    if (esito == MotoreStampa::Esito::Stampato)
+        return accept();
+    // Cancelled or failed: the dialog stays as it was, for another try or another printer.
+    l->hide();
+    if (esito == MotoreStampa::Esito::Fallito)
+        motore_.NomeStampante = stampantePrima;
 }
 
 void frmStampa::cmdOK_Click()
@@ -68,6 +80,7 @@ void frmStampa::reject()
 void frmStampa::chkCentro_Click()
 {
     const bool libero = !chkCentro->isChecked();
+    g_.Centrata = !libero;
     for (QWidget *w : std::initializer_list<QWidget *>{txtPrX, txtPrY, updPrX, updPrY, cmdOrigine})
         w->setEnabled(libero);
     if (!libero)
@@ -109,7 +122,7 @@ void frmStampa::cmdOrigine_Click()
 void frmStampa::cmdMax_Click()
 {
     GeometriaStampa nuova = g_;
-    nuova.Massimo(chkProporzioni->isChecked(), chkCentro->isChecked());
+    nuova.Massimo(chkProporzioni->isChecked());
     txtPrW->setText(QString::number(nuova.StampaW_mm));
     txtPrH->setText(QString::number(nuova.StampaH_mm));
     txtPrX->setText(QString::number(nuova.StampaX_mm));

@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QTableWidget>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QtTest>
 
 class TestEserciziEseguiti : public QObject
@@ -184,6 +186,23 @@ private slots:
         s->mnuStampa_Click();
         QCOMPARE(dialoghi->messaggi.size(), 1);
         QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("stampante")));
+
+        // A print that could not be written is told, naming where it went.
+        QTemporaryDir sola;
+        QCOMPARE(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                                             QStringLiteral("ro,size=1m"), QStringLiteral("tmpfs"), sola.path()}),
+                 0);
+        const auto smonta = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {sola.path()}); });
+        FormEserciziEseguiti::usaStampante([&] {
+            auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(sola.filePath(QStringLiteral("registro.pdf")));
+            return p;
+        });
+        dialoghi->scelte.push_back(Dialogs::Yes);
+        s->mnuStampa_Click();
+        QCOMPARE(dialoghi->messaggi.size(), 3); // "Sto stampando", then the failure
+        QVERIFY(dialoghi->messaggi[2].testo.contains(QStringLiteral("\"registro.pdf\" non è riuscita")));
     }
 
     void thePrintedTableSitsBelowTheHeadingAndFitsTheSheet()

@@ -3,8 +3,11 @@
 #include <QFile>
 #include <QImage>
 #include <QWidget>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 
 // Acts on the next modal window of the given class as soon as it is shown (the caller is then
@@ -49,4 +52,37 @@ inline QRect inchiostro(const QImage &img)
             if (qGray(img.pixel(x, y)) < 128)
                 r |= QRect(x, y, 1, 1);
     return r;
+}
+
+// The first page of a PDF file as the sheet would look, at `dpi` dots an inch (poppler's
+// pdftoppm); a null image when it could not be rendered.
+inline QImage paginaPdf(const QString &pdf, int dpi = 150)
+{
+    QTemporaryDir cartella;
+    QProcess pdftoppm;
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-png"),
+                                                 QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                 QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                                                 cartella.filePath(QStringLiteral("pagina"))});
+    if (!pdftoppm.waitForFinished(30000) || pdftoppm.exitCode() != 0)
+        return {};
+    return QImage(cartella.filePath(QStringLiteral("pagina.png")));
+}
+
+// Where the ink lies on the first page of a PDF file, in mm from the sheet's top left corner;
+// empty when the page could not be rendered or is blank.
+inline QRectF inchiostroMm(const QString &pdf)
+{
+    constexpr int dpi = 150;
+    const QImage pagina = paginaPdf(pdf, dpi);
+    const QRect r = pagina.isNull() ? QRect() : inchiostro(pagina.convertToFormat(QImage::Format_RGB32));
+    const double mm = 25.4 / dpi;
+    return r.isEmpty() ? QRectF() : QRectF(r.x() * mm, r.y() * mm, r.width() * mm, r.height() * mm);
+}
+
+// Two rectangles in mm that agree within half a millimetre on every edge.
+inline bool entroMezzoMm(const QRectF &a, const QRectF &b)
+{
+    return std::abs(a.left() - b.left()) <= 0.5 && std::abs(a.top() - b.top()) <= 0.5
+        && std::abs(a.right() - b.right()) <= 0.5 && std::abs(a.bottom() - b.bottom()) <= 0.5;
 }

@@ -6,6 +6,8 @@
 #include "print/RiquadroDisegno.h"
 #include "print/frmStampa.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 
 // The exercise screens' print menu and the picture page.
@@ -34,6 +36,14 @@ private slots:
     {
         amb = std::make_unique<AmbienteEsercizi>();
         stampanti = std::make_unique<StampantiFinte>();
+        // The picture page's four drawings: a clown-shaped outline each.
+        for (int i = 1; i <= 4; ++i) {
+            QFile f(amb->programma.filePath(QStringLiteral("immagini/disegno%1.svg").arg(i)));
+            QDir().mkpath(QFileInfo(f).path());
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 100 200'>"
+                    "<ellipse cx='50' cy='100' rx='40' ry='90' fill='white' stroke='black' stroke-width='4'/></svg>");
+        }
     }
     void cleanup()
     {

@@ -6,9 +6,11 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <optional>
 
-// Printers that write PDF files: each job one file "<printer>-<n>.pdf", A4 with 5 mm margins
-// (a printable area of 200 x 287 mm). The printer settings dialog answers from `proprieta*`.
+// Printers that write PDF files: each job one file "<printer>-<n>.pdf" in `uscita`, A4 that the
+// printer reaches up to 5 mm from the edge (a printable area of 200 x 287 mm). The printer
+// settings dialog answers from `proprieta*`.
 class StampantiFinte : public CatalogoStampanti
 {
 public:
@@ -16,8 +18,10 @@ public:
     QString predefinitaNome = QStringLiteral("Aula");
     bool confermaProprieta = true;
     QPageLayout::Orientation orientamentoProprieta = QPageLayout::Portrait;
+    std::optional<double> margineProprieta; // mm all round, chosen in the settings dialog
     int chiamateProprieta = 0;
     QTemporaryDir cartella;
+    QString uscita = cartella.path();
 
     StampantiFinte()
     {
@@ -40,16 +44,21 @@ public:
         p->setOutputFormat(QPrinter::PdfFormat);
         p->setResolution(300);
         p->setFullPage(false);
-        p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
-                                     QPageLayout::Millimeter));
-        p->setOutputFileName(cartella.filePath(QStringLiteral("%1-%2.pdf").arg(nome).arg(++creati_)));
+        p->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                                     QPageLayout::Millimeter, QMarginsF(5, 5, 5, 5)));
+        p->setOutputFileName(QDir(uscita).filePath(QStringLiteral("%1-%2.pdf").arg(nome).arg(++creati_)));
         return p;
     }
     bool proprieta(QWidget *, QPrinter &stampante) override
     {
         ++chiamateProprieta;
-        if (confermaProprieta)
+        if (confermaProprieta) {
             stampante.setPageOrientation(orientamentoProprieta);
+            if (margineProprieta) {
+                const double m = *margineProprieta;
+                stampante.setPageMargins(QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+            }
+        }
         return confermaProprieta;
     }
     // The PDF files written, oldest first.
