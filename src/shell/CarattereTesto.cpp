@@ -10,8 +10,6 @@
 namespace {
 constexpr int kPuntiMinimi = 6;
 
-bool corsivo(const QString &famiglia) { return famiglia.trimmed().compare(QLatin1String("Indis1"), Qt::CaseInsensitive) == 0; }
-
 double altezzaX(const QString &famiglia)
 {
     QFont f(famiglia);
@@ -22,9 +20,11 @@ double altezzaX(const QString &famiglia)
 
 namespace CarattereTesto {
 
+bool Corsivo(const QString &famiglia) { return famiglia.trimmed().compare(QLatin1String("Indis1"), Qt::CaseInsensitive) == 0; }
+
 double Scala(const QString &famiglia)
 {
-    if (!corsivo(famiglia))
+    if (!Corsivo(famiglia))
         return 1.0;
     // Measured once for each pair of faces the two names resolve to.
     static QHash<QString, double> misure;
@@ -39,7 +39,13 @@ double Scala(const QString &famiglia)
     return scala;
 }
 
-void ImpostaPunti(QFont &font, double punti) { font.setPointSizeF(punti * Scala(font.family())); }
+void ImpostaPunti(QFont &font, double punti)
+{
+    font.setPointSizeF(punti * Scala(font.family()));
+    // The cursive face has one weight: a bold made up from it loses the bowls of its letters.
+    if (Corsivo(font.family()))
+        font.setBold(false);
+}
 
 QFont Crea(const QString &famiglia, double punti)
 {

@@ -9,12 +9,14 @@
 // the same point size; wherever it is applied its size is scaled so that its x-height matches the
 // plain face's. The size stored in the profile stays as the user chose it.
 namespace CarattereTesto {
+// Whether `famiglia` names the cursive face.
+bool Corsivo(const QString &famiglia);
 // How much larger the face `famiglia` is drawn than its point size says (1 for every face but the
 // cursive one, or when the cursive face is not installed).
 double Scala(const QString &famiglia);
 // `famiglia` at `punti` points, scaled as above.
 QFont Crea(const QString &famiglia, double punti);
-// Sets the point size of `font`, scaled for its family.
+// Sets the point size of `font`, scaled for its family (the cursive face in its only weight).
 void ImpostaPunti(QFont &font, double punti);
 
 // Whether `testo` fits `spazio` in `font`: every word within the width, the wrapped lines (laid out

@@ -1,4 +1,5 @@
 #include "Impaginazione.h"
+#include "CarattereTesto.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -14,7 +15,7 @@ double Impaginazione::AltezzaRiga(const QFont &font)
     return std::min(fm.lineSpacing(), lettere.height() + 0.05 * fm.height());
 }
 
-Impaginazione::Impaginazione(const QFont &font, const QString &testo, double larghezza) : riga_(AltezzaRiga(font))
+Impaginazione::Impaginazione(const QFont &font, const QString &testo, double larghezza)
 {
     const QFontMetricsF fm(font);
     static const QRegularExpression spazi(QStringLiteral("\\s+"));
@@ -22,12 +23,15 @@ Impaginazione::Impaginazione(const QFont &font, const QString &testo, double lar
         troppoLarga_ = troppoLarga_ || fm.horizontalAdvance(parola) > larghezza;
     QTextOption opzioni;
     opzioni.setWrapMode(QTextOption::WordWrap);
+    std::vector<QString> testiRighe;
     for (const QString &paragrafo : testo.split(QLatin1Char('\n'))) {
-        auto layout = std::make_unique<QTextLayout>(QString(paragrafo).remove(QLatin1Char('\r')), font);
+        const QString pulito = QString(paragrafo).remove(QLatin1Char('\r'));
+        auto layout = std::make_unique<QTextLayout>(pulito, font);
         layout->setTextOption(opzioni);
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(larghezza);
+            testiRighe.push_back(pulito.mid(line.textStart(), line.textLength()).trimmed());
             ++righe_;
         }
         layout->endLayout();
@@ -36,6 +40,34 @@ Impaginazione::Impaginazione(const QFont &font, const QString &testo, double lar
     // A text that ends with a line break leaves no empty line below.
     if (testo.endsWith(QLatin1Char('\n')) && righe_ > 1)
         --righe_;
+
+    if (!CarattereTesto::Corsivo(font.family())) {
+        const double riga = AltezzaRiga(font);
+        for (int i = 0; i < righe_; ++i)
+            cime_.push_back(i * riga);
+        altezza_ = righe_ * riga;
+        return;
+    }
+    // Each line's ink sits a small gap below the ink of the line above; an empty line keeps the
+    // room of two small letters.
+    const double spazio = 0.35 * fm.xHeight();
+    int n = 0;
+    for (const auto &layout : paragrafi_) {
+        for (int i = 0; i < layout->lineCount() && n < righe_; ++i, ++n) {
+            const QTextLine line = layout->lineAt(i);
+            if (n > 0)
+                altezza_ += spazio;
+            if (testiRighe[n].isEmpty()) {
+                cime_.push_back(altezza_);
+                altezza_ += 2 * fm.xHeight();
+                continue;
+            }
+            const QRectF inchiostro = fm.tightBoundingRect(testiRighe[n]);
+            // The baseline lies -inchiostro.top() below the ink's top.
+            cime_.push_back(altezza_ - inchiostro.top() - line.ascent());
+            altezza_ += inchiostro.height();
+        }
+    }
 }
 
 Impaginazione::~Impaginazione() = default;
@@ -56,9 +88,7 @@ void Impaginazione::disegna(QPainter &p, const QRectF &area, Qt::Alignment allin
                 x += (area.width() - line.naturalTextWidth()) / 2;
             else if (allineamento & Qt::AlignRight)
                 x += area.width() - line.naturalTextWidth();
-            // The line's own top sits where its letters, not its declared ascent, begin.
-            line.draw(&p, QPointF(x - line.x(), y - line.y()));
-            y += riga_;
+            line.draw(&p, QPointF(x - line.x(), y + cime_[disegnate] - line.y()));
         }
     }
 }

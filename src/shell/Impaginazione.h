@@ -9,15 +9,15 @@ class QPainter;
 class QTextLayout;
 
 // A text broken into lines no wider than a width, one paragraph a line break, lines as close as the
-// letters allow: the cursive face declares twice the line height its loops need, the plain faces
-// keep their own spacing.
+// letters allow. The plain faces keep an even spacing; the cursive face's loops reach far above and
+// below its small letters, so its lines are stacked by the ink each one really has.
 class Impaginazione
 {
 public:
     Impaginazione(const QFont &font, const QString &testo, double larghezza);
     ~Impaginazione();
 
-    double altezza() const { return righe_ * riga_; }
+    double altezza() const { return altezza_; }
     // Whether some word is wider than the width on its own.
     bool parolaTroppoLarga() const { return troppoLarga_; }
     // Draws the lines in `area`, aligned as `allineamento` says (horizontally and vertically).
@@ -28,7 +28,8 @@ public:
 
 private:
     std::vector<std::unique_ptr<QTextLayout>> paragrafi_;
-    double riga_ = 0;
+    std::vector<double> cime_; // each line's top, from the text's top
+    double altezza_ = 0;
     int righe_ = 0;
     bool troppoLarga_ = false;
 };

@@ -3,6 +3,8 @@
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
+#include "shell/Avvio.h"
+#include "shell/CarattereTesto.h"
 #include "shell/EtichettaPulsante.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
@@ -230,6 +232,38 @@ private slots:
             EtichettaPulsante *b = m->pulsante(i);
             for (const QString &parola : b->text().split(QRegularExpression(QStringLiteral("\\s"))))
                 QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(parola) <= b->contentsRect().width(), qPrintable(parola));
+        }
+    }
+
+    // At 1024 x 768 the cursive captions keep small letters nearly as tall as the plain ones, in the
+    // face's own weight (a made-up bold loses the bowls of its "a"), and every caption fits.
+    void cursiveCaptionsAreAsLegibleAsPlainOnes()
+    {
+        RegistraCaratteri();
+        if (!QFontInfo(QFont(QStringLiteral("Indis1"))).family().contains(QLatin1String("Ecolier")))
+            QSKIP("the cursive face is not installed");
+        auto altezzaX = [](const QFont &f) { return QFontMetricsF(f).tightBoundingRect(QStringLiteral("x")).height(); };
+        double semplice = 0;
+        for (const char *caso : {"minuscolo", "corsivo"}) {
+            scriviProfilo(QStringLiteral("_predefinito.INI"), 0, 4, QString::fromLatin1(caso));
+            FormMenu *m = apriMenu();
+            QVERIFY(m);
+            if (Profilo.TipoCarattere == QLatin1String("corsivo"))
+                Profilo.FontTesto = QStringLiteral("Indis1");
+            m->ImpostaUtente();
+            m->setGeometry(0, 0, 1024, 768);
+            QTRY_COMPARE(m->size(), QSize(1024, 768));
+            const QFont f = m->pulsante(2)->font(); // "trova le / differenze / 1°", the tallest
+            if (semplice == 0) {
+                semplice = altezzaX(f);
+            } else {
+                QVERIFY(!f.bold());
+                QVERIFY2(altezzaX(f) >= 0.8 * semplice, qPrintable(QStringLiteral("%1 / %2").arg(altezzaX(f)).arg(semplice)));
+            }
+            for (int i = 0; i < FormMenu::kPulsanti; ++i)
+                QVERIFY(CarattereTesto::Entra(m->pulsante(i)->font(), m->pulsante(i)->text(), m->pulsante(i)->contentsRect().size()));
+            m->chiudi();
+            QTRY_VERIFY(!Schermi::attivo() || Schermi::attivo() != m);
         }
     }
 
