@@ -79,6 +79,40 @@ private slots:
         QVERIFY(f.Vale1() && f.Vale2());
     }
 
+    // Rows that look or read alike are one colour to the child, in the sentence and in the clown.
+    void coloursAlikeAreOneColour()
+    {
+        for (int col = 1; col <= 4; ++col) // row 2 named like row 1
+            Profilo.Colori[2][col] = Profilo.Colori[1][col];
+        Profilo.Colori[3][0] = Profilo.Colori[1][0]; // rows 3 and 4 painted like row 1
+        Profilo.Colori[4][0] = Profilo.Colori[1][0];
+        // Row 1 can be told from no other row: a clause never names it.
+        QCOMPARE(frase(1, {d(0, 9), d(0, 4), d(2, 9), d(3, 4)}), QStringLiteral("Ha la camicia gialla"));
+        QCOMPARE(frase(3, {d(0, 7), d(0, 4), d(1, 7), d(1, 4), d(1, 9), d(0, 9), d(0, 4), d(7, 9), d(1, 2)}),
+                 QStringLiteral("O ha i capelli verdi o almeno il secchio"));
+
+        // "Ha il cappello verde" (row 2), not fitting: a shown hat of row 1 reads "verde" and is redrawn.
+        FrasiInsiemi f;
+        f.Parte1 = Parti::Cappello;
+        f.Colore1 = 2;
+        Rnd::Script({d(1, 100), d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(0, 2), d(1, 2),
+                     d(1, 4), d(2, 4)});
+        f.ImpostaColori(1);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(f.aspetto[Parti::Cappello], 3);
+        // A hidden hat is recoloured past every row that looks or reads like the one asked.
+        Profilo.Colori[3][0] = QStringLiteral("0000FF");
+        Profilo.Colori[4][0] = QStringLiteral("FFFF00");
+        Profilo.Colori[3][1] = Profilo.Colori[4][1] = QStringLiteral("celeste"); // rows 3 and 4 one word
+        f.Colore1 = 3;
+        Rnd::Script({d(1, 100), d(2, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(0, 2), d(0, 2),
+                     d(3, 4), d(2, 4), d(3, 4), d(0, 4)});
+        f.ImpostaColori(1);
+        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(QPoint(f.aspetto[Parti::Cappello], f.aspetto[Parti::ConCappello]), QPoint(1, 0));
+        QVERIFY(!f.Vale1());
+    }
+
     // Many sentences and clowns: every clown fits or fails as the coin says, in the record and in the
     // picture alike, and the ways of fitting come at the stated chances.
     void everyClownFitsAsTheCoinSays_data()

@@ -25,9 +25,17 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
     Differenze[0] = 0;
 
     const int righe = conMouse ? Parti::ConCappello : Parti::Secchio;
+    // A part whose colour every other row looks or reads like cannot visibly differ: it is passed
+    // over while another free row remains.
+    const auto libera = [&](int k) { return Differenze[k] == 0; };
+    const auto mutabile = [&](int k) { return libera(k) && (k > Parti::kColorate || ColoreRiconoscibile(primo[k], k)); };
     for (int n = 0; n < Livello; ++n) {
+        bool resta = false;
+        for (int k = 1; k <= righe; ++k)
+            resta = resta || mutabile(k);
+        const auto scelta = [&](int k) { return resta ? mutabile(k) : libera(k); };
         int k = RndInt(righe) + 1;
-        while (Differenze[k] == 1)
+        while (!scelta(k))
             k = RndInt(righe) + 1;
         Differenze[k] = 1;
         if (k == Parti::Cappello) { // the hat's colour differs: both clowns wear it
@@ -42,7 +50,7 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
             while (secondo[k] == primo[k])
                 secondo[k] = RndInt(2);
         } else {
-            secondo[k] = ColoreCasuale(primo[k]);
+            secondo[k] = ColoreCasuale(primo[k], k); // a colour the child sees and names otherwise
         }
     }
     if (secchioADestra && !conMouse && primo[Parti::Secchio] == 1 && secondo[Parti::Secchio] == 0) {
