@@ -13,7 +13,7 @@ struct Utente;
 
 // The main menu: eight exercise buttons and "esci", the list of users, and the menu bar towards the
 // settings, the log, the document, the guides and the about box. Worked with the mouse, by manual or
-// automatic scanning, or with the arrow keys (ModalitaInput 0..3).
+// automatic scanning, or with the arrow keys (ModoInput).
 class FormMenu : public Schermo
 {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
     static void FineProgrammaPredefinita();
 
     int indiceScansione() const { return IndiceScansione; }
-    int modalita() const { return modalita_; }
+    ModoInput modalita() const { return modalita_; }
     QTimer *timer() const { return Timer1; }
     EtichettaPulsante *pulsante(int indice) const { return Command1[indice]; }
     QColor coloreEvidenziato() const;
@@ -68,5 +68,5 @@ private:
     QTimer *Timer1;
     QAction *mnuEserciziEseguiti = nullptr;
     int IndiceScansione = 0;
-    int modalita_ = 0;
+    ModoInput modalita_ = ModoInput::Mouse;
 };

@@ -32,7 +32,7 @@ private slots:
 
     void roadOfOneAnswerInManualScanning()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         Profilo.PassaggioLivelli = true;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -101,7 +101,7 @@ private slots:
     void everyModeAnswers()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -144,7 +144,7 @@ private slots:
     void speechOffShowsCaptionsAndNeverTheAssistant()
     {
         Profilo.ParlatoAttivo = false;
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         QVERIFY(!s->Merlino()->Visible());
@@ -157,7 +157,7 @@ private slots:
     // the highlight stays, nothing is chosen while it is down, the release chooses once.
     void automaticScanningHoldsWhileTheSwitchIsDown()
     {
-        Profilo.ModalitaInput = 2;
+        Profilo.ModalitaInput = ModoInput::ScansioneAutomatica;
         Schermo::tastiFisici().attendeCoppie = true;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -183,7 +183,7 @@ private slots:
     void aBouncingSwitchStepsAndChoosesOnce()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         Tasti::rimbalza(s, modo == 1 ? Qt::Key_Space : Qt::Key_Right);
@@ -194,7 +194,7 @@ private slots:
 
     void aBouncedSwitchChoosesOnce()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         GuardiaInput::finestraMs = 150;
@@ -230,7 +230,7 @@ private slots:
     void soundAndRewardDrawInTheOrderOfTheInputMode()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = modo;
+        Profilo.ModalitaInput = ModoInputDa(modo);
         amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs1> s = apri();
         QVERIFY(s);

@@ -167,7 +167,7 @@ private slots:
         dati.replace(" 130 \r\n 100 \r\n", " 10 \r\n 999 \r\n");
         scrivi(FileIni, dati);
         CaricaProfilo();
-        QCOMPARE(Profilo.ModalitaInput, qint16(3));
+        QVERIFY(Profilo.ModalitaInput == ModoInput::Tastiera);
         QCOMPARE(Profilo.VelocitaScansione, qint16(4));
         QCOMPARE(Profilo.VelocitaVoce, qint16(50));
         QCOMPARE(Profilo.TonoVoce, qint16(400));

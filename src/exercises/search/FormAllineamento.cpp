@@ -154,7 +154,7 @@ void FormAllineamento::disponi()
 
 void FormAllineamento::ApriFileZanfroni()
 {
-    const bool mouse = Profilo.ModalitaInput == 0;
+    const bool mouse = !scansione();
     const QString film = App::Path() + (mouse ? QStringLiteral("\\swf\\zanfrone4.swf") : QStringLiteral("\\swf\\zanfrone3.swf"));
     for (int i = 0; i < NumeroZanfroni_; ++i) {
         ShockwaveFlash1_[i]->Movie(film);
@@ -172,7 +172,7 @@ void FormAllineamento::ImpostaColori()
 
 void FormAllineamento::ScriviFrase()
 {
-    frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == QLatin1String("maiuscolo"));
+    frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == Lettere::Maiuscolo);
     Text1->setText(frasi_.Testo());
     Merlino()->StopAll();
 }
@@ -213,10 +213,10 @@ void FormAllineamento::EvidenziaElemento(int indice, bool acceso)
 
 void FormAllineamento::KeyUp(int codice)
 {
-    if (Profilo.ModalitaInput == 3 && (codice == Su || codice == Giu)) {
+    if (Profilo.ModalitaInput == ModoInput::Tastiera && (codice == Tasto::Su || codice == Tasto::Giu)) {
         if (IndiceScansione() == 0)
             return; // the new-game button holds the highlight
-        const int nuovo = Allineamento::Verticale(PosizioneScansione_, codice == Giu ? 1 : -1, Livello(),
+        const int nuovo = Allineamento::Verticale(PosizioneScansione_, codice == Tasto::Giu ? 1 : -1, Livello(),
                                                   [this](int i) { return mostrato(i); });
         if (nuovo != PosizioneScansione_)
             vaiAElemento(nuovo + 1);
