@@ -56,7 +56,7 @@ void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto)
     movie.BGColor(CodiceColore(0));
     for (int k = 1; k <= Parti::kColorate; ++k)
         ColoraParte(movie, k, CodiceColore(aspetto[k]));
-    MostraSecchioCappello(movie, aspetto[Parti::Secchio] != 0, aspetto[Parti::ConCappello] != 0);
+    MostraSecchioCappello(movie, aspetto.secchio != 0, aspetto.conCappello != 0);
 }
 
 bool ColoriConfondibili(int a, int b, int parte)

@@ -12,11 +12,11 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
     Aspetto &secondo = aspetto[1];
     for (int riga = 1; riga <= Parti::kColorate; ++riga)
         primo[riga] = RndInt(Parti::kColori) + 1;
-    primo[Parti::Secchio] = RndInt(2);
-    primo[Parti::ConCappello] = RndInt(2);
+    primo.secchio = RndInt(2);
+    primo.conCappello = RndInt(2);
     if (!conMouse) {
-        primo[Parti::Secchio] = 1;
-        primo[Parti::ConCappello] = 1;
+        primo.secchio = 1;
+        primo.conCappello = 1;
     }
     for (int riga = 1; riga <= Parti::ConCappello; ++riga) {
         Differenze[riga] = 0;
@@ -40,8 +40,8 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
         Differenze[k] = 1;
         if (k == Parti::Cappello) { // the hat's colour differs: both clowns wear it
             Differenze[Parti::ConCappello] = 1;
-            primo[Parti::ConCappello] = 1;
-            secondo[Parti::ConCappello] = 1;
+            primo.conCappello = 1;
+            secondo.conCappello = 1;
         }
         if (k == Parti::ConCappello)
             Differenze[Parti::Cappello] = 1;
@@ -53,9 +53,9 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
             secondo[k] = ColoreCasuale(primo[k], k); // a colour the child sees and names otherwise
         }
     }
-    if (secchioADestra && !conMouse && primo[Parti::Secchio] == 1 && secondo[Parti::Secchio] == 0) {
-        primo[Parti::Secchio] = 0;
-        secondo[Parti::Secchio] = 1;
+    if (secchioADestra && !conMouse && primo.secchio == 1 && secondo.secchio == 0) {
+        primo.secchio = 0;
+        secondo.secchio = 1;
     }
 }
 
@@ -65,7 +65,7 @@ bool CoppiaDifferenze::Giudica(int riga, int sorgente, int bersaglio, bool conMo
         return false;
     aspetto[bersaglio][riga] = aspetto[sorgente][riga];
     if (conMouse && riga == Parti::Cappello)
-        aspetto[bersaglio][Parti::ConCappello] = aspetto[sorgente][Parti::ConCappello];
+        aspetto[bersaglio].conCappello = aspetto[sorgente].conCappello;
     Differenze[riga] = 0;
     ++Trovate;
     return true;

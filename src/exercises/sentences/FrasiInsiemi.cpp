@@ -157,14 +157,14 @@ void FrasiInsiemi::faiValere(int parte, int valore)
         return;
     aspetto[parte] = valore;
     if (parte == Parti::Cappello)
-        aspetto[Parti::ConCappello] = 1; // a hat asked by its colour is shown
+        aspetto.conCappello = 1; // a hat asked by its colour is shown
 }
 
 void FrasiInsiemi::ColoraErratoCappelloInvisibile()
 {
-    if (aspetto[Parti::ConCappello] == 0 && Parte1 == Parti::Cappello)
+    if (aspetto.conCappello == 0 && Parte1 == Parti::Cappello)
         aspetto[Parti::Cappello] = ColoreCasuale(Colore1, Parti::Cappello);
-    if (aspetto[Parti::ConCappello] == 0 && Parte2 == Parti::Cappello)
+    if (aspetto.conCappello == 0 && Parte2 == Parti::Cappello)
         aspetto[Parti::Cappello] = ColoreCasuale(Colore2, Parti::Cappello);
 }
 
@@ -173,8 +173,8 @@ void FrasiInsiemi::ImpostaColori(int livello)
     Risposta = RndInt(100) % 2;
     for (int i = 1; i <= Parti::kColorate; ++i)
         aspetto[i] = 1 + RndInt(Parti::kColori);
-    aspetto[Parti::Secchio] = RndInt(2);
-    aspetto[Parti::ConCappello] = RndInt(2);
+    aspetto.secchio = RndInt(2);
+    aspetto.conCappello = RndInt(2);
 
     const auto nessunaVale = [this] {
         while (Vale1() || Vale2()) {
