@@ -96,6 +96,26 @@ private slots:
         QCOMPARE(segnate(c), QList<int>({1, 5, 8, 9}));
     }
 
+    void everyChangedColourLooksAndReadsOtherwise()
+    {
+        Profilo.Colori[3][0] = Profilo.Colori[1][0]; // blue painted green
+        for (int col = 1; col <= 4; ++col)           // yellow named red
+            Profilo.Colori[4][col] = Profilo.Colori[2][col];
+        for (int seme = 1; seme <= 300; ++seme) {
+            Rnd::Seed(seme);
+            CoppiaDifferenze c;
+            c.ImpostaColori(seme % 4 + 1, seme % 3 != 0, false);
+            for (int parte = 1; parte <= Parti::kColorate; ++parte) {
+                const int a = c.aspetto[0][parte], b = c.aspetto[1][parte];
+                if (a == b)
+                    continue;
+                const Accordo accordo = AccordoParte(parte);
+                QVERIFY(CodiceColore(a) != CodiceColore(b));
+                QVERIFY(ParolaColore(a, accordo) != ParolaColore(b, accordo));
+            }
+        }
+    }
+
     void everyPairHasExactlyItsDifferences()
     {
         for (int seme = 1; seme <= 300; ++seme) {

@@ -163,9 +163,18 @@ void FrasiInsiemi::faiValere(int parte, int valore)
 void FrasiInsiemi::ColoraErratoCappelloInvisibile()
 {
     if (aspetto.conCappello == 0 && Parte1 == Parti::Cappello)
-        aspetto[Parti::Cappello] = ColoreCasuale(Colore1, Parti::Cappello);
-    if (aspetto.conCappello == 0 && Parte2 == Parti::Cappello)
-        aspetto[Parti::Cappello] = ColoreCasuale(Colore2, Parti::Cappello);
+        aspetto.cappello = ColoreCasuale(Colore1, Parti::Cappello);
+    if (aspetto.conCappello == 0 && Parte2 == Parti::Cappello) {
+        // Both about the hat: a sentence of one clause keeps the last second clause. When every colour
+        // unlike that one is like the first, the first is avoided, or the hat would never change.
+        const auto diversoDaEntrambi = [this](int c) {
+            return !ColoriConfondibili(c, Colore1, Parti::Cappello) && !ColoriConfondibili(c, Colore2, Parti::Cappello);
+        };
+        bool resta = Parte1 != Parti::Cappello;
+        for (int c = 1; c <= Parti::kColori; ++c)
+            resta = resta || diversoDaEntrambi(c);
+        aspetto.cappello = ColoreCasuale(resta ? Colore2 : Colore1, Parti::Cappello);
+    }
 }
 
 void FrasiInsiemi::ImpostaColori(int livello)
