@@ -1,3 +1,4 @@
+#include "Catalogo.h"
 #include "Falsi.h"
 #include "Tasti.h"
 #include "platform/MovieView.h"
@@ -55,7 +56,7 @@ class TestMenu : public QObject
     static QList<int> evidenziati(FormMenu *m)
     {
         QList<int> r;
-        for (int i = 0; i < FormMenu::kPulsanti; ++i)
+        for (int i = 0; i < m->pulsanti(); ++i)
             if (m->pulsante(i)->sfondo() == m->coloreEvidenziato())
                 r << i;
         return r;
@@ -109,7 +110,7 @@ private slots:
         tasto(m, Qt::Key_Right); // not a key of this mode
         for (int i = 0; i < 17; ++i) // round once, on to the last
             tasto(m, Qt::Key_Space);
-        QCOMPARE(evidenziati(m), QList<int>{FormMenu::kEsci});
+        QCOMPARE(evidenziati(m), QList<int>{m->esci()});
         QCOMPARE(NumeroAttivita, qint16(0));
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
@@ -228,7 +229,7 @@ private slots:
         for (const QString &d : m->didascalie())
             QCOMPARE(d, d.toUpper());
         QCOMPARE(m->findChild<QComboBox *>(QStringLiteral("Combo1"))->itemText(1), QStringLiteral("ANNA"));
-        for (int i = 0; i < FormMenu::kPulsanti; ++i) {
+        for (int i = 0; i < m->pulsanti(); ++i) {
             EtichettaPulsante *b = m->pulsante(i);
             for (const QString &parola : b->text().split(QRegularExpression(QStringLiteral("\\s"))))
                 QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(parola) <= b->contentsRect().width(), qPrintable(parola));
@@ -260,7 +261,7 @@ private slots:
                 QVERIFY(!f.bold());
                 QVERIFY2(altezzaX(f) >= 0.8 * semplice, qPrintable(QStringLiteral("%1 / %2").arg(altezzaX(f)).arg(semplice)));
             }
-            for (int i = 0; i < FormMenu::kPulsanti; ++i)
+            for (int i = 0; i < m->pulsanti(); ++i)
                 QVERIFY(CarattereTesto::Entra(m->pulsante(i)->font(), m->pulsante(i)->text(), m->pulsante(i)->contentsRect().size()));
             m->chiudi();
             QTRY_VERIFY(!Schermi::attivo() || Schermi::attivo() != m);
@@ -293,7 +294,7 @@ private slots:
         FormMenu *m = apriMenu();
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
-        m->AvviaEsercizi(FormMenu::kEsci);
+        m->AvviaEsercizi(m->esci());
         QCOMPARE(dialoghi->messaggi.size(), 1);
         QCOMPARE(fine, 1);
 

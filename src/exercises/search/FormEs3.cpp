@@ -19,9 +19,8 @@ void contorno(MovieView &movie, const char *oggetto, const QString &colore)
 } // namespace
 
 FormEs3::FormEs3()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormDifferenze({QStringLiteral("FormEs3"), QStringLiteral("Trova le differenze - 2°"),
-                      4, 12, QStringLiteral("Livelli"), false, 10365, 7935, QColor(192, 192, 255)},
+    : FormDifferenze({.schermo = QStringLiteral("FormEs3"), .livelli = 4, .soglia = 12, .larghezza = 10365,
+                      .altezza = 7935, .sfondo = QColor(192, 192, 255)},
                      true)
 {
     creaZanfroni(120, 6495);

@@ -16,9 +16,8 @@ constexpr int kDisegno = 615;
 } // namespace
 
 FormEs8::FormEs8()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormDifferenze({QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°"),
-                      4, 12, QStringLiteral("Livelli"), false, 10410, kAltezza, QColor(192, 192, 255)},
+    : FormDifferenze({.schermo = QStringLiteral("FormEs8"), .livelli = 4, .soglia = 12, .larghezza = 10410,
+                      .altezza = kAltezza, .sfondo = QColor(192, 192, 255)},
                      false)
 {
     creaZanfroni(120, 6375);

@@ -15,9 +15,8 @@ const QString kNero = QStringLiteral("000000");
 } // namespace
 
 FormEs4::FormEs4()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormEsercizio({QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone"),
-                     6, 14, QStringLiteral("Livelli"), false, 8010, 6240, QColor(0xC0, 0xFF, 0xFF)})
+    : FormEsercizio({.schermo = QStringLiteral("FormEs4"), .livelli = 6, .soglia = 14, .larghezza = 8010,
+                     .altezza = 6240, .sfondo = QColor(0xC0, 0xFF, 0xFF)})
 {
     auto *clown = creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5175);
     connect(clown, &MovieView::FSCommand, this, [this](const QString &c) { ShockwaveFlash1_FSCommand(c); });
