@@ -19,8 +19,6 @@ protected:
     bool chiusuraDalSistema() override;
 
 private:
-    void fermaFilmato();
-
     QString filmato_;
     MovieView *ShockwaveFlash1;
     QLabel *Mancante; // said when the movie file cannot be played

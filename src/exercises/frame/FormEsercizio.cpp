@@ -174,8 +174,6 @@ void FormEsercizio::mostraFrase(const QString &frase, bool puntoFinale)
     parla(Label1->text());
 }
 
-void FormEsercizio::PicMerlino_Click() { parla(Label1->text()); }
-
 void FormEsercizio::ImpostaRisposteParlato(bool parlato)
 {
     for (PulsanteImmagine *p : Command1) {

@@ -42,7 +42,6 @@ public:
     void mnuLiv_Click(int indice);
     void mnuesci_Click();
     void Timer1_Timer();
-    void PicMerlino_Click();
     virtual void mnuStEserc_Click();
     virtual void mnuStOr_Click();
     virtual void mnuStVer_Click();
