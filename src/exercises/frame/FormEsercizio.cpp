@@ -4,7 +4,6 @@
 #include "EtichettaAdattata.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
-#include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/CarattereTesto.h"
 #include "shell/Immagini.h"
@@ -93,12 +92,6 @@ void FormEsercizio::creaRisposte(const QString (&didascalie)[2], const QString (
         creaPulsante(didascalie[i], immagini[i], posti[i].x(), posti[i].y(), posti[i].width(), posti[i].height(), puntiFont, true);
     const QRect &p = posti[2];
     creaPulsante(QString(), Immagini::Avanti, p.x(), p.y(), p.width(), p.height(), 14.25, false)->setEnabled(false);
-}
-
-void FormEsercizio::caricaZanfrone(MovieView *filmato, int numero)
-{
-    filmato->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone%1.swf").arg(numero));
-    filmato->GotoFrame(0);
 }
 
 MovieView *FormEsercizio::creaFilmato(const QString &nome, int left, int top, int width, int height)

@@ -88,8 +88,6 @@ protected:
     void posizionaFrase(int left, int top, int width, int height);
     void posizionaMerlino(int left, int top, int width, int height);
     // Upper case under "maiuscolo".
-    // "\swf\zanfroneN.swf" of the program's folder into a movie, at its first frame.
-    static void caricaZanfrone(MovieView *filmato, int numero);
     static QString caso(const QString &testo);
     // The sentence's look from the profile: text background, letter colour, font and size.
     static void stileTesto(QWidget *testo);

@@ -2,6 +2,7 @@
 #include "platform/VbColor.h"
 #include "shell/Immagine.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/Puntatore.h"
 
@@ -72,8 +73,8 @@ void FormEs8::Form_Activate()
 
 void FormEs8::ApriFileZanfroni()
 {
-    caricaZanfrone(ShockwaveFlash1, 1);
-    caricaZanfrone(ShockwaveFlash2, 1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
+    CaricaZanfrone(*ShockwaveFlash2, 1);
 }
 
 void FormEs8::ColoraSelezionato(int parte)

@@ -1,4 +1,5 @@
 #include "FormEs1.h"
+#include "shell/PittoreZanfrone.h"
 
 FormEs1::FormEs1()
     : FormEsercizio({.schermo = QStringLiteral("FormEs1"), .livelli = 6, .soglia = 7, .menuLivelli = QStringLiteral("&Livelli"),
@@ -11,7 +12,7 @@ FormEs1::FormEs1()
                  {QRect(5880, 2640, 1935, 885), QRect(5880, 3600, 1935, 885), QRect(5880, 4560, 1935, 855)}, 36);
 }
 
-void FormEs1::ApriFileZanfroni() { caricaZanfrone(ShockwaveFlash1, 1); }
+void FormEs1::ApriFileZanfroni() { CaricaZanfrone(*ShockwaveFlash1, 1); }
 
 void FormEs1::ImpostaColori()
 {

@@ -1,4 +1,5 @@
 #include "FormEs2.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/PulsanteImmagine.h"
 
 #include <QLabel>
@@ -17,8 +18,8 @@ FormEs2::FormEs2()
 
 void FormEs2::ApriFileZanfroni()
 {
-    caricaZanfrone(ShockwaveFlash1, 1);
-    caricaZanfrone(ShockwaveFlash2, 1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
+    CaricaZanfrone(*ShockwaveFlash2, 1);
 }
 
 void FormEs2::ImpostaColori()

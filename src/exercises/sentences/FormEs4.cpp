@@ -1,8 +1,8 @@
 #include "FormEs4.h"
 #include "platform/MovieView.h"
-#include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
 #include "shell/Suoni.h"
@@ -47,19 +47,14 @@ void FormEs4::Form_Activate()
 
 void FormEs4::ApriFileZanfroni()
 {
-    if (scansione()) {
-        ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone3.swf"));
-        return;
-    }
-    ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone2.swf"));
-    ShockwaveFlash1->GotoFrame(Profilo.CursoreSistema ? 1 : 0);
+    CaricaZanfrone(*ShockwaveFlash1, scansione() ? 3 : 2);
 }
 
 // The grey clown, the hat always shown, the bucket at random.
 void FormEs4::ImpostaColori()
 {
     MovieView &m = *ShockwaveFlash1;
-    m.BGColor(CodiceColore(0));
+    ColoraSfondo(m);
     for (int k = 1; k <= RegoleColora::kParti; ++k)
         ColoraParte(m, k, kGrigio);
     MostraSecchioCappello(m, regole_.ColoreRichiesto[Parti::Secchio] != 0, true);

@@ -1,6 +1,7 @@
 #include "FormEs5.h"
 #include "platform/MovieView.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 
 #include <QFrame>
 
@@ -61,10 +62,10 @@ void FormEs5::nascondiPiccoli()
 
 void FormEs5::ApriFileZanfroni()
 {
-    caricaZanfrone(ShockwaveFlash1, 1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
     for (int i = 0; i < InsiemiZanfroni::kPosti; ++i) {
-        caricaZanfrone(ShockwaveFlash2[i], 1);
-        caricaZanfrone(ShockwaveFlash3[i], 1);
+        CaricaZanfrone(*ShockwaveFlash2[i], 1);
+        CaricaZanfrone(*ShockwaveFlash3[i], 1);
     }
 }
 
