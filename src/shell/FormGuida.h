@@ -12,7 +12,6 @@ class FormGuida : public Schermo
 public:
     FormGuida(const QString &nome, const QString &filmato);
     void mnuesci_Click();
-    MovieView *filmato() const { return ShockwaveFlash1; }
 
 protected:
     void Form_Activate() override;

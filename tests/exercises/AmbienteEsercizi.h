@@ -48,7 +48,6 @@ public:
         PathResolver::setProgramFolder(programma.path());
         Profilo = ProfiloUtente();
         AggiornaTagVoce();
-        LinguaAgente = QStringLiteral("&H410");
         GuardiaInput::finestraMs = 0;
         Schermo::tastiFisici().attendeCoppie = false;
         Rnd::ClearScript();

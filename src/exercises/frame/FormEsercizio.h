@@ -28,10 +28,7 @@ public:
     explicit FormEsercizio(const DescrizioneEsercizio &descrizione);
     ~FormEsercizio() override;
 
-    const DescrizioneEsercizio &descrizione() const { return descrizione_; }
     int Livello() const { return livelli_.livello(); }
-    long long Esatti() const { return livelli_.esatti(); }
-    int Errati() const { return livelli_.errati(); }
     int IndiceScansione() const { return cursore_.indice(); }
     bool PremioMostrato() const { return premioMostrato_; }
     Assistant *Merlino() const { return merlino_; }
