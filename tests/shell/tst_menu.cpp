@@ -6,6 +6,7 @@
 #include "shell/Attivita.h"
 #include "shell/Avvio.h"
 #include "shell/CarattereTesto.h"
+#include "shell/Esercizi.h"
 #include "shell/EtichettaPulsante.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
@@ -149,6 +150,22 @@ private slots:
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
         QVERIFY(dialoghi->messaggi.isEmpty());
+    }
+
+    // A catalogue entry and its screen agree on the name; the menu has a button per entry, then "esci".
+    void everyCatalogueEntryHasItsButtonAndOpensTheScreenItNames()
+    {
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        const QList<Esercizio> &catalogo = Esercizi::elenco();
+        QCOMPARE(m->esci(), catalogo.size());
+        for (int i = 0; i < catalogo.size(); ++i) {
+            QCOMPARE(m->pulsante(i)->text(), catalogo[i].didascalia.toLower());
+            Schermo *s = Schermi::mostra(catalogo[i].schermo);
+            QVERIFY(s);
+            QCOMPARE(s->nome(), catalogo[i].schermo);
+            s->chiudi();
+        }
     }
 
     void keyboardModeMovesBothWaysAndWraps()
