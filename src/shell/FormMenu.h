@@ -15,9 +15,9 @@ class QLabel;
 class QTimer;
 struct Utente;
 
-// The main menu: a button for each registered exercise and "esci", the list of users, and the menu
-// bar towards the settings, the log, the document, the guides and the about box. Worked with the mouse, by manual or
-// automatic scanning, or with the arrow keys (ModalitaInput 0..3).
+// The main menu: a button for each exercise of the catalogue and "esci", the list of users, and the
+// menu bar towards the settings, the log, the document, the guides and the about box. Worked with
+// the mouse, by manual or automatic scanning, or with the arrow keys (ModalitaInput 0..3).
 class FormMenu : public Schermo
 {
     Q_OBJECT
