@@ -17,7 +17,7 @@ void FormMenu::ImpostaModalita()
             b->unsetCursor();
     switch (modalita_) {
     case ModoInput::ScansioneManuale:
-        IndiceScansione = kEsci;
+        IndiceScansione = esci();
         KeyUp(CodiceTasto(Spazio)); // the highlight starts on button 0
         break;
     case ModoInput::ScansioneAutomatica:
@@ -28,7 +28,7 @@ void FormMenu::ImpostaModalita()
         Timer1->start();
         break;
     case ModoInput::Tastiera:
-        IndiceScansione = kEsci;
+        IndiceScansione = esci();
         KeyUp(CodiceTasto(Destra));
         break;
     case ModoInput::Mouse: break;
@@ -42,8 +42,8 @@ void FormMenu::evidenzia(int indice)
     Command1[IndiceScansione]->setSfondo(coloreEvidenziato());
 }
 
-void FormMenu::passoAvanti() { evidenzia(Scansione::avanti(IndiceScansione, kPulsanti)); }
-void FormMenu::passoIndietro() { evidenzia(Scansione::indietro(IndiceScansione, kPulsanti)); }
+void FormMenu::passoAvanti() { evidenzia(Scansione::avanti(IndiceScansione, pulsanti())); }
+void FormMenu::passoIndietro() { evidenzia(Scansione::indietro(IndiceScansione, pulsanti())); }
 void FormMenu::scegli() { AvviaEsercizi(IndiceScansione); }
 
 void FormMenu::KeyDown(int key)

@@ -14,7 +14,6 @@ ProfiloUtente Profilo;
 QString NomeUtente;
 QString FileIni;
 QString TagVoce;
-QString LinguaAgente;
 
 namespace {
 // A profile whose file could not be loaded, until a copy of it is kept (native path).
