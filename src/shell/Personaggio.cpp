@@ -1,6 +1,7 @@
 #include "Personaggio.h"
 #include "Profilo.h"
 #include "platform/Assistant.h"
+#include "platform/Services.h"
 
 int NumeroLingua(const QString &testo)
 {
@@ -14,7 +15,7 @@ int NumeroLingua(const QString &testo)
     return ok ? n : 0x410;
 }
 
-bool ParlatoUdibile() { return Profilo.ParlatoAttivo && SpeechEngine::instance().canSpeak(); }
+bool ParlatoUdibile() { return Profilo.ParlatoAttivo && Services::current().speech->canSpeak(); }
 
 Assistant *CaricaPersonaggio(QWidget *schermo)
 {

@@ -35,5 +35,14 @@ QString DialoghiFinti::chooseFile(QWidget *, bool apri, const QString &titolo, c
     return prendi(file, QString());
 }
 
+double CasoFinto::next()
+{
+    if (copione_.empty())
+        return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_);
+    const double v = copione_.front();
+    copione_.pop_front();
+    return v;
+}
+
 RadiceTemporanea::RadiceTemporanea() { PathResolver::setRoot(dir_.path()); }
 RadiceTemporanea::~RadiceTemporanea() { PathResolver::setRoot(QString()); }

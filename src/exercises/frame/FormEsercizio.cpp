@@ -12,6 +12,7 @@
 #include "shell/PulsanteImmagine.h"
 #include "shell/Puntatore.h"
 #include "shell/Schermi.h"
+#include "platform/Services.h"
 
 #include <QAction>
 #include <QEvent>
@@ -54,7 +55,7 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
 
     costruisciMenu();
     CaricaMerlino();
-    connect(&SpeechEngine::instance(), &SpeechEngine::availabilityChanged, this, &FormEsercizio::vocePersa);
+    connect(Services::current().speech, &SpeechEngine::availabilityChanged, this, &FormEsercizio::vocePersa);
 }
 
 FormEsercizio::~FormEsercizio()
