@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "Tasti.h"
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
@@ -82,9 +82,7 @@ private slots:
     {
         radice = std::make_unique<RadiceTemporanea>();
         QDir().mkpath(cartella());
-        dialoghi = std::make_unique<DialoghiFinti>();
-        fine = 0;
-        FormMenu::FineProgramma = [this] { ++fine; };
+        servizi = std::make_unique<ServiziDiProva>();
         SvuotaAttivita();
         Schermo::tastiFisici().attendeCoppie = false;
     }
@@ -95,8 +93,7 @@ private slots:
             if (auto *s = qobject_cast<Schermo *>(w))
                 s->chiudi();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
@@ -113,11 +110,11 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(0));
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
-        QCOMPARE(fine, 1);
+        QCOMPARE(servizi->fine.volte, 1);
         const auto righe = TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"));
         QVERIFY(righe);
         QCOMPARE(righe->at(0), QStringLiteral(" 222 "));
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
     }
 
     void eachExerciseButtonRecordsItsRowAndOpensItsScreen()
@@ -147,7 +144,7 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
     }
 
     void keyboardModeMovesBothWaysAndWraps()
@@ -294,14 +291,14 @@ private slots:
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
         m->AvviaEsercizi(FormMenu::kEsci);
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QCOMPARE(fine, 1);
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QCOMPARE(servizi->fine.volte, 1);
 
         // Closed by the window manager, the menu ends the program as "esci" does.
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         Profilo.VelocitaVoce = 99;
         QVERIFY(!m->close());
-        QTRY_COMPARE(fine, 2);
+        QTRY_COMPARE(servizi->fine.volte, 2);
         QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
     }
 
@@ -311,7 +308,7 @@ private slots:
         QVERIFY(m);
         QVERIFY(!voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
         voce(m, QStringLiteral("documentazione"))->trigger();
-        QCOMPARE(dialoghi->documentiAperti.size(), 1);
+        QCOMPARE(servizi->dialoghi.documentiAperti.size(), 1);
         voce(m, QStringLiteral("Configurazione"))->trigger();
         QCOMPARE(attivo()->nome(), QStringLiteral("FormConfigura"));
         Profilo.TracciaAttivita = true;
@@ -341,14 +338,13 @@ private slots:
             QVERIFY(m->isVisible());
         }
         QCOMPARE(ultimaChiusa, 0);
-        QCOMPARE(fine, 0);
+        QCOMPARE(servizi->fine.volte, 0);
     }
 
 private:
     std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
-    int fine = 0;
+    std::unique_ptr<ServiziDiProva> servizi;
 };
 
-QTEST_MAIN(TestMenu)
+ZANFRONI_TEST_MAIN(TestMenu)
 #include "tst_menu.moc"
