@@ -1,8 +1,8 @@
 #include "DialoghiComuni.h"
 #include "platform/Dialogs.h"
 #include "platform/PathResolver.h"
-#include "platform/VbColor.h"
 #include "platform/Services.h"
+#include "platform/VbColor.h"
 
 #include <QRegularExpression>
 #include <QStringList>

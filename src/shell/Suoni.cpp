@@ -2,8 +2,8 @@
 #include "Profilo.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
-#include "platform/SoundPlayer.h"
 #include "platform/Services.h"
+#include "platform/SoundPlayer.h"
 
 #include <QDir>
 

@@ -5,6 +5,7 @@
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
+#include "platform/Services.h"
 #include "platform/VbColor.h"
 #include "shell/CarattereTesto.h"
 #include "shell/Immagini.h"
@@ -12,7 +13,6 @@
 #include "shell/PulsanteImmagine.h"
 #include "shell/Puntatore.h"
 #include "shell/Schermi.h"
-#include "platform/Services.h"
 
 #include <QAction>
 #include <QEvent>

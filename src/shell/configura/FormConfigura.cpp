@@ -6,9 +6,9 @@
 #include "shell/Schermi.h"
 #include "shell/Tavolozza.h"
 #include "platform/Assistant.h"
+#include "platform/Services.h"
 #include "platform/VbColor.h"
 #include "platform/VbFormat.h"
-#include "platform/Services.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

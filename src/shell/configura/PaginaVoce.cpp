@@ -3,8 +3,8 @@
 #include "shell/DialoghiComuni.h"
 #include "shell/Profilo.h"
 #include "platform/Assistant.h"
-#include "platform/VbFormat.h"
 #include "platform/Services.h"
+#include "platform/VbFormat.h"
 
 #include <QCheckBox>
 #include <QFrame>
