@@ -6,7 +6,6 @@
 #include <QMutex>
 #include <QTextToSpeech>
 #include <QThread>
-#include <QTimer>
 #include <QVoice>
 #include <cstdio>
 #include <atomic>
@@ -186,7 +185,7 @@ bool QtSpeechEngine::start()
     }, Qt::QueuedConnection);
     thread_->start();
     QMetaObject::invokeMethod(worker_, [w = worker_] { w->start(); }, Qt::QueuedConnection);
-    QTimer::singleShot(startLimitMs_, this, [this] {
+    Services::current().clock->singleShot(startLimitMs_, this, [this] {
         if (availability() != Availability::Starting)
             return;
         fprintf(stderr, "Il servizio di sintesi vocale non risponde: le frasi restano scritte.\n");
@@ -251,7 +250,7 @@ void QtSpeechEngine::watchFirstSentence()
     if (watching_ || shared_->spoke)
         return;
     watching_ = true;
-    QTimer::singleShot(startLimitMs_, this, [this] {
+    Services::current().clock->singleShot(startLimitMs_, this, [this] {
         watching_ = false;
         if (shared_->spoke || stopped_ || !canSpeak())
             return;

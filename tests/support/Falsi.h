@@ -6,9 +6,11 @@
 #include "platform/Rnd.h"
 #include "platform/SoundPlayer.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -77,16 +79,20 @@ private:
     std::mt19937 generatore_{12345u};
 };
 
-// Stands still until a test moves it on, or moves by `passoMs` each time it is read.
+// Stands still until a test moves it on, or moves by `passoMs` each time it is read; the actions
+// that fall due on the way run as it moves, in order.
 class OrologioFinto : public Clock
 {
 public:
     qint64 passoMs = 0;
-    void avanza(qint64 ms) { adesso_ += ms; }
+    void avanza(qint64 ms);
     qint64 nowMs() const override { return adesso_ += passoMs; }
+    void singleShot(int ms, QObject *contesto, std::function<void()> azione) override;
 
 private:
+    struct Azione { qint64 quando; QPointer<QObject> contesto; std::function<void()> fai; };
     mutable qint64 adesso_ = 0;
+    std::vector<Azione> attese_;
 };
 
 class FineFinta : public ProgramEnd

@@ -12,3 +12,5 @@ ServiziDiProva::~ServiziDiProva() { Services::current() = trovati_; }
 void ServiziDiProva::usa(SpeechEngine &motore) { Services::current().speech = &motore; }
 
 void ServiziDiProva::usa(PrinterCatalogue &catalogo) { Services::current().printers = &catalogo; }
+
+void ServiziDiProva::usa(Clock &altro) { Services::current().clock = &altro; }

@@ -16,9 +16,10 @@ public:
     ServiziDiProva(const ServiziDiProva &) = delete;
     ServiziDiProva &operator=(const ServiziDiProva &) = delete;
 
-    // Another engine or catalogue in place of the fake one, until the guard ends.
+    // Another engine, catalogue or clock in place of the fake one, until the guard ends.
     void usa(SpeechEngine &motore);
     void usa(PrinterCatalogue &catalogo);
+    void usa(Clock &altro);
 
     DialoghiFinti dialoghi;
     SuoniFinti suoni;
