@@ -1,7 +1,7 @@
+#include "Catalogo.h"
 #include "platform/Services.h"
 #include "shell/Avvio.h"
 #include "shell/FormMenu.h"
-#include "shell/Schermi.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

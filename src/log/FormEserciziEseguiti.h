@@ -23,7 +23,6 @@ public:
     Rapporto rapporto() const;
     // The page that "Stampa" prints.
     PaginaRegistro pagina() const;
-    QTableWidget *griglia() const { return MSFlexGrid1; }
 
 protected:
     void Form_Activate() override;

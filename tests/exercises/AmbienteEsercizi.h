@@ -1,6 +1,7 @@
 #pragma once
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
+#include "Catalogo.h"
 #include "ServiziDiProva.h"
 #include "Tasti.h"
 #include "exercises/frame/BarraStato.h"
@@ -47,7 +48,6 @@ public:
         PathResolver::setProgramFolder(programma.path());
         Profilo = ProfiloUtente();
         AggiornaTagVoce();
-        LinguaAgente = QStringLiteral("&H410");
         servizi.orologio.passoMs = 1000; // no two choices of a test are taken for one bounce
         Schermo::tastiFisici().attendeCoppie = false;
         caso.seme(7);

@@ -1,3 +1,4 @@
+#include "Catalogo.h"
 #include "ServiziDiProva.h"
 #include "log/FormEserciziEseguiti.h"
 #include "log/StampaGriglia.h"

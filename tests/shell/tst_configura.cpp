@@ -68,7 +68,6 @@ private slots:
         servizi = std::make_unique<ServiziDiProva>(ServiziDiProva::Udibile);
         QDir().mkpath(cartella());
         PreparaTavolozza();
-        LinguaAgente = QStringLiteral("&H410");
         NomeUtente = QStringLiteral("_predefinito");
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         ImpostaPredefiniti();

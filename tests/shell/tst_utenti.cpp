@@ -1,5 +1,6 @@
 // The users of the settings folder as the main menu and the settings screen list, choose and create
 // them, driven by mouse and key events.
+#include "Catalogo.h"
 #include "ServiziDiProva.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
