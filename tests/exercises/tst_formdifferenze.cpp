@@ -258,5 +258,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormDifferenze)
+ZANFRONI_TEST_MAIN(TestFormDifferenze)
 #include "tst_formdifferenze.moc"

@@ -1,4 +1,5 @@
 #include "Estrazioni.h"
+#include "ServiziDiProva.h"
 #include "exercises/sentences/FrasiInsiemi.h"
 #include "platform/Rnd.h"
 #include "shell/Profilo.h"
@@ -23,18 +24,23 @@ bool visibile(const FrasiInsiemi &f, int parte, int valore)
 class TestFrasiInsiemi : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ServiziDiProva> servizi;
 
-    static QString frase(int livello, const std::vector<double> &disegni)
+    QString frase(int livello, const std::vector<double> &disegni)
     {
         FrasiInsiemi f;
-        Rnd::Script(disegni);
+        servizi->caso.copione(disegni);
         f.ScriviFrase(livello);
-        return TuttoUsato(f.Frase);
+        return TuttoUsato(servizi->caso, f.Frase);
     }
 
 private slots:
-    void init() { Profilo = ProfiloUtente(); }
-    void cleanup() { Rnd::ClearScript(); }
+    void init()
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void cleanup() { servizi.reset(); }
 
     void oneClauseAtLevelOne()
     {
@@ -69,9 +75,9 @@ private slots:
         f.Parte1 = 1;
         f.Colore1 = 1; // "Ha il cappello verde"
         // Not fitting, the hat hidden and green: redrawn green, then a hidden hat never green.
-        Rnd::Script(std::vector<double>{d(1, 100)} + clown(0, 0) + std::vector<double>{d(0, 4), d(0, 4), d(2, 4)});
+        servizi->caso.copione(std::vector<double>{d(1, 100)} + clown(0, 0) + std::vector<double>{d(0, 4), d(0, 4), d(2, 4)});
         f.ImpostaColori(1);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Risposta, 1);
         QCOMPARE(QPoint(f.aspetto[Parti::Cappello], f.aspetto[Parti::ConCappello]), QPoint(3, 0));
         // Level 4, not fitting, k = 1: both clauses hold (the shirt blue, the bucket absent).
@@ -79,9 +85,9 @@ private slots:
         f.Colore1 = 3;
         f.Parte2 = 8;
         f.Colore2 = 0;
-        Rnd::Script(std::vector<double>{d(1, 100)} + clown(0, 1) + std::vector<double>{d(1, 100)});
+        servizi->caso.copione(std::vector<double>{d(1, 100)} + clown(0, 1) + std::vector<double>{d(1, 100)});
         f.ImpostaColori(4);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Risposta, 1);
         QVERIFY(f.Vale1() && f.Vale2());
     }
@@ -102,20 +108,20 @@ private slots:
         FrasiInsiemi f;
         f.Parte1 = Parti::Cappello;
         f.Colore1 = 2;
-        Rnd::Script({d(1, 100), d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(0, 2), d(1, 2),
-                     d(1, 4), d(2, 4)});
+        servizi->caso.copione(std::vector<double>{d(1, 100), d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4),
+                                                  d(0, 2), d(1, 2), d(1, 4), d(2, 4)});
         f.ImpostaColori(1);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.aspetto[Parti::Cappello], 3);
         // A hidden hat is recoloured past every row that looks or reads like the one asked.
         Profilo.Colori[3][0] = QStringLiteral("0000FF");
         Profilo.Colori[4][0] = QStringLiteral("FFFF00");
         Profilo.Colori[3][1] = Profilo.Colori[4][1] = QStringLiteral("celeste"); // rows 3 and 4 one word
         f.Colore1 = 3;
-        Rnd::Script({d(1, 100), d(2, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(0, 2), d(0, 2),
-                     d(3, 4), d(2, 4), d(3, 4), d(0, 4)});
+        servizi->caso.copione(std::vector<double>{d(1, 100), d(2, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4),
+                                                  d(0, 2), d(0, 2), d(3, 4), d(2, 4), d(3, 4), d(0, 4)});
         f.ImpostaColori(1);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(QPoint(f.aspetto[Parti::Cappello], f.aspetto[Parti::ConCappello]), QPoint(1, 0));
         QVERIFY(!f.Vale1());
     }
@@ -145,7 +151,7 @@ private slots:
         if (somiglianti >= 3) // painted green: only red stands out, or no colour at all
             for (int riga = somiglianti == 3 ? 3 : 2; riga <= 4; ++riga)
                 Profilo.Colori[riga][0] = Profilo.Colori[1][0];
-        Rnd::Seed(20 + livello);
+        servizi->caso.seme(20 + livello);
         FrasiInsiemi f;
         f.Parte2 = 1; // left by an earlier two-clause sentence
         f.Colore2 = 2;
@@ -183,5 +189,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrasiInsiemi)
+ZANFRONI_TEST_MAIN(TestFrasiInsiemi)
 #include "tst_frasiinsiemi.moc"

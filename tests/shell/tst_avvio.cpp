@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/PathResolver.h"
 #include "platform/SingleInstance.h"
 #include "shell/Avvio.h"
@@ -22,7 +22,8 @@ private slots:
 
     void firstRunCreatesTheFoldersTheReadMeAndInstallsTheFont()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(PreparaCartelle());
         QVERIFY(QFileInfo(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
         const QByteArray atteso =
@@ -39,7 +40,8 @@ private slots:
 
     void onlyTheMissingFolderIsMadeAndTheFontIsNotLookedAt()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QDir().mkpath(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/zanfroni")));
         QVERIFY(PreparaCartelle());
         QVERIFY(QFileInfo(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/zanfroni/dati"))).isDir());
@@ -53,7 +55,8 @@ private slots:
 
     void aNewAccountGetsItsDataFolderWithEveryParent()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         PathResolver::setRoot(radice->percorso(QStringLiteral("casa/nuova/.local/share")));
         QVERIFY(PreparaCartelle());
         QVERIFY(QFileInfo(radice->percorso(QStringLiteral("casa/nuova/.local/share/ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
@@ -72,7 +75,8 @@ private slots:
     {
         QFETCH(QString, blocco);
         QFETCH(QString, radiceDati);
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(QFile(radice->percorso(blocco)).open(QIODevice::WriteOnly));
         if (!radiceDati.isEmpty())
             PathResolver::setRoot(radice->percorso(radiceDati));
@@ -86,7 +90,8 @@ private slots:
 
     void copiesLeftByAnInterruptedSaveGoOnlyOurs()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(PreparaCartelle());
         const QString dorva = QStringLiteral("ImpostazioniProgrammiDorva/");
         QDir().mkpath(radice->percorso(dorva + QStringLiteral("Zanfroni/dati/Anna")));
@@ -114,7 +119,8 @@ private slots:
 
     void startUpNeverWritesAProfile()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(PreparaCartelle());
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         CaricaProfilo();
@@ -127,5 +133,5 @@ private:
     std::unique_ptr<RadiceTemporanea> radice;
 };
 
-QTEST_MAIN(TestAvvio)
+ZANFRONI_TEST_MAIN(TestAvvio)
 #include "tst_avvio.moc"

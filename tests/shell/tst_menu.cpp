@@ -1,5 +1,5 @@
 #include "Catalogo.h"
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "Tasti.h"
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
@@ -84,9 +84,7 @@ private slots:
     {
         radice = std::make_unique<RadiceTemporanea>();
         QDir().mkpath(cartella());
-        dialoghi = std::make_unique<DialoghiFinti>();
-        fine = 0;
-        FormMenu::FineProgramma = [this] { ++fine; };
+        servizi = std::make_unique<ServiziDiProva>();
         SvuotaAttivita();
         Schermo::tastiFisici().attendeCoppie = false;
     }
@@ -97,8 +95,7 @@ private slots:
             if (auto *s = qobject_cast<Schermo *>(w))
                 s->chiudi();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
@@ -115,11 +112,11 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(0));
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
-        QCOMPARE(fine, 1);
+        QCOMPARE(servizi->fine.volte, 1);
         const auto righe = TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"));
         QVERIFY(righe);
         QCOMPARE(righe->at(0), QStringLiteral(" 222 "));
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
     }
 
     void eachExerciseButtonRecordsItsRowAndOpensItsScreen()
@@ -149,7 +146,7 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
     }
 
     // A catalogue entry and its screen agree on the name; the menu has a button per entry, then "esci".
@@ -312,14 +309,14 @@ private slots:
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
         m->AvviaEsercizi(m->esci());
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QCOMPARE(fine, 1);
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QCOMPARE(servizi->fine.volte, 1);
 
         // Closed by the window manager, the menu ends the program as "esci" does.
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         Profilo.VelocitaVoce = 99;
         QVERIFY(!m->close());
-        QTRY_COMPARE(fine, 2);
+        QTRY_COMPARE(servizi->fine.volte, 2);
         QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
     }
 
@@ -329,7 +326,7 @@ private slots:
         QVERIFY(m);
         QVERIFY(!voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
         voce(m, QStringLiteral("documentazione"))->trigger();
-        QCOMPARE(dialoghi->documentiAperti.size(), 1);
+        QCOMPARE(servizi->dialoghi.documentiAperti.size(), 1);
         voce(m, QStringLiteral("Configurazione"))->trigger();
         QCOMPARE(attivo()->nome(), QStringLiteral("FormConfigura"));
         Profilo.TracciaAttivita = true;
@@ -359,14 +356,13 @@ private slots:
             QVERIFY(m->isVisible());
         }
         QCOMPARE(ultimaChiusa, 0);
-        QCOMPARE(fine, 0);
+        QCOMPARE(servizi->fine.volte, 0);
     }
 
 private:
     std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
-    int fine = 0;
+    std::unique_ptr<ServiziDiProva> servizi;
 };
 
-QTEST_MAIN(TestMenu)
+ZANFRONI_TEST_MAIN(TestMenu)
 #include "tst_menu.moc"

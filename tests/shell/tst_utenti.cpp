@@ -1,7 +1,7 @@
 // The users of the settings folder as the main menu and the settings screen list, choose and create
 // them, driven by mouse and key events.
 #include "Catalogo.h"
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
 #include "shell/FormMenu.h"
@@ -24,8 +24,7 @@ class TestUtenti : public QObject
     Q_OBJECT
 
     std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
-    std::unique_ptr<VoceFinta> voce;
+    std::unique_ptr<ServiziDiProva> servizi;
 
     QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/")); }
     QStringList fileNellaCartella() const
@@ -101,9 +100,7 @@ private slots:
     {
         radice = std::make_unique<RadiceTemporanea>();
         QDir().mkpath(cartella());
-        dialoghi = std::make_unique<DialoghiFinti>();
-        voce = std::make_unique<VoceFinta>();
-        FormMenu::FineProgramma = [] {};
+        servizi = std::make_unique<ServiziDiProva>(ServiziDiProva::Udibile);
         SvuotaAttivita();
         ImpostaPredefiniti();
     }
@@ -114,9 +111,7 @@ private slots:
             if (auto *s = qobject_cast<Schermo *>(w))
                 s->chiudi();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
-        voce.reset();
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
@@ -198,13 +193,13 @@ private slots:
 
         if (fileAtteso.isEmpty()) { // refused: the screen stays, nothing is written
             QCOMPARE(Schermi::attivo(), f);
-            QCOMPARE(dialoghi->messaggi.size(), messaggi + 1); // told again on "&Esci"
+            QCOMPARE(servizi->dialoghi.messaggi.size(), messaggi + 1); // told again on "&Esci"
             QCOMPARE(fileNellaCartella(), (QStringList{QStringLiteral("_predefinito.INI"), QStringLiteral("marco.ini")}));
             return;
         }
         QVERIFY(attivo<FormMenu>());
         QTest::qWait(50); // focus changes settle
-        QCOMPARE(dialoghi->messaggi.size(), messaggi);
+        QCOMPARE(servizi->dialoghi.messaggi.size(), messaggi);
         QVERIFY(QFile::exists(cartella() + fileAtteso));
         QCOMPARE(NomeUtente, fileAtteso.chopped(4));
     }
@@ -266,9 +261,9 @@ private slots:
         QCOMPARE(rigaProfilo(QStringLiteral("Weiß.ini"), 1), QStringLiteral(" 190 "));
         QCOMPARE(NumeroAttivita, qint16(1));
         QCOMPARE(fileNellaCartella(), fileAttesi);
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
     }
 };
 
-QTEST_MAIN(TestUtenti)
+ZANFRONI_TEST_MAIN(TestUtenti)
 #include "tst_utenti.moc"
