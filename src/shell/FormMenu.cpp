@@ -155,7 +155,7 @@ void FormMenu::RecuperaUtenti()
 {
     const QSignalBlocker blocco(Combo1);
     Combo1->clear();
-    const bool maiuscolo = Profilo.TipoCarattere == QLatin1String("maiuscolo");
+    const bool maiuscolo = Profilo.TipoCarattere == Lettere::Maiuscolo;
     int corrente = -1;
     for (const Utente &u : ElencoUtenti()) {
         // The entry shows the name; it carries its own file, which the capitals must not rename.
@@ -192,8 +192,8 @@ void FormMenu::ImpostaUtente()
 {
     coloreSfondo(Profilo.ColoriVari ? kSfondoMenu : VbColor::toQColor(Profilo.ColoreSfondo));
     modalita_ = Profilo.ModalitaInput;
-    const QColor fondo = modalita_ == 0 ? coloreSfondo() : colorePulsante();
-    const bool maiuscolo = Profilo.TipoCarattere == QLatin1String("maiuscolo");
+    const QColor fondo = !ConScansione(modalita_) ? coloreSfondo() : colorePulsante();
+    const bool maiuscolo = Profilo.TipoCarattere == Lettere::Maiuscolo;
     for (int i = 0; i < pulsanti(); ++i) {
         EtichettaPulsante *b = Command1[i];
         b->setSfondo(fondo);
@@ -267,7 +267,7 @@ QStringList FormMenu::didascalie() const
 
 void FormMenu::Command1_Click(int Index)
 {
-    if (modalita_ == 0)
+    if (!ConScansione(modalita_))
         AvviaEsercizi(Index);
 }
 

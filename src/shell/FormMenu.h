@@ -18,7 +18,7 @@ struct Utente;
 
 // The main menu: a button for each exercise of the catalogue and "esci", the list of users, and the
 // menu bar towards the settings, the log, the document, the guides and the about box. Worked with
-// the mouse, by manual or automatic scanning, or with the arrow keys (ModalitaInput 0..3).
+// the mouse, by manual or automatic scanning, or with the arrow keys (ModoInput).
 class FormMenu : public Schermo
 {
     Q_OBJECT
@@ -38,7 +38,7 @@ public:
     static ProgramEnd &FineProgramma();
 
     int indiceScansione() const { return IndiceScansione; }
-    int modalita() const { return modalita_; }
+    ModoInput modalita() const { return modalita_; }
     QTimer *timer() const { return Timer1; }
     EtichettaPulsante *pulsante(int indice) const { return Command1[indice]; }
     QColor coloreEvidenziato() const;
@@ -77,5 +77,5 @@ private:
     QTimer *Timer1;
     QAction *mnuEserciziEseguiti = nullptr;
     int IndiceScansione = 0;
-    int modalita_ = 0;
+    ModoInput modalita_ = ModoInput::Mouse;
 };

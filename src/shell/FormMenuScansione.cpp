@@ -1,5 +1,5 @@
-// The main menu's four ways of choosing a button: mouse hover and click (mode 0), manual scanning
-// with Space and Enter (1), automatic scanning with one switch (2), arrow keys and Enter (3).
+// The main menu's four ways of choosing a button: mouse hover and click, manual scanning with Space
+// and Enter, automatic scanning with one switch, arrow keys and Enter.
 #include "EtichettaPulsante.h"
 #include "FormMenu.h"
 #include "Profilo.h"
@@ -11,28 +11,27 @@
 void FormMenu::ImpostaModalita()
 {
     Timer1->stop();
-    catturaTasti = modalita_ != 0;
-    if (modalita_ != 0)
+    catturaTasti = ConScansione(modalita_);
+    if (catturaTasti)
         for (EtichettaPulsante *b : Command1)
             b->unsetCursor();
     switch (modalita_) {
-    case 1:
+    case ModoInput::ScansioneManuale:
         IndiceScansione = esci();
-        KeyUp(Spazio); // the highlight starts on button 0
+        KeyUp(CodiceTasto(Spazio)); // the highlight starts on button 0
         break;
-    case 2:
+    case ModoInput::ScansioneAutomatica:
         IndiceScansione = 0;
         evidenzia(0);
         Combo1->hide();
         Timer1->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
         Timer1->start();
         break;
-    case 3:
+    case ModoInput::Tastiera:
         IndiceScansione = esci();
-        KeyUp(Destra);
+        KeyUp(CodiceTasto(Destra));
         break;
-    default:
-        break;
+    case ModoInput::Mouse: break;
     }
 }
 
@@ -50,7 +49,7 @@ void FormMenu::scegli() { AvviaEsercizi(IndiceScansione); }
 void FormMenu::KeyDown(int key)
 {
     // Holding the switch keeps the highlight still.
-    if (modalita_ == 2 && key == Spazio)
+    if (modalita_ == ModoInput::ScansioneAutomatica && key == Spazio)
         Timer1->stop();
 }
 
@@ -61,7 +60,7 @@ void FormMenu::KeyUp(int key)
     case Scansione::Azione::Indietro: passoIndietro(); break;
     case Scansione::Azione::Scegli:
         scegli();
-        if (modalita_ == 2 && isVisible() && !Timer1->isActive())
+        if (modalita_ == ModoInput::ScansioneAutomatica && isVisible() && !Timer1->isActive())
             Timer1->start(); // still open after the choice: stepping again
         break;
     case Scansione::Azione::Nessuna: break;
@@ -70,13 +69,13 @@ void FormMenu::KeyUp(int key)
 
 void FormMenu::Timer1_Timer()
 {
-    if (modalita_ == 2)
+    if (modalita_ == ModoInput::ScansioneAutomatica)
         passoAvanti();
 }
 
 void FormMenu::Command1_MouseMove(int Index)
 {
-    if (modalita_ != 0 || Command1[Index]->sfondo() == coloreEvidenziato())
+    if (ConScansione(modalita_) || Command1[Index]->sfondo() == coloreEvidenziato())
         return;
     for (EtichettaPulsante *b : Command1)
         b->setSfondo(coloreSfondo());
@@ -85,7 +84,7 @@ void FormMenu::Command1_MouseMove(int Index)
 
 void FormMenu::Form_MouseMove()
 {
-    if (modalita_ != 0)
+    if (ConScansione(modalita_))
         return;
     for (EtichettaPulsante *b : Command1)
         if (b->sfondo() != coloreSfondo())

@@ -46,7 +46,7 @@ void ColoraParti(MovieView &movie, const Aspetto &aspetto)
 void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto)
 {
     ColoraParti(movie, aspetto);
-    MostraSecchioCappello(movie, aspetto[Parti::Secchio] != 0, aspetto[Parti::ConCappello] != 0);
+    MostraSecchioCappello(movie, aspetto.secchio != 0, aspetto.conCappello != 0);
 }
 
 void EvidenziaContorno(MovieView &movie, int parte, const QString &codice)

@@ -1,38 +1,41 @@
 #pragma once
+#include "Impostazioni.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-// The settings of one user, in the order of the profile file (50 lines).
+// The settings of one user. The field table in Profilo.cpp gives each its line of the profile file
+// (50 lines, in that order), its default and its range.
 struct ProfiloUtente {
     ProfiloUtente(); // every item at its default
 
-    qint16 VelocitaVoce = 130;
-    qint16 TonoVoce = 100;
-    bool ParlatoAttivo = true;
-    bool FumettoVisibile = false;
-    bool FumettoTuttoTesto = true;
-    QString FontFumetto = QStringLiteral("Arial");
-    qint16 DimensioneFontFumetto = 14;
-    bool SuoniAttivi = true;
-    bool CursoreSistema = false;
-    qint16 ModalitaInput = 0;
-    qint16 VelocitaScansione = 4;
+    qint16 VelocitaVoce;
+    qint16 TonoVoce;
+    bool ParlatoAttivo;
+    bool FumettoVisibile;
+    bool FumettoTuttoTesto;
+    QString FontFumetto;
+    qint16 DimensioneFontFumetto;
+    bool SuoniAttivi;
+    bool CursoreSistema;
+    ModoInput ModalitaInput;
+    qint16 VelocitaScansione;
     QString Colori[6][5];              // rows 0..4 saved; row 5 never set
-    double ColoreSfondo = 16777088;    // &HFFFF80
-    QString TipoCarattere = QStringLiteral("minuscolo");
-    QString FontTesto = QStringLiteral("arial");
-    QString FontScelto = QStringLiteral("arial");
-    qint16 DimensioneFontTesto = 24;
-    double ColoreFont = -2147483630;   // &H80000012
-    double ColorePulsanti = -2147483633; // &H8000000F
-    bool ColoriVari = true;
-    double ColorePulsanteSelezionato = 255;
-    double ColoreSfondoTesto = 16777215;
-    bool PassaggioLivelli = false;
-    bool TracciaAttivita = false;
-    QString ModoVoce = QStringLiteral("{7EF71701-A92D-11d1-B17B-0020AFED142E}");
-    QString NomePersonaggio = QStringLiteral("Merlin");
+    double ColoreSfondo;
+    TipoLettere TipoCarattere;
+    QString FontTesto;
+    QString FontScelto;
+    qint16 DimensioneFontTesto;
+    double ColoreFont;
+    double ColorePulsanti;
+    bool ColoriVari;
+    double ColorePulsanteSelezionato;
+    double ColoreSfondoTesto;
+    bool PassaggioLivelli;
+    bool TracciaAttivita;
+    QString ModoVoce;
+    QString NomePersonaggio;
 
     // The 50 lines of the profile file.
     QStringList righe() const;

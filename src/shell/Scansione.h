@@ -1,4 +1,6 @@
 #pragma once
+#include "Impostazioni.h"
+
 #include <algorithm>
 #include <functional>
 
@@ -24,22 +26,23 @@ inline int indietro(int indice, int conta, const std::function<bool(int)> &abili
     return indice;
 }
 enum class Azione { Nessuna, Avanti, Indietro, Scegli };
-// What a released key does in an input mode: 1 manual scanning (Space steps, Enter chooses),
-// 2 automatic scanning (Space chooses), 3 keyboard (Right/Down forward, Left/Up back, Enter chooses).
-inline Azione azioneTasto(int modalita, int codice)
+// What a released key does in an input mode: manual scanning (Space steps, Enter chooses), automatic
+// scanning (Space chooses), keyboard (Right/Down forward, Left/Up back, Enter chooses).
+inline Azione azioneTasto(ModoInput modalita, int codice)
 {
-    constexpr int invio = 13, spazio = 32, sinistra = 37, su = 38, destra = 39, giu = 40;
     switch (modalita) {
-    case 1: return codice == spazio ? Azione::Avanti : codice == invio ? Azione::Scegli : Azione::Nessuna;
-    case 2: return codice == spazio ? Azione::Scegli : Azione::Nessuna;
-    case 3:
-        if (codice == destra || codice == giu)
+    case ModoInput::ScansioneManuale:
+        return codice == Tasto::Spazio ? Azione::Avanti : codice == Tasto::Invio ? Azione::Scegli : Azione::Nessuna;
+    case ModoInput::ScansioneAutomatica: return codice == Tasto::Spazio ? Azione::Scegli : Azione::Nessuna;
+    case ModoInput::Tastiera:
+        if (codice == Tasto::Destra || codice == Tasto::Giu)
             return Azione::Avanti;
-        if (codice == sinistra || codice == su)
+        if (codice == Tasto::Sinistra || codice == Tasto::Su)
             return Azione::Indietro;
-        return codice == invio ? Azione::Scegli : Azione::Nessuna;
-    default: return Azione::Nessuna;
+        return codice == Tasto::Invio ? Azione::Scegli : Azione::Nessuna;
+    case ModoInput::Mouse: break;
     }
+    return Azione::Nessuna;
 }
 // The automatic step in milliseconds: VelocitaScansione quarter seconds, kept within 4..60.
 inline int intervallo(int velocitaScansione) { return std::clamp(velocitaScansione, 4, 60) * 250; }

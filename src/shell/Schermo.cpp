@@ -87,12 +87,12 @@ int Schermo::codiceTasto(int qtKey)
 {
     switch (qtKey) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return Invio;
-    case Qt::Key_Space: return Spazio;
-    case Qt::Key_Left: return Sinistra;
-    case Qt::Key_Up: return Su;
-    case Qt::Key_Right: return Destra;
-    case Qt::Key_Down: return Giu;
+    case Qt::Key_Enter: return CodiceTasto(Invio);
+    case Qt::Key_Space: return CodiceTasto(Spazio);
+    case Qt::Key_Left: return CodiceTasto(Sinistra);
+    case Qt::Key_Up: return CodiceTasto(Su);
+    case Qt::Key_Right: return CodiceTasto(Destra);
+    case Qt::Key_Down: return CodiceTasto(Giu);
     case Qt::Key_Escape: return 27;
     case Qt::Key_Tab: return 9;
     default:

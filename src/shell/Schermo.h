@@ -1,4 +1,5 @@
 #pragma once
+#include "Impostazioni.h"
 #include "clsResize.h"
 
 #include <QMainWindow>
@@ -40,7 +41,7 @@ public:
 
     // Virtual key codes as the screens compare them: Space 32, Enter 13, Left 37 .. Down 40.
     static int codiceTasto(int qtKey);
-    enum Tasto { Invio = 13, Spazio = 32, Sinistra = 37, Su = 38, Destra = 39, Giu = 40 };
+    using enum Tasto;
     // The program's one reading of physical key presses, shared by every screen.
     static TastiFisici &tastiFisici();
 

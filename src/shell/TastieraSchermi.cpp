@@ -54,8 +54,8 @@ bool TastieraSchermi::tasto(QWidget *destinatario, QKeyEvent *ev)
         return false;
 
     const int codice = Schermo::codiceTasto(ev->key());
-    const bool nostro = codice == Schermo::Invio || codice == Schermo::Spazio
-                        || (codice >= Schermo::Sinistra && codice <= Schermo::Giu);
+    const bool nostro = codice == Tasto::Invio || codice == Tasto::Spazio
+                        || (codice >= CodiceTasto(Tasto::Sinistra) && codice <= CodiceTasto(Tasto::Giu));
     const auto *schermo = schermi_.contains(luogo(finestra)) ? static_cast<Schermo *>(finestra) : nullptr;
     // Space, Enter and the arrows of a screen that takes them never reach its buttons.
     const bool consuma = schermo && schermo->catturaTasti && nostro

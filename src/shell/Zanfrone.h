@@ -1,20 +1,10 @@
 #pragma once
+#include "Aspetto.h"
+
 #include <QString>
-#include <array>
 
 // The clown every exercise draws, as data: its parts, its look and the words of its colours.
 // PittoreZanfrone.h paints it into a clown movie.
-
-// The clown parts as every exercise numbers them.
-namespace Parti {
-enum : int { Cappello = 1, Capelli = 2, Camicia = 3, Gile = 4, Bottoni = 5, Pantaloni = 6, Scarpe = 7, Secchio = 8, ConCappello = 9 };
-constexpr int kColorate = 7; // parts 1..7 carry a colour row
-constexpr int kColori = 4;   // rows 1..4 of Colori
-} // namespace Parti
-
-// One clown: entries 1..7 the colour row (1..4 of Colori) of each part, 8 the bucket shown (0/1),
-// 9 the hat shown (0/1); entry 0 unused.
-using Aspetto = std::array<int, 10>;
 
 // Columns of Colori: 0 the code, then the colour's name in the four agreements.
 enum class Accordo : int { MaschileSingolare = 1, MaschilePlurale = 2, FemminileSingolare = 3, FemminilePlurale = 4 };

@@ -119,13 +119,13 @@ inline void righeModi(int dal = 0)
 inline void passo(FormEsercizio *s, Qt::Key freccia = Qt::Key_Right)
 {
     switch (Profilo.ModalitaInput) {
-    case 2: s->Timer1_Timer(); break;
-    case 3: tasto(s, freccia); break;
+    case ModoInput::ScansioneAutomatica: s->Timer1_Timer(); break;
+    case ModoInput::Tastiera: tasto(s, freccia); break;
     default: tasto(s, Qt::Key_Space);
     }
 }
 // Chooses what the scan is on: the switch's release in automatic scanning, else Enter.
-inline void conferma(FormEsercizio *s) { tasto(s, Profilo.ModalitaInput == 2 ? Qt::Key_Space : Qt::Key_Return); }
+inline void conferma(FormEsercizio *s) { tasto(s, Profilo.ModalitaInput == ModoInput::ScansioneAutomatica ? Qt::Key_Space : Qt::Key_Return); }
 // Brings the scan to item `voce`; false if it never gets there.
 inline bool porta(FormEsercizio *s, int voce, Qt::Key freccia = Qt::Key_Right)
 {
@@ -136,7 +136,7 @@ inline bool porta(FormEsercizio *s, int voce, Qt::Key freccia = Qt::Key_Right)
 // Answers item `voce` in the present mode: `clic` with the mouse, else the scan brought there and chosen.
 template <class Clic> bool rispondi(FormEsercizio *s, int voce, Clic clic, Qt::Key freccia = Qt::Key_Right)
 {
-    if (Profilo.ModalitaInput == 0) {
+    if (Profilo.ModalitaInput == ModoInput::Mouse) {
         clic();
         return true;
     }

@@ -90,7 +90,7 @@ private slots:
             QVERIFY(!Allineamento::Somiglia(a.Aspetti[i], a.Caratteristiche));
 
         // A hatless target: a hatless clown matches whatever colour its hidden hat has.
-        Aspetto senza{0, 1, 2, 3, 4, 1, 2, 3, 1, 0}, altro = senza;
+        Aspetto senza{1, 2, 3, 4, 1, 2, 3, 1, 0}, altro = senza;
         altro[Parti::Cappello] = 4;
         QVERIFY(Allineamento::Somiglia(altro, senza));
         altro[Parti::ConCappello] = 1;
@@ -99,7 +99,7 @@ private slots:
 
     void sentencesWithAHatAgreeAndFillEveryIcon()
     {
-        Aspetto c{0, 2, 2, 2, 4, 3, 2, 4, 1, 1}; // red, red, red shirt, yellow, blue, red, yellow; bucket; hat
+        Aspetto c{2, 2, 2, 4, 3, 2, 4, 1, 1}; // red, red, red shirt, yellow, blue, red, yellow; bucket; hat
         const auto f = frasi(c, {9, 1, 2, 3, 4, 5, 6, 7, 8});
         QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Righe, (QStringList{"Ha il cappello.", "Il cappello è rosso.", "I capelli sono rossi.",
@@ -111,7 +111,7 @@ private slots:
 
     void withoutAHatItsColourIsLeftOutAndUsedNumbersAreDrawnAgain()
     {
-        Aspetto c{0, 1, 1, 1, 1, 1, 1, 1, 0, 0};
+        Aspetto c{1, 1, 1, 1, 1, 1, 1, 0, 0};
         // 1 (the hat's colour) is never taken; 2 comes twice: both repeats are drawn again.
         const auto f = frasi(c, {1, 2, 2, 1, 9, 3, 4, 5, 6, 7, 8});
         QCOMPARE(servizi->caso.rimasti(), 0);

@@ -81,6 +81,47 @@ private slots:
         QCOMPARE(diverse(c), QList<int>({8}));
     }
 
+    // A changed part never looks or reads like the part it replaces.
+    void differingPartsLookAndReadOtherwise()
+    {
+        Profilo.Colori[3][0] = Profilo.Colori[1][0]; // blue painted green
+        Profilo.Colori[4][2] = Profilo.Colori[2][2]; // yellow hair called "rossi"
+        // The blue shirt passes over green, the red hair over the yellow one called "rossi".
+        CoppiaDifferenze c = coppia(1, true, false, clown(1, 0) + std::vector<double>{d(2, 9), d(0, 4), d(1, 4)});
+        QCOMPARE(c.aspetto[1][Parti::Camicia], 2);
+        c = coppia(1, true, false, clown(1, 0) + std::vector<double>{d(1, 9), d(3, 4), d(0, 4)});
+        QCOMPARE(c.aspetto[1][Parti::Capelli], 1);
+
+        // Every row painted alike: a colour cannot change visibly, so the bucket differs instead.
+        for (int riga = 2; riga <= 4; ++riga)
+            Profilo.Colori[riga][0] = Profilo.Colori[1][0];
+        c = coppia(1, false, false, clown(0, 0) + std::vector<double>{d(2, 8), d(7, 8), d(0, 2)});
+        QCOMPARE(segnate(c), QList<int>({8}));
+        // Once bucket and hat differ, the colours are all that is left and still change.
+        c = coppia(3, true, false, clown(0, 0) + std::vector<double>{d(7, 9), d(1, 2), d(8, 9), d(1, 2), d(4, 9), d(1, 4)});
+        QCOMPARE(segnate(c), QList<int>({1, 5, 8, 9}));
+    }
+
+    void everyChangedColourLooksAndReadsOtherwise()
+    {
+        Profilo.Colori[3][0] = Profilo.Colori[1][0]; // blue painted green
+        for (int col = 1; col <= 4; ++col)           // yellow named red
+            Profilo.Colori[4][col] = Profilo.Colori[2][col];
+        for (int seme = 1; seme <= 300; ++seme) {
+            servizi->caso.seme(seme);
+            CoppiaDifferenze c;
+            c.ImpostaColori(seme % 4 + 1, seme % 3 != 0, false);
+            for (int parte = 1; parte <= Parti::kColorate; ++parte) {
+                const int a = c.aspetto[0][parte], b = c.aspetto[1][parte];
+                if (a == b)
+                    continue;
+                const Accordo accordo = AccordoParte(parte);
+                QVERIFY(CodiceColore(a) != CodiceColore(b));
+                QVERIFY(ParolaColore(a, accordo) != ParolaColore(b, accordo));
+            }
+        }
+    }
+
     void everyPairHasExactlyItsDifferences()
     {
         for (int seme = 1; seme <= 300; ++seme) {

@@ -70,7 +70,7 @@ class TestFormDifferenze : public QObject
     }
     static void nuovaCoppia(FormDifferenze *s)
     {
-        Profilo.ModalitaInput == 0 ? QTest::mouseClick(pulsante(s, 0), Qt::LeftButton) : conferma(s);
+        Profilo.ModalitaInput == ModoInput::Mouse ? QTest::mouseClick(pulsante(s, 0), Qt::LeftButton) : conferma(s);
     }
 
 private slots:
@@ -89,7 +89,7 @@ private slots:
     {
         QFETCH(bool, secondo);
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormDifferenze> s = apri(secondo);
         QVERIFY(s);
         if (secondo) // the mouse may click either clown
@@ -150,7 +150,7 @@ private slots:
 
     void scanningOutlinesThePartOnTheRightClown()
     {
-        Profilo.ModalitaInput = 3;
+        Profilo.ModalitaInput = ModoInput::Tastiera;
         Profilo.ColorePulsanteSelezionato = 255; // red
         QPointer<FormEs3> s = qobject_cast<FormEs3 *>(apri(true));
         QVERIFY(s);
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(s->CornicePresente(), -1);
         s->chiudi();
 
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         s = qobject_cast<FormEs8 *>(apri(false));
         QVERIFY(s);
         QCOMPARE(s->CornicePresente(), 0);
@@ -199,7 +199,7 @@ private slots:
 
     void levelsAndActivityRows()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormDifferenze> s = apri(false);
         QVERIFY(s);
         QVERIFY(scegli(s, rigaUguale(s->coppia())));
@@ -229,7 +229,7 @@ private slots:
     {
         // Speech off: help shows the instruction in a panel that a click puts away.
         Profilo.ParlatoAttivo = false;
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormDifferenze> s = apri(false);
         QVERIFY(s);
         auto *etichetta = s->findChild<QLabel *>(QStringLiteral("Label1"));
@@ -244,8 +244,8 @@ private slots:
 
         // Speech on, scanning: the assistant reads the instruction of its mode and goes.
         Profilo.ParlatoAttivo = true;
-        Profilo.TipoCarattere = QStringLiteral("minuscolo");
-        Profilo.ModalitaInput = 2;
+        Profilo.TipoCarattere = Lettere::Minuscolo;
+        Profilo.ModalitaInput = ModoInput::ScansioneAutomatica;
         s = apri(true);
         QVERIFY(s);
         QVERIFY(!s->Merlino()->Visible());

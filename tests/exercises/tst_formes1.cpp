@@ -31,7 +31,7 @@ private slots:
 
     void roadOfOneAnswerInManualScanning()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         Profilo.PassaggioLivelli = true;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -100,7 +100,7 @@ private slots:
     void everyModeAnswers()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -143,7 +143,7 @@ private slots:
     void speechOffShowsCaptionsAndNeverTheAssistant()
     {
         Profilo.ParlatoAttivo = false;
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         QVERIFY(!s->Merlino()->Visible());
@@ -156,7 +156,7 @@ private slots:
     // the highlight stays, nothing is chosen while it is down, the release chooses once.
     void automaticScanningHoldsWhileTheSwitchIsDown()
     {
-        Profilo.ModalitaInput = 2;
+        Profilo.ModalitaInput = ModoInput::ScansioneAutomatica;
         Schermo::tastiFisici().attendeCoppie = true;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -182,7 +182,7 @@ private slots:
     void aBouncingSwitchStepsAndChoosesOnce()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         Tasti::rimbalza(s, modo == 1 ? Qt::Key_Space : Qt::Key_Right);
@@ -193,7 +193,7 @@ private slots:
 
     void aBouncedSwitchChoosesOnce()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         amb->servizi.orologio.passoMs = 0; // time passes only as the test says
@@ -229,7 +229,7 @@ private slots:
     void soundAndRewardDrawInTheOrderOfTheInputMode()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = modo;
+        Profilo.ModalitaInput = ModoInputDa(modo);
         amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs1> s = apri();
         QVERIFY(s);

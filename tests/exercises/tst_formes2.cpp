@@ -39,7 +39,7 @@ private slots:
     void everyModeCompletesAndSpeaksTheRightAnswer()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         const QString domanda = frase(s);
@@ -55,7 +55,7 @@ private slots:
 
     void pairsAreNeverAskedTwiceAndHatsOnlyWhenBothShowThem()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         for (int coppia = 0; coppia < 2; ++coppia) { // eight answers: no reward in between
@@ -74,7 +74,7 @@ private slots:
 
     void capitalsSpeechOffAndLevels()
     {
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         Profilo.ParlatoAttivo = false;
         QPointer<FormEs2> s = apri();
         QVERIFY(s);

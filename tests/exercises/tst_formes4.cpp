@@ -37,7 +37,7 @@ class TestFormEs4 : public QObject
     {
         const Qt::Key frecce[] = {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down};
         const int k = s->regole().ParteCorrente;
-        if (Profilo.ModalitaInput == 0) {
+        if (Profilo.ModalitaInput == ModoInput::Mouse) {
             clicca(s, k, voluto);
             QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
             return;
@@ -56,7 +56,7 @@ private slots:
     void everyModeColoursAndChecksOnePartAtATime()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         Profilo.VelocitaScansione = 8;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
@@ -146,7 +146,7 @@ private slots:
 
     void mouseWholeClownAtLevelsFourToSix()
     {
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
         s->mnuLiv_Click(4);
@@ -178,7 +178,7 @@ private slots:
 
     void scanningAtLevelFourCountsEachPartAndALevelMovesTheOutline()
     {
-        Profilo.ModalitaInput = 3;
+        Profilo.ModalitaInput = ModoInput::Tastiera;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
         rispondi(s);

@@ -40,7 +40,7 @@ private slots:
     void everyModeFillsTheSetsAndEndsTheExercise()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormEs5> s = apri();
         QVERIFY(s);
         QVERIFY(amb->voce.frasi.last().testo.endsWith(frase(s)));
@@ -116,8 +116,8 @@ private slots:
 
     void aLevelFromTheMenuStartsANewExerciseAndFreesTheHighlight()
     {
-        Profilo.ModalitaInput = 1;
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         Profilo.ParlatoAttivo = false;
         QPointer<FormEs5> s = apri();
         QVERIFY(s);

@@ -61,7 +61,7 @@ private slots:
     void everyModeRemovesTheIntrudersOnce()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
         QCOMPARE(frase(s), QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"));
@@ -117,7 +117,7 @@ private slots:
 
     void keyboardRowsWrapInTheirColumnAndSkipRemovedClowns()
     {
-        Profilo.ModalitaInput = 3;
+        Profilo.ModalitaInput = ModoInput::Tastiera;
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
         tasto(s, Qt::Key_Down); // level 1: one row
@@ -132,7 +132,7 @@ private slots:
 
     void readingStartsAtOnceFollowsTheShownClownsAndPausesAfterTheGame()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
         QVERIFY(!s->findChild<QWidget *>(QStringLiteral("Picture1"))->isHidden());

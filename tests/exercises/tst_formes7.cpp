@@ -27,7 +27,7 @@ private slots:
     void everyModeJudgesTheChosenClown()
     {
         QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         QPointer<FormEs7> s = apri();
         QVERIFY(s);
         QCOMPARE(frase(s), QStringLiteral("Trova il zanfrone che possiede tutte le caratteristiche"));
@@ -78,8 +78,8 @@ private slots:
 
     void readingWaitsForTheFirstTickAndGoesOnAfterTheGame()
     {
-        Profilo.ModalitaInput = 1;
-        Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
+        Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormEs7> s = apri();
         QVERIFY(s);
         QVERIFY(amb->voce.frasi.isEmpty()); // nothing said as the line-up appears

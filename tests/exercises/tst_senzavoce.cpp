@@ -60,7 +60,7 @@ private slots:
     {
         QFETCH(int, modo);
         QFETCH(Availability, motore);
-        Profilo.ModalitaInput = qint16(modo);
+        Profilo.ModalitaInput = ModoInputDa(modo);
         amb->voce.disponibilita(motore);
         for (const Schermata &schermata : schermate) {
             QPointer<FormEsercizio> s = apri(schermata);
@@ -87,7 +87,7 @@ private slots:
 
     void aVoiceLostInAGameBringsTheTextBackAndALateOneHidesNothing()
     {
-        Profilo.ModalitaInput = 1;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEsercizio> s = apri(schermate[7]); // Indovina chi?
         QVERIFY(s);
         QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits

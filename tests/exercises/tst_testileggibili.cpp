@@ -77,7 +77,7 @@ private slots:
         QFETCH(QString, tipo);
         QFETCH(QString, font);
         QFETCH(int, punti);
-        Profilo.TipoCarattere = tipo;
+        Profilo.TipoCarattere = TipoLettere::daParola(tipo);
         Profilo.FontTesto = font;
         Profilo.DimensioneFontTesto = qint16(punti);
         controlla<FormEs4>(QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone"), 6, "Label1");

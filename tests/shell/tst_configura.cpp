@@ -143,10 +143,10 @@ private slots:
 
     void fillingFromTheProfileRunsNoHandler()
     {
-        Profilo.TipoCarattere = QStringLiteral("corsivo");
+        Profilo.TipoCarattere = Lettere::Corsivo;
         Profilo.FontTesto = QStringLiteral("Indis1");
         Profilo.FontScelto = QStringLiteral("Verdana");
-        Profilo.ModalitaInput = 2;
+        Profilo.ModalitaInput = ModoInput::ScansioneAutomatica;
         Profilo.VelocitaScansione = 8;
         Profilo.VelocitaVoce = 999; // beyond what the screen offers
         const ProfiloUtente prima = Profilo;

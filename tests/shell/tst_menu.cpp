@@ -30,9 +30,9 @@ class TestMenu : public QObject
     void scriviProfilo(const QString &nome, int modo, int velocita = 4, const QString &caso = QStringLiteral("minuscolo"))
     {
         ProfiloUtente p;
-        p.ModalitaInput = qint16(modo);
+        p.ModalitaInput = ModoInputDa(modo);
         p.VelocitaScansione = qint16(velocita);
-        p.TipoCarattere = caso;
+        p.TipoCarattere = TipoLettere::daParola(caso);
         QVERIFY(TextFile::writeLines(cartella() + nome, p.righe()));
     }
 
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
         QCOMPARE(NomeUtente, QStringLiteral("anna"));
         QCOMPARE(Profilo.TonoVoce, qint16(100));
-        QCOMPARE(m->modalita(), 1); // anna's profile applied
+        QVERIFY(m->modalita() == ModoInput::ScansioneManuale); // anna's profile applied
         QCOMPARE(NumeroAttivita, qint16(0));
     }
 
@@ -263,7 +263,7 @@ private slots:
             scriviProfilo(QStringLiteral("_predefinito.INI"), 0, 4, QString::fromLatin1(caso));
             FormMenu *m = apriMenu();
             QVERIFY(m);
-            if (Profilo.TipoCarattere == QLatin1String("corsivo"))
+            if (Profilo.TipoCarattere == Lettere::Corsivo)
                 Profilo.FontTesto = QStringLiteral("Indis1");
             m->ImpostaUtente();
             m->setGeometry(0, 0, 1024, 768);

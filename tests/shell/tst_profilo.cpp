@@ -47,21 +47,59 @@ private slots:
         QCOMPARE(leggi(FileIni), canonico());
     }
 
-    void handWrittenFileLoadsAndSavesBackByteIdentical()
+    // Every kind of line away from its default: each is read into its setting and written back as it was.
+    void handWrittenFileLoadsAndSavesBackByteIdentical_data()
     {
+        QTest::addColumn<QByteArray>("dati");
+        QTest::addColumn<int>("modo");
+        QTest::addColumn<int>("lettere");
         QByteArray dati = canonico();
         dati.replace("verde\r\nverdi\r\nverde\r\nverdi", "marrone\r\nmarroni\r\nmarrone\r\nmarroni");
         dati.replace("\r\nTrue\r\n 255 ", "\r\nTrue\r\n 65280 ");
         dati.replace("FFFF00\r\ngiallo\r\ngialli\r\ngialla\r\ngialle", "CC9933\r\nbeige\r\nbeige\r\nbeige\r\nbeig\xE8"); // cp1252 accent
         dati.replace("\r\nMerlin\r\n", "\r\nM\x81\x8D\x8F\x90\x9D\x80\r\n"); // the five bytes cp1252 leaves undefined
         dati.replace(" 16777215 ", " 4294967295 "); // the widest 32-bit colour
+        QTest::newRow("colours and names") << dati << int(ModoInput::Mouse) << int(Lettere::Minuscolo);
+        dati = canonico();
+        dati.replace(" 130 \r\n 100 \r\nTrue\r\nFalse\r\nTrue\r\nArial\r\n 14 \r\nTrue\r\nFalse\r\n 0 \r\n 4 ",
+                     " 250 \r\n 400 \r\nFalse\r\nTrue\r\nFalse\r\nComic Sans MS\r\n 40 \r\nFalse\r\nTrue\r\n 2 \r\n 60 ");
+        dati.replace("minuscolo\r\narial\r\narial\r\n 24 \r\n-2147483630 \r\n-2147483633 \r\nTrue",
+                     "corsivo\r\nIndis1\r\nVerdana\r\n 30 \r\n 0 \r\n 12632256 \r\nFalse");
+        dati.replace("False\r\nFalse\r\n{7EF71701-A92D-11d1-B17B-0020AFED142E}", "True\r\nTrue\r\n{00000000-0000-0000-0000-000000000000}");
+        QTest::newRow("every setting changed") << dati << int(ModoInput::ScansioneAutomatica) << int(Lettere::Corsivo);
+        dati = canonico();
+        dati.replace(" 0 \r\n 4 \r\n", " 3 \r\n 4 \r\n");
+        dati.replace("\r\nminuscolo\r\n", "\r\nMaiuscolo\r\n"); // a word the program does not know is kept
+        QTest::newRow("unknown letter case") << dati << int(ModoInput::Tastiera) << int(Lettere::Sconosciuto);
+    }
+    void handWrittenFileLoadsAndSavesBackByteIdentical()
+    {
+        QFETCH(QByteArray, dati);
+        QFETCH(int, modo);
+        QFETCH(int, lettere);
         scrivi(FileIni, dati);
         CaricaProfilo();
+        QCOMPARE(int(Profilo.ModalitaInput), modo);
+        QCOMPARE(int(Profilo.TipoCarattere.lettere()), lettere);
+        QVERIFY(SalvaProfilo());
+        QCOMPARE(leggi(FileIni), dati);
+    }
+
+    void settingsReadAsTheyAreShown()
+    {
+        QByteArray dati = canonico();
+        dati.replace("verde\r\nverdi\r\nverde\r\nverdi", "marrone\r\nmarroni\r\nmarrone\r\nmarroni");
+        dati.replace("gialle", "beig\xE8");
+        dati.replace("\r\nTrue\r\n 255 ", "\r\nTrue\r\n 65280 ");
+        dati.replace("\r\nMerlin\r\n", "\r\nM\x81\x8D\x8F\x90\x9D\x80\r\n");
+        dati.replace("\r\nminuscolo\r\n", "\r\n  maiuscolo\r\n"); // leading blanks are dropped
+        scrivi(FileIni, dati);
+        CaricaProfilo();
+        QCOMPARE(Profilo.Colori[1][2], QStringLiteral("marroni"));
         QCOMPARE(Profilo.Colori[4][4], QStringLiteral("beigè"));
         QCOMPARE(Profilo.NomePersonaggio.size(), 7);
         QCOMPARE(Profilo.ColorePulsanteSelezionato, 65280.0);
-        QVERIFY(SalvaProfilo());
-        QCOMPARE(leggi(FileIni), dati);
+        QVERIFY(Profilo.TipoCarattere == Lettere::Maiuscolo);
     }
 
     void booleansBeginWithUpperCaseT()
@@ -168,7 +206,7 @@ private slots:
         dati.replace(" 130 \r\n 100 \r\n", " 10 \r\n 999 \r\n");
         scrivi(FileIni, dati);
         CaricaProfilo();
-        QCOMPARE(Profilo.ModalitaInput, qint16(3));
+        QVERIFY(Profilo.ModalitaInput == ModoInput::Tastiera);
         QCOMPARE(Profilo.VelocitaScansione, qint16(4));
         QCOMPARE(Profilo.VelocitaVoce, qint16(50));
         QCOMPARE(Profilo.TonoVoce, qint16(400));

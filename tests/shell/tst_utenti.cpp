@@ -36,7 +36,7 @@ class TestUtenti : public QObject
     {
         ProfiloUtente p;
         p.VelocitaVoce = velocita;
-        p.TipoCarattere = caso;
+        p.TipoCarattere = TipoLettere::daParola(caso);
         // Written as they are: a path resolver would read the backslashes in some names as folders.
         QFile f(cartella() + file);
         QVERIFY(f.open(QIODevice::WriteOnly));

@@ -129,7 +129,7 @@ void FormEsercizio::stileTesto(QWidget *testo)
 
 QString FormEsercizio::caso(const QString &testo)
 {
-    return Profilo.TipoCarattere == QLatin1String("maiuscolo") ? testo.toUpper() : testo;
+    return Profilo.TipoCarattere == Lettere::Maiuscolo ? testo.toUpper() : testo;
 }
 
 // --- Life cycle and assistant ---
@@ -206,7 +206,7 @@ void FormEsercizio::Form_Activate()
     stileTesto(Label1);
     for (PulsanteImmagine *p : Command1) {
         p->setSfondo(VbColor::toQColor(Profilo.ColorePulsanti));
-        if (Profilo.CursoreSistema || Profilo.ModalitaInput != 0)
+        if (Profilo.CursoreSistema || scansione())
             p->setCursor(Qt::ArrowCursor);
     }
     if (Profilo.CursoreSistema)
@@ -258,7 +258,7 @@ bool FormEsercizio::chiusuraDalSistema()
 
 bool FormEsercizio::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove && (watched == area() || watched == Label1) && Profilo.ModalitaInput == 0)
+    if (event->type() == QEvent::MouseMove && (watched == area() || watched == Label1) && !scansione())
         spegniEvidenze();
     return Schermo::eventFilter(watched, event);
 }

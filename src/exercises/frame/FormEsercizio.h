@@ -65,7 +65,7 @@ protected:
     virtual bool ElementoScansionabile(int indice) const;
     virtual void EvidenziaElemento(int indice, bool acceso);
     virtual int ElementoProssima() const;
-    // Choosing an item (mouse click in mode 0, or the highlighted item while scanning).
+    // Choosing an item (a mouse click, or the highlighted item while scanning).
     virtual void ScegliElemento(int indice, bool daScansione);
     // What stands for the written text when the sentences are heard (parlato): pictures in place of
     // captions on the answer buttons by default. Called with false also in the middle of a question,

@@ -13,7 +13,7 @@ QColor colorePulsanti() { return VbColor::toQColor(Profilo.ColorePulsanti); }
 QColor coloreSelezionato() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 } // namespace
 
-bool FormEsercizio::scansione() const { return Profilo.ModalitaInput >= 1 && Profilo.ModalitaInput <= 3; }
+bool FormEsercizio::scansione() const { return ConScansione(Profilo.ModalitaInput); }
 
 // --- The scanned items: by default the buttons ---
 
@@ -47,7 +47,7 @@ void FormEsercizio::impostaModoInput()
     if (!scansione())
         return;
     EvidenziaElemento(0, true);
-    if (Profilo.ModalitaInput == 2) {
+    if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica) {
         Timer1->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
         Timer1->start();
     }
@@ -57,13 +57,13 @@ void FormEsercizio::impostaModoInput()
 
 void FormEsercizio::Command1_Click(int indice)
 {
-    if (Profilo.ModalitaInput == 0)
+    if (!scansione())
         scegli(indice, false);
 }
 
 void FormEsercizio::Command1_MouseMove(int indice)
 {
-    if (Profilo.ModalitaInput != 0)
+    if (scansione())
         return;
     for (int i = 0; i < int(Command1.size()); ++i)
         Command1[i]->setSfondo(i == indice ? coloreSelezionato() : colorePulsanti());
@@ -106,7 +106,7 @@ void FormEsercizio::vaiAElemento(int indice)
 
 void FormEsercizio::KeyDown(int codice)
 {
-    if (Profilo.ModalitaInput == 2 && codice == Spazio)
+    if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica && codice == Tasto::Spazio)
         Timer1->stop(); // the highlight stays while the switch is held
 }
 
@@ -116,7 +116,7 @@ void FormEsercizio::KeyUp(int codice)
     case Scansione::Azione::Avanti: passoAvanti(); break;
     case Scansione::Azione::Indietro: passoIndietro(); break;
     case Scansione::Azione::Scegli:
-        if (Profilo.ModalitaInput == 2)
+        if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica)
             Timer1->start(); // the stepping starts again a full interval after the choice
         scegliEvidenziato();
         break;
@@ -126,7 +126,7 @@ void FormEsercizio::KeyUp(int codice)
 
 void FormEsercizio::Timer1_Timer()
 {
-    if (Profilo.ModalitaInput == 2)
+    if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica)
         passoAvanti();
 }
 

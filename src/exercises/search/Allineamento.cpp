@@ -65,9 +65,9 @@ int Allineamento::Verticale(int posizione, int direzione, int livello, const Mos
 
 bool Allineamento::Somiglia(const Aspetto &zanfrone, const Aspetto &bersaglio)
 {
-    if (zanfrone[Parti::Secchio] != bersaglio[Parti::Secchio] || zanfrone[Parti::ConCappello] != bersaglio[Parti::ConCappello])
+    if (zanfrone.secchio != bersaglio.secchio || zanfrone.conCappello != bersaglio.conCappello)
         return false;
-    const int prima = bersaglio[Parti::ConCappello] != 0 ? Parti::Cappello : Parti::Capelli;
+    const int prima = bersaglio.conCappello != 0 ? Parti::Cappello : Parti::Capelli;
     for (int parte = prima; parte <= Parti::kColorate; ++parte)
         if (!ColoriConfondibili(zanfrone[parte], bersaglio[parte], parte))
             return false;
@@ -77,11 +77,11 @@ bool Allineamento::Somiglia(const Aspetto &zanfrone, const Aspetto &bersaglio)
 namespace {
 void disegna(Aspetto &a)
 {
-    a.fill(0);
+    a = Aspetto{};
     for (int parte = 1; parte <= Parti::kColorate; ++parte)
         a[parte] = RndInt(Parti::kColori) + 1;
-    a[Parti::Secchio] = RndInt(2);
-    a[Parti::ConCappello] = RndInt(2);
+    a.secchio = RndInt(2);
+    a.conCappello = RndInt(2);
 }
 } // namespace
 

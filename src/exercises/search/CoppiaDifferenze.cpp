@@ -12,11 +12,11 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
     Aspetto &secondo = aspetto[1];
     for (int riga = 1; riga <= Parti::kColorate; ++riga)
         primo[riga] = RndInt(Parti::kColori) + 1;
-    primo[Parti::Secchio] = RndInt(2);
-    primo[Parti::ConCappello] = RndInt(2);
+    primo.secchio = RndInt(2);
+    primo.conCappello = RndInt(2);
     if (!conMouse) {
-        primo[Parti::Secchio] = 1;
-        primo[Parti::ConCappello] = 1;
+        primo.secchio = 1;
+        primo.conCappello = 1;
     }
     for (int riga = 1; riga <= Parti::ConCappello; ++riga) {
         Differenze[riga] = 0;
@@ -25,15 +25,23 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
     Differenze[0] = 0;
 
     const int righe = conMouse ? Parti::ConCappello : Parti::Secchio;
+    // A part whose colour every other row looks or reads like cannot visibly differ: it is passed
+    // over while another free row remains.
+    const auto libera = [&](int k) { return Differenze[k] == 0; };
+    const auto mutabile = [&](int k) { return libera(k) && (k > Parti::kColorate || ColoreRiconoscibile(primo[k], k)); };
     for (int n = 0; n < Livello; ++n) {
+        bool resta = false;
+        for (int k = 1; k <= righe; ++k)
+            resta = resta || mutabile(k);
+        const auto scelta = [&](int k) { return resta ? mutabile(k) : libera(k); };
         int k = RndInt(righe) + 1;
-        while (Differenze[k] == 1)
+        while (!scelta(k))
             k = RndInt(righe) + 1;
         Differenze[k] = 1;
         if (k == Parti::Cappello) { // the hat's colour differs: both clowns wear it
             Differenze[Parti::ConCappello] = 1;
-            primo[Parti::ConCappello] = 1;
-            secondo[Parti::ConCappello] = 1;
+            primo.conCappello = 1;
+            secondo.conCappello = 1;
         }
         if (k == Parti::ConCappello)
             Differenze[Parti::Cappello] = 1;
@@ -42,12 +50,12 @@ void CoppiaDifferenze::ImpostaColori(int livello, bool conMouse, bool secchioADe
             while (secondo[k] == primo[k])
                 secondo[k] = RndInt(2);
         } else {
-            secondo[k] = ColoreCasuale(primo[k]);
+            secondo[k] = ColoreCasuale(primo[k], k); // a colour the child sees and names otherwise
         }
     }
-    if (secchioADestra && !conMouse && primo[Parti::Secchio] == 1 && secondo[Parti::Secchio] == 0) {
-        primo[Parti::Secchio] = 0;
-        secondo[Parti::Secchio] = 1;
+    if (secchioADestra && !conMouse && primo.secchio == 1 && secondo.secchio == 0) {
+        primo.secchio = 0;
+        secondo.secchio = 1;
     }
 }
 
@@ -57,7 +65,7 @@ bool CoppiaDifferenze::Giudica(int riga, int sorgente, int bersaglio, bool conMo
         return false;
     aspetto[bersaglio][riga] = aspetto[sorgente][riga];
     if (conMouse && riga == Parti::Cappello)
-        aspetto[bersaglio][Parti::ConCappello] = aspetto[sorgente][Parti::ConCappello];
+        aspetto[bersaglio].conCappello = aspetto[sorgente].conCappello;
     Differenze[riga] = 0;
     ++Trovate;
     return true;

@@ -155,7 +155,7 @@ void FormAllineamento::disponi()
 void FormAllineamento::ApriFileZanfroni()
 {
     // One click on a whole clown with the mouse; outlined parts otherwise.
-    const int numero = Profilo.ModalitaInput == 0 ? 4 : 3;
+    const int numero = !scansione() ? 4 : 3;
     for (int i = 0; i < NumeroZanfroni_; ++i)
         CaricaZanfrone(*ShockwaveFlash1_[i], numero);
 }
@@ -169,7 +169,7 @@ void FormAllineamento::ImpostaColori()
 
 void FormAllineamento::ScriviFrase()
 {
-    frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == QLatin1String("maiuscolo"));
+    frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == Lettere::Maiuscolo);
     Text1->setText(frasi_.Testo());
     Merlino()->StopAll();
 }
@@ -210,10 +210,10 @@ void FormAllineamento::EvidenziaElemento(int indice, bool acceso)
 
 void FormAllineamento::KeyUp(int codice)
 {
-    if (Profilo.ModalitaInput == 3 && (codice == Su || codice == Giu)) {
+    if (Profilo.ModalitaInput == ModoInput::Tastiera && (codice == Tasto::Su || codice == Tasto::Giu)) {
         if (IndiceScansione() == 0)
             return; // the new-game button holds the highlight
-        const int nuovo = Allineamento::Verticale(PosizioneScansione_, codice == Giu ? 1 : -1, Livello(),
+        const int nuovo = Allineamento::Verticale(PosizioneScansione_, codice == Tasto::Giu ? 1 : -1, Livello(),
                                                   [this](int i) { return mostrato(i); });
         if (nuovo != PosizioneScansione_)
             vaiAElemento(nuovo + 1);

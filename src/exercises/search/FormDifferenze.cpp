@@ -38,7 +38,7 @@ void FormDifferenze::creaPulsanti(int aiutoLeft, int nuovaLeft, int top)
     aiuto->setAccessibleName(QStringLiteral("Aiuto"));
     // Help answers the mouse in every input mode (the frame passes clicks on only with the mouse).
     connect(aiuto, &PulsanteImmagine::clicked, this, [this] {
-        if (Profilo.ModalitaInput != 0)
+        if (scansione())
             Aiuto();
     });
 }
@@ -99,7 +99,7 @@ void FormDifferenze::ScegliElemento(int indice, bool daScansione)
 
 void FormDifferenze::clicSuParte(int riga, int sorgente, int bersaglio)
 {
-    if (Profilo.ModalitaInput != 0 || coppia_.Finita() || riga < 1 || riga > CoppiaDifferenze::kRigaMassima)
+    if (scansione() || coppia_.Finita() || riga < 1 || riga > CoppiaDifferenze::kRigaMassima)
         return;
     if (accettaScelta())
         giudicaRiga(riga, sorgente, bersaglio);

@@ -19,7 +19,7 @@ FormEs3::FormEs3()
 QString FormEs3::istruzione() const
 {
     const QString testo = QStringLiteral("Clicca sui particolari diversi dei zanfroni per renderli uguali. ");
-    return Profilo.ModalitaInput == 0 ? testo + QStringLiteral("Puoi cliccare su entrambi i zanfroni.") : testo;
+    return !scansione() ? testo + QStringLiteral("Puoi cliccare su entrambi i zanfroni.") : testo;
 }
 
 void FormEs3::Form_Activate()

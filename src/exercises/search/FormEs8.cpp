@@ -102,7 +102,7 @@ void FormEs8::Image1_Click(int indice) { clicSuParte(indice + 1, 0, 1); }
 
 void FormEs8::Image1_MouseMove(int indice)
 {
-    if (Profilo.ModalitaInput == 0)
+    if (!scansione())
         ColoraSelezionato(indice);
 }
 
@@ -110,7 +110,7 @@ bool FormEs8::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
         // With the mouse, the pointer left the drawings; while scanning the frame is the switch's.
-        if ((watched == Picture1 || watched == area()) && Profilo.ModalitaInput == 0)
+        if ((watched == Picture1 || watched == area()) && !scansione())
             nascondiCornici();
         for (int i = 0; i < 8; ++i)
             if (watched == Image1[i]) {

@@ -14,10 +14,10 @@ QString FrasiCaratteristiche::ComponiFrasePositiva(int numeroFrase, const Aspett
         frase = QString::fromUtf8(kInizi[numeroFrase]) + ParolaColore(c[numeroFrase], AccordoParte(numeroFrase));
         FrasiParti[numeroFrase - 1] = frase;
     } else if (numeroFrase == Parti::Secchio) {
-        frase = c[Parti::Secchio] == 1 ? QStringLiteral("Ha il secchio") : QStringLiteral("Non ha il secchio");
+        frase = c.secchio == 1 ? QStringLiteral("Ha il secchio") : QStringLiteral("Non ha il secchio");
         FrasiParti[7] = frase;
     } else if (numeroFrase == Parti::ConCappello) {
-        if (c[Parti::ConCappello] == 1) {
+        if (c.conCappello == 1) {
             frase = QStringLiteral("Ha il cappello");
         } else {
             frase = QStringLiteral("Non ha il cappello");
@@ -32,7 +32,7 @@ void FrasiCaratteristiche::ScriviFrase(const Aspetto &c, bool maiuscolo)
     Righe.clear();
     std::array<bool, kFrasi + 1> usata{};
     int scritte = 0;
-    if (c[Parti::ConCappello] == 0) {
+    if (c.conCappello == 0) {
         scritte = 1;
         usata[Parti::Cappello] = true;
     }

@@ -37,10 +37,10 @@ void FormEs4::Form_Activate()
 {
     // The instruction says how to play in the input mode in use.
     switch (Profilo.ModalitaInput) {
-    case 1: Label2->setText(QStringLiteral("Premi Spazio per cambiare il colore e Invio per sceglierlo")); break;
-    case 2: Label2->setText(QStringLiteral("Premi il pulsante quando la parte ha il colore giusto")); break;
-    case 3: Label2->setText(QStringLiteral("Premi le frecce per cambiare il colore e Invio per sceglierlo")); break;
-    default: Label2->setText(QStringLiteral("Clicca sul zanfrone per modificarne il colore")); break;
+    case ModoInput::ScansioneManuale: Label2->setText(QStringLiteral("Premi Spazio per cambiare il colore e Invio per sceglierlo")); break;
+    case ModoInput::ScansioneAutomatica: Label2->setText(QStringLiteral("Premi il pulsante quando la parte ha il colore giusto")); break;
+    case ModoInput::Tastiera: Label2->setText(QStringLiteral("Premi le frecce per cambiare il colore e Invio per sceglierlo")); break;
+    case ModoInput::Mouse: Label2->setText(QStringLiteral("Clicca sul zanfrone per modificarne il colore")); break;
     }
     FormEsercizio::Form_Activate();
 }
@@ -70,7 +70,7 @@ void FormEs4::GeneraEsercizio()
     abilitaRisposte(true);
     regole_.NuovoEsercizio();
     ImpostaColori();
-    regole_.ScriviFrase(Livello(), Profilo.TipoCarattere == QLatin1String("maiuscolo"));
+    regole_.ScriviFrase(Livello(), Profilo.TipoCarattere == Lettere::Maiuscolo);
     if (Livello() <= 3)
         PresentaFrasi();
     else
@@ -139,7 +139,7 @@ void FormEs4::coloraParte(int parte)
 
 void FormEs4::ShockwaveFlash1_FSCommand(const QString &command)
 {
-    if (Profilo.ModalitaInput != 0)
+    if (scansione())
         return;
     bool numero = false;
     const int parte = command.trimmed().toInt(&numero);

@@ -29,6 +29,29 @@ int FrasiInsiemi::valoreCasuale(int parte)
     return parte >= Parti::Secchio ? RndInt(2) : RndInt(Parti::kColori) + 1;
 }
 
+namespace {
+bool qualcheColoreRiconoscibile()
+{
+    for (int parte = 1; parte <= Parti::kColorate; ++parte)
+        for (int riga = 1; riga <= Parti::kColori; ++riga)
+            if (ColoreRiconoscibile(riga, parte))
+                return true;
+    return false;
+}
+} // namespace
+
+bool FrasiInsiemi::Giudicabile(int parte, int valore)
+{
+    return parte > Parti::kColorate || ColoreRiconoscibile(valore, parte) || !qualcheColoreRiconoscibile();
+}
+
+bool FrasiInsiemi::Vale(int parte, int valore) const
+{
+    if (parte >= Parti::Cappello && parte <= Parti::kColorate && ColoreRiconoscibile(valore, parte))
+        return ColoriConfondibili(aspetto[parte], valore, parte);
+    return aspetto[parte] == valore;
+}
+
 void FrasiInsiemi::componi(int forma, int parte, int valore)
 {
     Proposizione.clear();
@@ -59,8 +82,10 @@ void FrasiInsiemi::ScriviFrase(int livello)
 
 void FrasiInsiemi::ScriviFrase1()
 {
-    Parte1 = 1 + RndInt(kTutteLeParti);
-    Colore1 = valoreCasuale(Parte1);
+    do {
+        Parte1 = 1 + RndInt(kTutteLeParti);
+        Colore1 = valoreCasuale(Parte1);
+    } while (!Giudicabile(Parte1, Colore1));
     ComponiFrasePositiva1();
     Frase = Proposizione;
 }
@@ -68,24 +93,28 @@ void FrasiInsiemi::ScriviFrase1()
 void FrasiInsiemi::secondaParte(bool valoreOgniVolta)
 {
     const auto ripeti = [this] { return Parte2 == Parte1 || (Parte2 == Parti::ConCappello && Parte1 == Parti::Cappello); };
-    Parte2 = 1 + RndInt(kTutteLeParti);
-    if (valoreOgniVolta) {
-        Colore2 = valoreCasuale(Parte2);
-        while (ripeti()) {
-            Parte2 = 1 + RndInt(kTutteLeParti);
+    do {
+        Parte2 = 1 + RndInt(kTutteLeParti);
+        if (valoreOgniVolta) {
+            Colore2 = valoreCasuale(Parte2);
+            while (ripeti()) {
+                Parte2 = 1 + RndInt(kTutteLeParti);
+                Colore2 = valoreCasuale(Parte2);
+            }
+        } else {
+            while (ripeti())
+                Parte2 = 1 + RndInt(kTutteLeParti);
             Colore2 = valoreCasuale(Parte2);
         }
-    } else {
-        while (ripeti())
-            Parte2 = 1 + RndInt(kTutteLeParti);
-        Colore2 = valoreCasuale(Parte2);
-    }
+    } while (!Giudicabile(Parte2, Colore2));
 }
 
 void FrasiInsiemi::primaProposizione(bool alternativa)
 {
-    Parte1 = 1 + RndInt(Parti::kColorate);
-    Colore1 = 1 + RndInt(Parti::kColori);
+    do {
+        Parte1 = 1 + RndInt(Parti::kColorate);
+        Colore1 = 1 + RndInt(Parti::kColori);
+    } while (!Giudicabile(Parte1, Colore1));
     ComponiFrasePositiva1();
     Frase = alternativa ? QStringLiteral("O ") + Proposizione.toLower() : Proposizione;
 }
@@ -128,15 +157,24 @@ void FrasiInsiemi::faiValere(int parte, int valore)
         return;
     aspetto[parte] = valore;
     if (parte == Parti::Cappello)
-        aspetto[Parti::ConCappello] = 1; // a hat asked by its colour is shown
+        aspetto.conCappello = 1; // a hat asked by its colour is shown
 }
 
 void FrasiInsiemi::ColoraErratoCappelloInvisibile()
 {
-    if (aspetto[Parti::ConCappello] == 0 && Parte1 == Parti::Cappello)
-        aspetto[Parti::Cappello] = ColoreCasuale(Colore1);
-    if (aspetto[Parti::ConCappello] == 0 && Parte2 == Parti::Cappello)
-        aspetto[Parti::Cappello] = ColoreCasuale(Colore2);
+    if (aspetto.conCappello == 0 && Parte1 == Parti::Cappello)
+        aspetto.cappello = ColoreCasuale(Colore1, Parti::Cappello);
+    if (aspetto.conCappello == 0 && Parte2 == Parti::Cappello) {
+        // Both about the hat: a sentence of one clause keeps the last second clause. When every colour
+        // unlike that one is like the first, the first is avoided, or the hat would never change.
+        const auto diversoDaEntrambi = [this](int c) {
+            return !ColoriConfondibili(c, Colore1, Parti::Cappello) && !ColoriConfondibili(c, Colore2, Parti::Cappello);
+        };
+        bool resta = Parte1 != Parti::Cappello;
+        for (int c = 1; c <= Parti::kColori; ++c)
+            resta = resta || diversoDaEntrambi(c);
+        aspetto.cappello = ColoreCasuale(resta ? Colore2 : Colore1, Parti::Cappello);
+    }
 }
 
 void FrasiInsiemi::ImpostaColori(int livello)
@@ -144,8 +182,8 @@ void FrasiInsiemi::ImpostaColori(int livello)
     Risposta = RndInt(100) % 2;
     for (int i = 1; i <= Parti::kColorate; ++i)
         aspetto[i] = 1 + RndInt(Parti::kColori);
-    aspetto[Parti::Secchio] = RndInt(2);
-    aspetto[Parti::ConCappello] = RndInt(2);
+    aspetto.secchio = RndInt(2);
+    aspetto.conCappello = RndInt(2);
 
     const auto nessunaVale = [this] {
         while (Vale1() || Vale2()) {

@@ -6,9 +6,9 @@
 // The sentences and the clowns of "Insiemi". A sentence states one clause about the clown (level 1),
 // two joined by "e" (2), by "o almeno" (3) or by "o ... ma non tutti e due" (4). Each clown is drawn
 // so that it fits the sentence or not, by a coin tossed anew for every clown. A clause (part, value)
-// holds when the clown's entry for that part equals the value: a colour row 1..4 for parts 1..7,
-// 1 present or 0 absent for the bucket (8) and the hat (9). Every draw comes from the program's
-// generator, in a fixed order.
+// holds when the clown's entry for that part is the value as the child sees and reads it: a colour
+// row 1..4 for parts 1..7 (any row that looks or reads like it), 1 present or 0 absent for the
+// bucket (8) and the hat (9). Every draw comes from the program's generator, in a fixed order.
 class FrasiInsiemi
 {
 public:
@@ -37,7 +37,9 @@ public:
     // A hidden hat never carries a colour that a clause about the hat asks for.
     void ColoraErratoCappelloInvisibile();
 
-    bool Vale(int parte, int valore) const { return aspetto[parte] == valore; }
+    bool Vale(int parte, int valore) const;
+    // A clause never names a colour that every other row looks or reads like, while any can be told.
+    static bool Giudicabile(int parte, int valore);
     bool Vale1() const { return Vale(Parte1, Colore1); }
     bool Vale2() const { return Vale(Parte2, Colore2); }
 

@@ -11,7 +11,7 @@ bool chiedibile(const FrasiUgualeDiverso &f, int parte)
 {
     if (f.Diverso[parte][1] == 1)
         return false;
-    return parte != Parti::Cappello || f.aspetto[0][Parti::ConCappello] + f.aspetto[1][Parti::ConCappello] == 2;
+    return parte != Parti::Cappello || f.aspetto[0].conCappello + f.aspetto[1].conCappello == 2;
 }
 } // namespace
 
@@ -26,8 +26,8 @@ void FrasiUgualeDiverso::ImpostaColori()
         aspetto[1][i] = Diverso[i][0] == 1 ? ColoreCasuale(aspetto[0][i], i) : aspetto[0][i];
     }
     for (Aspetto &a : aspetto) {
-        a[Parti::Secchio] = RndInt(2);
-        a[Parti::ConCappello] = RndInt(2);
+        a.secchio = RndInt(2);
+        a.conCappello = RndInt(2);
     }
 }
 

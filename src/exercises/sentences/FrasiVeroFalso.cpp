@@ -26,8 +26,8 @@ void FrasiVeroFalso::ImpostaColori()
 {
     for (int k = 1; k <= Parti::kColorate; ++k)
         aspetto[k] = RndInt(Parti::kColori) + 1;
-    aspetto[Parti::Secchio] = RndInt(2);
-    aspetto[Parti::ConCappello] = RndInt(2);
+    aspetto.secchio = RndInt(2);
+    aspetto.conCappello = RndInt(2);
 }
 
 QString FrasiVeroFalso::ComponiFrasePositiva(int parte, int risposta) const
@@ -50,7 +50,7 @@ int FrasiVeroFalso::ScegliParte() const
 {
     // A colour that no other row can be told from cannot make a false clause: that part is left out.
     const auto escluso = [this](int parte) {
-        if (parte == Parti::Cappello && aspetto[Parti::ConCappello] == 0)
+        if (parte == Parti::Cappello && aspetto.conCappello == 0)
             return true;
         return parte <= Parti::kColorate && !ColoreRiconoscibile(aspetto[parte], parte);
     };

@@ -241,12 +241,12 @@ void FormConfigura::ImpostaConfigurazioni()
     sfondo(Frame[3], VbColor::toQColor(p.ColoriVari ? VbColor::ButtonFace : p.ColoreSfondo));
     CommandSceltaColori->setEnabled(!p.ColoriVari);
 
-    if (p.TipoCarattere == QLatin1String("maiuscolo"))
-        maiuscolo->setChecked(true);
-    else if (p.TipoCarattere == QLatin1String("minuscolo"))
-        minuscolo->setChecked(true);
-    else if (p.TipoCarattere == QLatin1String("corsivo"))
-        corsivo->setChecked(true);
+    switch (p.TipoCarattere.lettere()) {
+    case Lettere::Maiuscolo: maiuscolo->setChecked(true); break;
+    case Lettere::Minuscolo: minuscolo->setChecked(true); break;
+    case Lettere::Corsivo: corsivo->setChecked(true); break;
+    case Lettere::Sconosciuto: break;
+    }
 
     CheckSuoni->setChecked(p.SuoniAttivi);
     CheckDisabilitaMousePersonalizzato->setChecked(p.CursoreSistema);
@@ -257,15 +257,16 @@ void FormConfigura::ImpostaConfigurazioni()
         QPalette pal = campione->palette();
         pal.setColor(QPalette::WindowText, VbColor::toQColor(p.ColoreFont));
         campione->setPalette(pal);
-        campione->setText(p.TipoCarattere == QLatin1String("maiuscolo") ? esempio.toUpper() : esempio.toLower());
+        campione->setText(p.TipoCarattere == Lettere::Maiuscolo ? esempio.toUpper() : esempio.toLower());
     }
 
     // The mode of a user chosen while the screen is open is shown too.
-    Option4[std::clamp<int>(p.ModalitaInput, 0, 3)]->setChecked(true);
-    HScroll3->setVisible(p.ModalitaInput == 2);
-    Label7->setVisible(p.ModalitaInput == 2);
-    CheckDisabilitaMousePersonalizzato->setVisible(p.ModalitaInput == 0);
-    if (p.ModalitaInput == 2)
+    Option4[NumeroModoInput(p.ModalitaInput)]->setChecked(true);
+    const bool automatica = p.ModalitaInput == ModoInput::ScansioneAutomatica;
+    HScroll3->setVisible(automatica);
+    Label7->setVisible(automatica);
+    CheckDisabilitaMousePersonalizzato->setVisible(!ConScansione(p.ModalitaInput));
+    if (automatica)
         Label7->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(p.VelocitaScansione / 4.0) +
                         QStringLiteral(" secondi"));
 }

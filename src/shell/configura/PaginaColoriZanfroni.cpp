@@ -28,7 +28,8 @@ const QList<QList<Tratto>> kRighePalette = {
 };
 
 // The preview clown: each part's colour table row.
-const Aspetto kAspettoAnteprima = {0, 1, 2, 3, 4, 1, 2, 3, 1, 1};
+const Aspetto kAspettoAnteprima = {.cappello = 1, .capelli = 2, .camicia = 3, .gile = 4, .bottoni = 1,
+                                   .pantaloni = 2, .scarpe = 3, .secchio = 1, .conCappello = 1};
 
 class CursoreAttesa
 {

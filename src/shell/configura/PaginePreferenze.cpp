@@ -127,14 +127,14 @@ void FormConfigura::costruisciPaginaInput()
 // Letter case: "corsivo" keeps the font in use and writes with the cursive one.
 void FormConfigura::maiuscolo_Click()
 {
-    Profilo.TipoCarattere = QStringLiteral("maiuscolo");
+    Profilo.TipoCarattere = Lettere::Maiuscolo;
     Profilo.FontTesto = Profilo.FontScelto;
     ImpostaConfigurazioni();
 }
 
 void FormConfigura::minuscolo_Click()
 {
-    Profilo.TipoCarattere = QStringLiteral("minuscolo");
+    Profilo.TipoCarattere = Lettere::Minuscolo;
     Profilo.FontTesto = Profilo.FontScelto;
     ImpostaConfigurazioni();
 }
@@ -142,9 +142,9 @@ void FormConfigura::minuscolo_Click()
 void FormConfigura::corsivo_Click()
 {
     // A second click on "corsivo" must not remember the cursive font as the chosen one.
-    if (Profilo.TipoCarattere != QLatin1String("corsivo"))
+    if (Profilo.TipoCarattere != Lettere::Corsivo)
         Profilo.FontScelto = Profilo.FontTesto;
-    Profilo.TipoCarattere = QStringLiteral("corsivo");
+    Profilo.TipoCarattere = Lettere::Corsivo;
     Profilo.FontTesto = QStringLiteral("Indis1");
     ImpostaConfigurazioni();
 }
@@ -168,7 +168,7 @@ void FormConfigura::CommandSceltaFont_Click()
     if (!sceltaFontValida(font))
         return;
     LabelFontSelezionato[0]->setFont(font);
-    if (Profilo.TipoCarattere != QLatin1String("corsivo"))
+    if (Profilo.TipoCarattere != Lettere::Corsivo)
         Profilo.FontTesto = LimitaNome(font.family());
     else
         MsgBox(this,
@@ -237,7 +237,7 @@ void FormConfigura::CommandSceltaColori_Click()
 
 void FormConfigura::Option4_Click(int indice)
 {
-    Profilo.ModalitaInput = static_cast<qint16>(indice);
+    Profilo.ModalitaInput = ModoInputDa(indice);
     ImpostaConfigurazioni();
 }
 
