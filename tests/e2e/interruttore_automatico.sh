@@ -2,11 +2,7 @@
 # Automatic scanning with one switch, held as a child holds it (longer than the key repeat delay):
 # on the main menu the hold chooses "Vero o falso" once and nothing in the exercise it opens; on an
 # answer it chooses exactly once.
-set -u
-programma=${1:?path of the zanfroni executable}
-QUI=$(dirname "$(readlink -f "$0")")
-source "$QUI/comune.bash"
-salta_senza_x
+source "$(dirname "$(readlink -f "$0")")/comune.bash"
 prepara_profilo True "3=False" "10= 2 " "11= 20 " # no speech; a step every 5 s
 scenario() {
     avvia
@@ -30,5 +26,5 @@ scenario() {
     [ $((${conto% *} + ${conto#* })) -eq 1 ] || fallito "two holds of the switch gave $conto answers, not one"
     kill $pid
 }
-esegui_scenario "$programma"
+esegui_scenario
 echo "PASS"
