@@ -2,6 +2,7 @@
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
 #include "Falsi.h"
+#include "Schermate.h"
 #include "Tasti.h"
 #include "exercises/frame/BarraStato.h"
 #include "exercises/frame/FormEsercizio.h"
@@ -58,10 +59,7 @@ public:
     }
     ~AmbienteEsercizi()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Schermate::chiudiTutte();
         PathResolver::setProgramFolder(QString());
         GuardiaInput::finestraMs = 150;
     }
@@ -116,6 +114,13 @@ inline void righeModi(int dal = 0)
     QTest::addColumn<int>("modo");
     for (int m = dal; m <= 3; ++m)
         QTest::addRow("mode %d", m) << m;
+}
+// The input mode of the present data row, set in the profile.
+inline int modoDellaRiga()
+{
+    QFETCH(int, modo);
+    Profilo.ModalitaInput = qint16(modo);
+    return modo;
 }
 // One step of the scan in the present mode: the timer's tick, the switch, or an arrow.
 inline void passo(FormEsercizio *s, Qt::Key freccia = Qt::Key_Right)

@@ -1,4 +1,5 @@
 #include "Falsi.h"
+#include "Schermate.h"
 #include "log/FormEserciziEseguiti.h"
 #include "log/StampaGriglia.h"
 #include "log/UscitaStampa.h"
@@ -62,10 +63,7 @@ private slots:
     }
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Schermate::chiudiTutte();
         FormEserciziEseguiti::usaStampante({});
         dialoghi.reset();
         radice.reset();

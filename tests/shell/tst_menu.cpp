@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "AmbienteMenu.h"
 #include "Tasti.h"
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
@@ -18,11 +18,13 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+using Schermate::apriMenu;
+using Schermate::attivo;
+
 class TestMenu : public QObject
 {
     Q_OBJECT
 
-    QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/")); }
 
     // A profile file with the default values but the given input mode, scanning speed and letter case.
     void scriviProfilo(const QString &nome, int modo, int velocita = 4, const QString &caso = QStringLiteral("minuscolo"))
@@ -31,18 +33,7 @@ class TestMenu : public QObject
         p.ModalitaInput = qint16(modo);
         p.VelocitaScansione = qint16(velocita);
         p.TipoCarattere = caso;
-        QVERIFY(TextFile::writeLines(cartella() + nome, p.righe()));
-    }
-
-    FormMenu *apriMenu(const QString &utente = QStringLiteral("_predefinito"))
-    {
-        NomeUtente = utente;
-        FileIni = CartellaImpostazioni + utente + QStringLiteral(".ini");
-        CaricaProfilo();
-        auto *m = qobject_cast<FormMenu *>(Schermi::mostra(QStringLiteral("FormMenu")));
-        if (m && !QTest::qWaitFor([m] { return m->attivato(); }))
-            return nullptr;
-        return m;
+        QVERIFY(TextFile::writeLines(amb->cartella() + nome, p.righe()));
     }
 
     static QWidget *bersaglio(QWidget *schermo)
@@ -68,36 +59,19 @@ class TestMenu : public QObject
                 return a;
         return nullptr;
     }
-    // The screen shown now, once set up.
-    template <class T = Schermo> static T *attivo()
-    {
-        auto *s = qobject_cast<T *>(Schermi::attivo());
-        return s && QTest::qWaitFor([s] { return s->attivato(); }) ? s : nullptr;
-    }
-
 private slots:
     void initTestCase() { RegistraSchermi(); }
 
     void init()
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        QDir().mkpath(cartella());
-        dialoghi = std::make_unique<DialoghiFinti>();
         fine = 0;
-        FormMenu::FineProgramma = [this] { ++fine; };
-        SvuotaAttivita();
+        amb = std::make_unique<AmbienteMenu>([this] { ++fine; });
         Schermo::tastiFisici().attendeCoppie = false;
     }
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
-        dialoghi.reset();
-        radice.reset();
+        amb.reset();
     }
 
     void manualScanningStepsWrapsAndEnterOnEsciSavesAndEnds()
@@ -114,10 +88,10 @@ private slots:
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
         QCOMPARE(fine, 1);
-        const auto righe = TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"));
+        const auto righe = TextFile::readLines(amb->cartella() + QStringLiteral("_predefinito.INI"));
         QVERIFY(righe);
         QCOMPARE(righe->at(0), QStringLiteral(" 222 "));
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(amb->dialoghi.messaggi.isEmpty());
     }
 
     void eachExerciseButtonRecordsItsRowAndOpensItsScreen()
@@ -147,7 +121,7 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(amb->dialoghi.messaggi.isEmpty());
     }
 
     void keyboardModeMovesBothWaysAndWraps()
@@ -194,7 +168,7 @@ private slots:
         QVERIFY(evidenziati(m).isEmpty());
         QTest::mouseClick(m->pulsante(4), Qt::LeftButton);
         QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Colora il zanfrone"));
-        QVERIFY(!QFile::exists(cartella() + QStringLiteral("_predefinito.INI"))); // nothing saved on showing
+        QVERIFY(!QFile::exists(amb->cartella() + QStringLiteral("_predefinito.INI"))); // nothing saved on showing
     }
 
     void fillingTheUserListNeverSwitchesOnlyAChoiceDoes()
@@ -212,7 +186,7 @@ private slots:
         Profilo.TonoVoce = 333; // unsaved change of zeta's
         combo->setCurrentIndex(0);
         emit combo->activated(0);
-        QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
+        QCOMPARE(TextFile::readLines(amb->cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
         QCOMPARE(NomeUtente, QStringLiteral("anna"));
         QCOMPARE(Profilo.TonoVoce, qint16(100));
         QCOMPARE(m->modalita(), 1); // anna's profile applied
@@ -294,7 +268,7 @@ private slots:
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
         m->AvviaEsercizi(FormMenu::kEsci);
-        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(amb->dialoghi.messaggi.size(), 1);
         QCOMPARE(fine, 1);
 
         // Closed by the window manager, the menu ends the program as "esci" does.
@@ -302,7 +276,7 @@ private slots:
         Profilo.VelocitaVoce = 99;
         QVERIFY(!m->close());
         QTRY_COMPARE(fine, 2);
-        QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
+        QCOMPARE(TextFile::readLines(amb->cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
     }
 
     void menuEntriesOpenTheirScreens()
@@ -311,7 +285,7 @@ private slots:
         QVERIFY(m);
         QVERIFY(!voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
         voce(m, QStringLiteral("documentazione"))->trigger();
-        QCOMPARE(dialoghi->documentiAperti.size(), 1);
+        QCOMPARE(amb->dialoghi.documentiAperti.size(), 1);
         voce(m, QStringLiteral("Configurazione"))->trigger();
         QCOMPARE(attivo()->nome(), QStringLiteral("FormConfigura"));
         Profilo.TracciaAttivita = true;
@@ -345,8 +319,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
+    std::unique_ptr<AmbienteMenu> amb;
     int fine = 0;
 };
 

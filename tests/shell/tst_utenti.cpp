@@ -1,6 +1,6 @@
 // The users of the settings folder as the main menu and the settings screen list, choose and create
 // them, driven by mouse and key events.
-#include "Falsi.h"
+#include "AmbienteMenu.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
 #include "shell/FormMenu.h"
@@ -18,18 +18,19 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+using Schermate::apriMenu;
+using Schermate::attivo;
+
 class TestUtenti : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
+    std::unique_ptr<AmbienteMenu> amb;
     std::unique_ptr<VoceFinta> voce;
 
-    QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/")); }
     QStringList fileNellaCartella() const
     {
-        return QDir(cartella()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        return QDir(amb->cartella()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                           QDir::Name);
     }
     void scriviProfilo(const QString &file, qint16 velocita, const QString &caso = QStringLiteral("minuscolo"))
@@ -38,21 +39,16 @@ class TestUtenti : public QObject
         p.VelocitaVoce = velocita;
         p.TipoCarattere = caso;
         // Written as they are: a path resolver would read the backslashes in some names as folders.
-        QFile f(cartella() + file);
+        QFile f(amb->cartella() + file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(p.righe().join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
     }
     QString rigaProfilo(const QString &file, int riga) const
     {
-        const auto righe = TextFile::readLines(cartella() + file);
+        const auto righe = TextFile::readLines(amb->cartella() + file);
         return righe && righe->size() >= riga ? righe->at(riga - 1) : QString();
     }
 
-    template <class T = Schermo> static T *attivo()
-    {
-        auto *s = qobject_cast<T *>(Schermi::attivo());
-        return s && QTest::qWaitFor([s] { return s->attivato(); }) && QTest::qWaitForWindowActive(s) ? s : nullptr;
-    }
     template <class T> static T *c(QWidget *schermo, const QString &nome)
     {
         T *w = schermo->findChild<T *>(nome);
@@ -76,15 +72,6 @@ class TestUtenti : public QObject
         QTest::mouseClick(schede, Qt::LeftButton, {}, schede->tabRect(indice).center());
     }
 
-    // The main menu of the user given, as the start screen shows it.
-    FormMenu *apriMenu(const QString &nome, const QString &file)
-    {
-        NomeUtente = nome;
-        FileIni = CartellaImpostazioni + file;
-        CaricaProfilo();
-        Schermi::mostra(QStringLiteral("FormMenu"));
-        return attivo<FormMenu>();
-    }
     static QStringList vociCombo(QComboBox *combo)
     {
         QStringList r;
@@ -98,25 +85,15 @@ private slots:
 
     void init()
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        QDir().mkpath(cartella());
-        dialoghi = std::make_unique<DialoghiFinti>();
+        amb = std::make_unique<AmbienteMenu>([] {});
         voce = std::make_unique<VoceFinta>();
-        FormMenu::FineProgramma = [] {};
-        SvuotaAttivita();
         ImpostaPredefiniti();
     }
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
+        amb.reset(); // the screens close while the fake voice still stands
         voce.reset();
-        dialoghi.reset();
-        radice.reset();
     }
 
     // Only profiles that could have been created under their names are users, and both lists agree.
@@ -130,11 +107,11 @@ private slots:
         scriviProfilo(QStringLiteral("co:sa.ini"), 130);
         scriviProfilo(QString(65, QLatin1Char('x')) + QStringLiteral(".ini"), 130);
         scriviProfilo(QStringLiteral("Anna.ini.bak"), 130);
-        QVERIFY(QDir().mkdir(cartella() + QStringLiteral("cartella.ini")));
-        QVERIFY(QFile::link(cartella() + QStringLiteral("Anna.ini"), cartella() + QStringLiteral("link.ini")));
-        QVERIFY(QFile::link(cartella() + QStringLiteral("manca"), cartella() + QStringLiteral("rotto.ini")));
-        QVERIFY(::mkfifo(QFile::encodeName(cartella() + QStringLiteral("tubo.ini")).constData(), 0600) == 0);
-        QVERIFY(QFile::link(cartella() + QStringLiteral("tubo.ini"), cartella() + QStringLiteral("nodo.ini")));
+        QVERIFY(QDir().mkdir(amb->cartella() + QStringLiteral("cartella.ini")));
+        QVERIFY(QFile::link(amb->cartella() + QStringLiteral("Anna.ini"), amb->cartella() + QStringLiteral("link.ini")));
+        QVERIFY(QFile::link(amb->cartella() + QStringLiteral("manca"), amb->cartella() + QStringLiteral("rotto.ini")));
+        QVERIFY(::mkfifo(QFile::encodeName(amb->cartella() + QStringLiteral("tubo.ini")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(amb->cartella() + QStringLiteral("tubo.ini"), amb->cartella() + QStringLiteral("nodo.ini")));
 
         QStringList nomi, file;
         for (const Utente &u : ElencoUtenti()) {
@@ -197,14 +174,14 @@ private slots:
 
         if (fileAtteso.isEmpty()) { // refused: the screen stays, nothing is written
             QCOMPARE(Schermi::attivo(), f);
-            QCOMPARE(dialoghi->messaggi.size(), messaggi + 1); // told again on "&Esci"
+            QCOMPARE(amb->dialoghi.messaggi.size(), messaggi + 1); // told again on "&Esci"
             QCOMPARE(fileNellaCartella(), (QStringList{QStringLiteral("_predefinito.INI"), QStringLiteral("marco.ini")}));
             return;
         }
         QVERIFY(attivo<FormMenu>());
         QTest::qWait(50); // focus changes settle
-        QCOMPARE(dialoghi->messaggi.size(), messaggi);
-        QVERIFY(QFile::exists(cartella() + fileAtteso));
+        QCOMPARE(amb->dialoghi.messaggi.size(), messaggi);
+        QVERIFY(QFile::exists(amb->cartella() + fileAtteso));
         QCOMPARE(NomeUtente, fileAtteso.chopped(4));
     }
 
@@ -265,7 +242,7 @@ private slots:
         QCOMPARE(rigaProfilo(QStringLiteral("Weiß.ini"), 1), QStringLiteral(" 190 "));
         QCOMPARE(NumeroAttivita, qint16(1));
         QCOMPARE(fileNellaCartella(), fileAttesi);
-        QVERIFY(dialoghi->messaggi.isEmpty());
+        QVERIFY(amb->dialoghi.messaggi.isEmpty());
     }
 };
 
