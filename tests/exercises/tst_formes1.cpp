@@ -100,8 +100,7 @@ private slots:
     void everyModeAnswers_data() { righeModi(); }
     void everyModeAnswers()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        const int modo = modoDellaRiga();
         Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -182,8 +181,7 @@ private slots:
     }
     void aBouncingSwitchStepsAndChoosesOnce()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         Tasti::rimbalza(s, modo == 1 ? Qt::Key_Space : Qt::Key_Right);
@@ -229,8 +227,7 @@ private slots:
     void soundAndRewardDrawInTheOrderOfTheInputMode_data() { righeModi(); }
     void soundAndRewardDrawInTheOrderOfTheInputMode()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = modo;
+        const int modo = modoDellaRiga();
         amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs1> s = apri();
         QVERIFY(s);

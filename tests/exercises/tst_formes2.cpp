@@ -38,8 +38,7 @@ private slots:
     void everyModeCompletesAndSpeaksTheRightAnswer_data() { righeModi(); }
     void everyModeCompletesAndSpeaksTheRightAnswer()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        modoDellaRiga();
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         const QString domanda = frase(s);

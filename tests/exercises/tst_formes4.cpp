@@ -55,8 +55,7 @@ private slots:
     void everyModeColoursAndChecksOnePartAtATime_data() { righeModi(); }
     void everyModeColoursAndChecksOnePartAtATime()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        const int modo = modoDellaRiga();
         Profilo.VelocitaScansione = 8;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);

@@ -39,8 +39,7 @@ private slots:
     void everyModeFillsTheSetsAndEndsTheExercise_data() { righeModi(); }
     void everyModeFillsTheSetsAndEndsTheExercise()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = qint16(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormEs5> s = apri();
         QVERIFY(s);
         QVERIFY(amb->voce.frasi.last().testo.endsWith(frase(s)));
