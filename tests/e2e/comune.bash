@@ -161,6 +161,17 @@ risposte_registrate() {
         END { print esatti + 0, errati + 0 }'
 }
 
+# Back from "Vero o falso" to the main menu, where the report must hold exactly one answer, given
+# by $1 (what the scenario did); then the program is stopped.
+una_risposta() {
+    al_menu
+    local conto
+    conto=$(risposte_registrate "Vero - falso")
+    echo "Vero - falso, right and wrong: $conto"
+    [ $((${conto% *} + ${conto#* })) -eq 1 ] || fallito "$1 gave $conto answers, not one"
+    kill $pid
+}
+
 guida() {
     avvia
     fino_al_menu
