@@ -7,6 +7,7 @@
 #include "exercises/frame/BarraStato.h"
 #include "exercises/frame/FormEsercizio.h"
 #include "exercises/frame/GuardiaInput.h"
+#include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "platform/Rnd.h"
@@ -96,6 +97,7 @@ public:
 // The controls of a screen, found by their names.
 inline PulsanteImmagine *pulsante(QWidget *s, int i) { return s->findChild<PulsanteImmagine *>(QStringLiteral("Command1_%1").arg(i)); }
 inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(QStringLiteral("StatusBar1"))->pannello(i); }
+inline MovieView *filmato(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
 inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }

@@ -15,7 +15,6 @@ class TestFormEs1 : public QObject
     std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
-    static MovieView *clown(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 
     // Manual scanning: the highlight brought to the wanted answer, then Enter.
     static void rispondiScansione(FormEs1 *s, bool giusta)
@@ -53,7 +52,7 @@ private slots:
         QCOMPARE(s->IndiceScansione(), 1 - s->frasi().Risposta);
 
         const Aspetto primo = s->frasi().aspetto;
-        QCOMPARE(clown(s)->fillOf(QStringLiteral("gile.interno")), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
+        QCOMPARE(filmato(s)->fillOf(QStringLiteral("gile.interno")), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
         const QString domanda = frase(s);
         rispondiScansione(s, true);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
@@ -85,10 +84,10 @@ private slots:
         QVERIFY(!s->PremioMostrato());
         rispondiScansione(s, true);
         QVERIFY(s->PremioMostrato());
-        QVERIFY(clown(s)->Movie().contains(QStringLiteral("\\animazioni\\")));
+        QVERIFY(filmato(s)->Movie().contains(QStringLiteral("\\animazioni\\")));
         tasto(s, Qt::Key_Return);
         QVERIFY(!s->PremioMostrato());
-        QVERIFY(clown(s)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone1.swf")));
+        QVERIFY(filmato(s)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone1.swf")));
 
         s->mnuesci_Click();
         QTRY_VERIFY(!s);
@@ -241,7 +240,7 @@ private slots:
         QCOMPARE(Rnd::ScriptLeft(), 0);
         const bool mouse = modo == 0;
         QVERIFY(amb->suoni.suonati.last().endsWith(mouse ? QStringLiteral("/suoni/si/2.wav") : QStringLiteral("/suoni/si/1.wav")));
-        QVERIFY(clown(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
+        QVERIFY(filmato(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
     }
 
     void aFalseClauseNeverNamesTheWordOfTheColourShown()
