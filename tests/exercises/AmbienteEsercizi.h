@@ -55,8 +55,7 @@ public:
         Rnd::ClearScript();
         Rnd::Seed(7);
         SvuotaAttivita();
-        RegistraSchermi();
-        Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+        Schermate::registraConMenuFinto();
     }
     ~AmbienteEsercizi()
     {

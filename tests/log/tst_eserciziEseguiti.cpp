@@ -58,8 +58,7 @@ private slots:
         dialoghi = std::make_unique<DialoghiFinti>();
         NomeUtente = QStringLiteral("Anna");
         SvuotaAttivita();
-        RegistraSchermi();
-        Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+        Schermate::registraConMenuFinto();
     }
     void cleanup()
     {

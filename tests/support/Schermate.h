@@ -27,6 +27,14 @@ inline FormMenu *apriMenu(const QString &utente = QStringLiteral("_predefinito")
     return attivo<FormMenu>();
 }
 
+// Every screen of the program, but a blank stand-in for the main menu: the screen a test opens
+// goes back to it.
+inline void registraConMenuFinto()
+{
+    RegistraSchermi();
+    Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+}
+
 // Closes and deletes every screen still open.
 inline void chiudiTutte()
 {
