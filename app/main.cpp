@@ -1,5 +1,5 @@
 #include "shell/Avvio.h"
-#include "shell/Schermi.h"
+#include "Catalogo.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

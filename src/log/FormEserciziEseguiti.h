@@ -27,7 +27,6 @@ public:
     Rapporto rapporto() const;
     // The page that "Stampa" prints.
     PaginaRegistro pagina() const;
-    QTableWidget *griglia() const { return MSFlexGrid1; }
 
     // Where printing goes; by default the system's default printer, nullptr when there is none.
     using FabbricaStampante = std::function<std::unique_ptr<QPrinter>()>;

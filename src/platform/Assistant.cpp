@@ -74,7 +74,6 @@ void Assistant::Load(const QString &characterName)
     StopAll();
     applyHide();
     visible_ = false;
-    name_ = characterName;
     if (!screen_)
         return;
     if (!figure_)

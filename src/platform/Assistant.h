@@ -78,15 +78,10 @@ public:
     // Characters.Load: the character named so, from our characters folder (a fallback figure otherwise).
     // Loading again replaces the figure; the new one starts hidden.
     void Load(const QString &characterName);
-    QString Name() const { return name_; }
     bool FallbackFigure() const { return fallback_; }
-    void setLanguageID(int id) { languageId_ = id; }
-    int LanguageID() const { return languageId_; }
     int BalloonStyle() const { return balloonStyle_; }
     void setBalloonStyle(int style);
     void setBalloonFont(const QString &name, int size);
-    QString BalloonFontName() const { return balloonFontName_; }
-    int BalloonFontSize() const { return balloonFontSize_; }
     void setTTSModeID(const QString &modeId) { ttsModeId_ = modeId; }
     QString TTSModeID() const { return ttsModeId_; }
 
@@ -94,20 +89,11 @@ public:
     void Hide();
     // As requested: false from the Hide on, even while the last sentence is still being read.
     bool Visible() const { return visible_; }
-    bool Speaking() const { return speaking_; }
     void StopAll();
     void Speak(const QString &textWithTags);
 
     QRect Geometry() const { return geometry_; } // left, top, width, height in pixels
     void setGeometry(const QRect &r);
-    int Left() const { return geometry_.left(); }
-    int Top() const { return geometry_.top(); }
-    int Width() const { return geometry_.width(); }
-    int Height() const { return geometry_.height(); }
-    void setLeft(int v) { setGeometry(QRect(v, geometry_.top(), geometry_.width(), geometry_.height())); }
-    void setTop(int v) { setGeometry(QRect(geometry_.left(), v, geometry_.width(), geometry_.height())); }
-    void setWidth(int v) { setGeometry(QRect(geometry_.topLeft(), QSize(v, geometry_.height()))); }
-    void setHeight(int v) { setGeometry(QRect(geometry_.topLeft(), QSize(geometry_.width(), v))); }
 
     // Installed characters ("Merlin", ...), capitalised, in listing order.
     static QStringList installedCharacters();
@@ -131,9 +117,7 @@ private:
     QPointer<QWidget> screen_;
     QPointer<AssistantFigure> figure_;
     QPointer<AssistantBalloon> balloon_;
-    QString name_;
     bool fallback_ = false;
-    int languageId_ = 0x410;
     int balloonStyle_ = BalloonOn;
     QString balloonFontName_ = QStringLiteral("Arial");
     int balloonFontSize_ = 14;

@@ -17,7 +17,6 @@ public:
     void place(const QRect &figure, const QRect &screen);
 
     QString text() const { return text_; }
-    bool wholeText() const { return wholeText_; }
     QString shownText() const;
     int pageCount() const { return int(pages_.size()); }
 

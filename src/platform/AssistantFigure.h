@@ -19,12 +19,9 @@ public:
 
     // False when the built-in figure is used instead.
     bool load(const QString &file);
-    bool builtIn() const { return kind_ == BuiltIn; }
     QSize naturalSize() const { return natural_; }
 
     void setTalking(bool talking);
-    bool talking() const { return talking_; }
-    bool mouthOpen() const { return mouthOpen_; }
 
     // The drawing of one frame, for tests and the balloon's placement.
     QImage frame(bool mouthOpen, bool eyesClosed, const QSize &size) const;

@@ -72,8 +72,6 @@ std::shared_ptr<MovieDrawing> MovieDrawing::load(const QString &file)
     return d;
 }
 
-void MovieDrawing::clearCache() { cache().clear(); }
-
 MovieDrawing::~MovieDrawing() { delete renderer_; }
 
 bool MovieDrawing::parse()

@@ -39,7 +39,6 @@ public:
 
     // The drawing of a file, from the shared cache; null when missing or unreadable.
     static std::shared_ptr<MovieDrawing> load(const QString &file);
-    static void clearCache();
 
     ~MovieDrawing();
 

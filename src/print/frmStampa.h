@@ -31,9 +31,7 @@ public:
     bool prepara(QObject *VSrc, int DocX_mm, int DocY_mm, int DocW_mm, std::optional<double> DocH_mm,
                  std::optional<int> VOrien, std::optional<QString> VTitolo);
 
-    bool OggettoValido() const { return oggettoValido_; }
     const GeometriaStampa &geometria() const { return g_; }
-    QString StampanteScelta() const { return stampanteScelta_; }
 
     // Handlers.
     void cboPrinterNames_Click();

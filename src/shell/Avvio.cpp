@@ -153,7 +153,6 @@ EsitoAvvio Main()
     RegistraCaratteri();
     FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
     NomeUtente = QStringLiteral("_predefinito");
-    LinguaAgente = QStringLiteral("&H410");
     CaricaProfilo();
     PreparaTavolozza();
     Schermi::mostra(QStringLiteral("FormAvvio"));

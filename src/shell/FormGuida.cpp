@@ -28,24 +28,15 @@ void FormGuida::Form_Activate()
     Mancante->setVisible(!ShockwaveFlash1->isLoaded());
 }
 
-void FormGuida::fermaFilmato()
-{
-    // The menu comes back even when the movie cannot be stopped.
-    try {
-        ShockwaveFlash1->StopPlay();
-    } catch (...) {
-    }
-}
-
 void FormGuida::mnuesci_Click()
 {
-    fermaFilmato();
+    ShockwaveFlash1->StopPlay();
     Schermi::mostra(QStringLiteral("FormMenu"), this);
 }
 
 bool FormGuida::chiusuraDalSistema()
 {
     // Closed from the window manager it goes back to the main menu, as "&Esci" does.
-    fermaFilmato();
+    ShockwaveFlash1->StopPlay();
     return Schermi::mostra(QStringLiteral("FormMenu")) != nullptr;
 }

@@ -12,15 +12,12 @@ class FormGuida : public Schermo
 public:
     FormGuida(const QString &nome, const QString &filmato);
     void mnuesci_Click();
-    MovieView *filmato() const { return ShockwaveFlash1; }
 
 protected:
     void Form_Activate() override;
     bool chiusuraDalSistema() override;
 
 private:
-    void fermaFilmato();
-
     QString filmato_;
     MovieView *ShockwaveFlash1;
     QLabel *Mancante; // said when the movie file cannot be played

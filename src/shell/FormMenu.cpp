@@ -2,6 +2,7 @@
 #include "CarattereTesto.h"
 #include "Attivita.h"
 #include "DialoghiComuni.h"
+#include "Esercizi.h"
 #include "EtichettaPulsante.h"
 #include "Immagine.h"
 #include "Immagini.h"
@@ -20,25 +21,9 @@
 #include <QTimer>
 
 namespace {
-struct Voce {
-    const char *didascalia; // as shown, lines separated by \n
-    const char *attivita;   // column 0 of the activity table
-    const char *schermo;
-    int left, top;          // the caption
-    int imgLeft, imgTop, imgWidth, imgHeight;
-};
-
-const Voce kVoci[FormMenu::kPulsanti] = {
-    {"\nVero o falso", "Vero - falso", "FormEs1", 960, 360, 240, 120, 735, 1035},
-    {"\nUguale - diverso", "Uguale - Diverso", "FormEs2", 960, 1680, 120, 1320, 855, 1155},
-    {"Trova le\ndifferenze\n1°", "Trova le differenze - 1°", "FormEs8", 960, 3000, 120, 2760, 855, 1035},
-    {"Trova le\ndifferenze\n2°", "Trova le differenze - 2°", "FormEs3", 960, 4320, 120, 4080, 855, 1035},
-    {"\nColora il zanfrone", "Colora il zanfrone", "FormEs4", 3360, 360, 2520, 120, 855, 1035},
-    {"\nInsiemi", "Insiemi", "FormEs5", 3360, 1680, 2520, 1440, 855, 1035},
-    {"\nTrova gli\nintrusi", "Elimina gli intrusi", "FormEs6", 3360, 3000, 2520, 2760, 855, 1035},
-    {"\nIndovina chi?", "Indovina chi?", "FormEs7", 3360, 4320, 2520, 4080, 855, 1035},
-    {"\nesci", "", "", 5880, 4320, 5160, 3960, 735, 1155},
-};
+const QString kDidascaliaEsci = QStringLiteral("\nesci");
+const QPoint kPostoEsci(5880, 4320);
+const QRect kImmagineEsci(5160, 3960, 735, 1155);
 constexpr int kLarghezzaPulsante = 1020;
 constexpr int kAltezzaPulsante = 735;
 const QColor kSfondoMenu(0x80, 0xFF, 0xFF); // &H00FFFF80&
@@ -66,26 +51,9 @@ FormMenu::FormMenu() : Schermo(QStringLiteral("FormMenu"), 7230, 5250)
     setWindowTitle(QStringLiteral("Zanfroni - menu"));
     coloreSfondo(kSfondoMenu);
     area()->setMouseTracking(true);
-    QFont fontPulsanti(QStringLiteral("Arial"));
-    fontPulsanti.setPointSizeF(14.25);
-    fontPulsanti.setBold(true);
-    for (int i = 0; i < kPulsanti; ++i) {
-        const Voce &v = kVoci[i];
-        Image1[i] = new Immagine(area());
-        Image1[i]->carica(Immagini::Menu(i));
-        posiziona(Image1[i], QStringLiteral("Image1_%1").arg(i), v.imgLeft, v.imgTop, v.imgWidth, v.imgHeight);
-        connect(Image1[i], &Immagine::clicked, this, [this, i] { Command1_Click(i); });
-
-        Command1[i] = new EtichettaPulsante(area());
-        Command1[i]->setWordWrap(true);
-        Command1[i]->setFont(fontPulsanti);
-        Command1[i]->setText(QString::fromUtf8(v.didascalia));
-        Command1[i]->setAccessibleName(QString::fromUtf8(v.didascalia).simplified());
-        posiziona(Command1[i], QStringLiteral("Command1_%1").arg(i), v.left, v.top, kLarghezzaPulsante,
-                  kAltezzaPulsante);
-        connect(Command1[i], &EtichettaPulsante::clicked, this, [this, i] { Command1_Click(i); });
-        connect(Command1[i], &EtichettaPulsante::mouseSopra, this, [this, i] { Command1_MouseMove(i); });
-    }
+    for (const Esercizio &e : Esercizi::elenco())
+        creaPulsante(e.didascalia, e.immagine, e.pulsante, e.riquadroImmagine);
+    creaPulsante(kDidascaliaEsci, Immagini::Esci, kPostoEsci, kImmagineEsci);
 
     Combo1 = new QComboBox(area());
     Combo1->setFont(QFont(QStringLiteral("Arial"), 8));
@@ -105,6 +73,31 @@ FormMenu::FormMenu() : Schermo(QStringLiteral("FormMenu"), 7230, 5250)
     connect(Timer1, &QTimer::timeout, this, &FormMenu::Timer1_Timer);
 
     creaMenu();
+}
+
+void FormMenu::creaPulsante(const QString &didascalia, const QString &immagine, QPoint posto, QRect riquadroImmagine)
+{
+    const int i = pulsanti();
+    auto *figura = new Immagine(area());
+    figura->carica(immagine);
+    posiziona(figura, QStringLiteral("Image1_%1").arg(i), riquadroImmagine.x(), riquadroImmagine.y(),
+              riquadroImmagine.width(), riquadroImmagine.height());
+    connect(figura, &Immagine::clicked, this, [this, i] { Command1_Click(i); });
+    Image1.push_back(figura);
+
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(14.25);
+    font.setBold(true);
+    auto *pulsante = new EtichettaPulsante(area());
+    pulsante->setWordWrap(true);
+    pulsante->setFont(font);
+    pulsante->setText(didascalia);
+    pulsante->setAccessibleName(didascalia.simplified());
+    posiziona(pulsante, QStringLiteral("Command1_%1").arg(i), posto.x(), posto.y(), kLarghezzaPulsante, kAltezzaPulsante);
+    connect(pulsante, &EtichettaPulsante::clicked, this, [this, i] { Command1_Click(i); });
+    connect(pulsante, &EtichettaPulsante::mouseSopra, this, [this, i] { Command1_MouseMove(i); });
+    Command1.push_back(pulsante);
+    testiPulsanti_ << didascalia;
 }
 
 void FormMenu::creaMenu()
@@ -132,10 +125,11 @@ void FormMenu::Form_Activate()
 
 void FormMenu::AvviaEsercizi(int Scelta)
 {
-    if (Scelta >= 0 && Scelta < kEsci) {
-        IniziaAttivita(QString::fromUtf8(kVoci[Scelta].attivita)); // past row 500 nothing is recorded
-        Schermi::mostra(QString::fromLatin1(kVoci[Scelta].schermo), this);
-    } else if (Scelta == kEsci) {
+    if (Scelta >= 0 && Scelta < esci()) {
+        const Esercizio &e = Esercizi::elenco()[Scelta];
+        IniziaAttivita(e.attivita); // past row 500 nothing is recorded
+        Schermi::mostra(e.schermo, this);
+    } else if (Scelta == esci()) {
         Timer1->stop();
         SalvaProfilo(); // a failure is announced; the old file stays whole
         FineProgramma();
@@ -145,7 +139,7 @@ void FormMenu::AvviaEsercizi(int Scelta)
 bool FormMenu::chiusuraDalSistema()
 {
     // Alt+F4 or the window manager ends the program as "esci" does, the profile saved first.
-    QTimer::singleShot(0, this, [this] { AvviaEsercizi(kEsci); });
+    QTimer::singleShot(0, this, [this] { AvviaEsercizi(esci()); });
     return false;
 }
 
@@ -192,10 +186,10 @@ void FormMenu::ImpostaUtente()
     modalita_ = Profilo.ModalitaInput;
     const QColor fondo = modalita_ == 0 ? coloreSfondo() : colorePulsante();
     const bool maiuscolo = Profilo.TipoCarattere == QLatin1String("maiuscolo");
-    for (int i = 0; i < kPulsanti; ++i) {
+    for (int i = 0; i < pulsanti(); ++i) {
         EtichettaPulsante *b = Command1[i];
         b->setSfondo(fondo);
-        const QString testo = QString::fromUtf8(kVoci[i].didascalia);
+        const QString &testo = testiPulsanti_[i];
         b->setText(maiuscolo ? testo.toUpper() : testo.toLower());
         QFont f = b->font();
         f.setFamily(Profilo.FontTesto);
@@ -275,7 +269,7 @@ bool FormMenu::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseMove) {
         if (watched == area())
             Form_MouseMove();
-        for (int i = 0; i < kPulsanti; ++i) {
+        for (int i = 0; i < pulsanti(); ++i) {
             if (watched == Image1[i]) {
                 Command1_MouseMove(i);
                 return true; // a picture counts as its button, not as the background

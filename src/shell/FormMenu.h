@@ -1,7 +1,11 @@
 #pragma once
 #include "Schermo.h"
 
+#include <QRect>
+#include <QStringList>
+
 #include <functional>
+#include <vector>
 
 class EtichettaPulsante;
 class Immagine;
@@ -11,17 +15,18 @@ class QLabel;
 class QTimer;
 struct Utente;
 
-// The main menu: eight exercise buttons and "esci", the list of users, and the menu bar towards the
-// settings, the log, the document, the guides and the about box. Worked with the mouse, by manual or
-// automatic scanning, or with the arrow keys (ModalitaInput 0..3).
+// The main menu: a button for each exercise of the catalogue and "esci", the list of users, and the
+// menu bar towards the settings, the log, the document, the guides and the about box. Worked with
+// the mouse, by manual or automatic scanning, or with the arrow keys (ModalitaInput 0..3).
 class FormMenu : public Schermo
 {
     Q_OBJECT
 public:
-    static constexpr int kPulsanti = 9;
-    static constexpr int kEsci = 8;
-
     FormMenu();
+
+    // The exercises' buttons come first, "esci" last.
+    int pulsanti() const { return int(Command1.size()); }
+    int esci() const { return pulsanti() - 1; }
 
     void AvviaEsercizi(int Scelta);
     void ImpostaUtente();
@@ -61,8 +66,11 @@ private:
     void evidenzia(int indice);
     void scegli();
 
-    EtichettaPulsante *Command1[kPulsanti];
-    Immagine *Image1[kPulsanti];
+    void creaPulsante(const QString &didascalia, const QString &immagine, QPoint posto, QRect riquadroImmagine);
+
+    std::vector<EtichettaPulsante *> Command1;
+    std::vector<Immagine *> Image1;
+    QStringList testiPulsanti_; // the captions as designed, before the letter case
     QComboBox *Combo1;
     QLabel *LabelDimensionaFont;
     QTimer *Timer1;

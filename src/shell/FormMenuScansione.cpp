@@ -17,7 +17,7 @@ void FormMenu::ImpostaModalita()
             b->unsetCursor();
     switch (modalita_) {
     case 1:
-        IndiceScansione = kEsci;
+        IndiceScansione = esci();
         KeyUp(Spazio); // the highlight starts on button 0
         break;
     case 2:
@@ -28,7 +28,7 @@ void FormMenu::ImpostaModalita()
         Timer1->start();
         break;
     case 3:
-        IndiceScansione = kEsci;
+        IndiceScansione = esci();
         KeyUp(Destra);
         break;
     default:
@@ -43,8 +43,8 @@ void FormMenu::evidenzia(int indice)
     Command1[IndiceScansione]->setSfondo(coloreEvidenziato());
 }
 
-void FormMenu::passoAvanti() { evidenzia(Scansione::avanti(IndiceScansione, kPulsanti)); }
-void FormMenu::passoIndietro() { evidenzia(Scansione::indietro(IndiceScansione, kPulsanti)); }
+void FormMenu::passoAvanti() { evidenzia(Scansione::avanti(IndiceScansione, pulsanti())); }
+void FormMenu::passoIndietro() { evidenzia(Scansione::indietro(IndiceScansione, pulsanti())); }
 void FormMenu::scegli() { AvviaEsercizi(IndiceScansione); }
 
 void FormMenu::KeyDown(int key)

@@ -11,8 +11,6 @@ void Immagine::carica(const QString &percorsoProgramma)
     update();
 }
 
-bool Immagine::caricata() const { return figura_.valida(); }
-
 void Immagine::paintEvent(QPaintEvent *)
 {
     QPainter p(this);

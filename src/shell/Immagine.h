@@ -13,7 +13,6 @@ public:
     explicit Immagine(QWidget *parent = nullptr);
     // A path under the program's folder, e.g. "\immagini\avvio.svg".
     void carica(const QString &percorsoProgramma);
-    bool caricata() const;
 
 signals:
     void clicked();

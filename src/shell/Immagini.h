@@ -5,7 +5,8 @@
 namespace Immagini {
 inline const QString Avvio = QStringLiteral("\\immagini\\avvio.svg");      // start screen picture
 inline const QString Avvia = QStringLiteral("\\immagini\\avvia.svg");      // start screen button
-inline QString Menu(int indice) { return QStringLiteral("\\immagini\\menu%1.svg").arg(indice); } // 0..8, 8 = esci
+inline QString Menu(int indice) { return QStringLiteral("\\immagini\\menu%1.svg").arg(indice); } // an exercise's, 0..7
+inline const QString Esci = QStringLiteral("\\immagini\\menu8.svg");
 inline const QString Vero = QStringLiteral("\\immagini\\vero.svg");
 inline const QString Falso = QStringLiteral("\\immagini\\falso.svg");
 inline const QString Uguali = QStringLiteral("\\immagini\\uguali.svg");

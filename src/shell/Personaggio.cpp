@@ -2,25 +2,12 @@
 #include "Profilo.h"
 #include "platform/Assistant.h"
 
-int NumeroLingua(const QString &testo)
-{
-    QString t = testo.trimmed();
-    bool ok = false;
-    int n = 0;
-    if (t.startsWith(QLatin1String("&H"), Qt::CaseInsensitive))
-        n = t.mid(2).remove(QLatin1Char('&')).toInt(&ok, 16);
-    else
-        n = t.toInt(&ok);
-    return ok ? n : 0x410;
-}
-
 bool ParlatoUdibile() { return Profilo.ParlatoAttivo && SpeechEngine::instance().canSpeak(); }
 
 Assistant *CaricaPersonaggio(QWidget *schermo)
 {
     auto *personaggio = new Assistant(schermo);
     personaggio->Load(Profilo.NomePersonaggio);
-    personaggio->setLanguageID(NumeroLingua(LinguaAgente));
     personaggio->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
     return personaggio;
 }

@@ -16,7 +16,6 @@ ProfiloUtente Profilo;
 QString NomeUtente;
 QString FileIni;
 QString TagVoce;
-QString LinguaAgente;
 
 namespace {
 constexpr int kRighe = 50;

@@ -53,7 +53,6 @@ extern ProfiloUtente Profilo;
 extern QString NomeUtente;
 extern QString FileIni;
 extern QString TagVoce;
-extern QString LinguaAgente;
 
 // The program settings folder, with its trailing backslash.
 inline const QString CartellaImpostazioni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\Zanfroni\\");

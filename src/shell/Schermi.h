@@ -15,6 +15,3 @@ Schermo *mostra(const QString &nome, Schermo *chiude = nullptr);
 // The screen shown last, while it is open.
 Schermo *attivo();
 } // namespace Schermi
-
-// Registers every screen of the program.
-void RegistraSchermi();

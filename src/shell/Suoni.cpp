@@ -21,14 +21,11 @@ void suonoDa(const QString &cartella)
 
 int ContaFile(const QString &cartella, const QString &estensione)
 {
-    QDir dir(PathResolver::native(App::Path() + cartella));
-    dir.setNameFilters({QStringLiteral("*.") + estensione});
-    dir.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::CaseSensitive);
-    // Matched without regard to case, as the platform lists names.
+    const QDir dir(PathResolver::native(App::Path() + cartella));
+    const QString fine = QLatin1Char('.') + estensione;
     int n = 0;
-    const QStringList all = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-    for (const QString &name : all)
-        if (name.endsWith(QLatin1Char('.') + estensione, Qt::CaseInsensitive))
+    for (const QString &nome : dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot))
+        if (nome.endsWith(fine, Qt::CaseInsensitive))
             ++n;
     return n;
 }

@@ -14,13 +14,11 @@ public:
 
     QWidget *SourceForm() const { return form_; }
     void SourceForm(QWidget *New_SourceForm);
-    void ReInitialise() { Initialise(); }
     void SizeFormToScreen(quint8 Percent);
     void ResizeControls();
 
     // The widget whose size counts (a main window's central widget, else the form itself).
     QWidget *inner() const;
-    QSize baseSize() const { return {BaseWidth, BaseHeight}; }
 
 private:
     struct Posizione {

@@ -1,6 +1,7 @@
 #pragma once
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
+#include "Catalogo.h"
 #include "Falsi.h"
 #include "Schermate.h"
 #include "Tasti.h"
@@ -49,7 +50,6 @@ public:
         PathResolver::setProgramFolder(programma.path());
         Profilo = ProfiloUtente();
         AggiornaTagVoce();
-        LinguaAgente = QStringLiteral("&H410");
         GuardiaInput::finestraMs = 0;
         Schermo::tastiFisici().attendeCoppie = false;
         Rnd::ClearScript();

@@ -1,3 +1,4 @@
+#include "Catalogo.h"
 #include "Falsi.h"
 #include "Schermate.h"
 #include "log/FormEserciziEseguiti.h"

@@ -1,6 +1,7 @@
 // Printing through a real CUPS queue (cups-pdf) of a private print server: the picture page, the
 // print dialog, "veloce" and the log's page, the PDF files measured; then the queue refuses jobs.
 #include "AiutiStampa.h"
+#include "Catalogo.h"
 #include "Falsi.h"
 #include "ServerCups.h"
 #include "log/FormEserciziEseguiti.h"

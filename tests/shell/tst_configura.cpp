@@ -70,7 +70,6 @@ private slots:
         voce = std::make_unique<VoceFinta>();
         QDir().mkpath(cartella());
         PreparaTavolozza();
-        LinguaAgente = QStringLiteral("&H410");
         NomeUtente = QStringLiteral("_predefinito");
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         ImpostaPredefiniti();

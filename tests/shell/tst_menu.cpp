@@ -1,10 +1,12 @@
 #include "AmbienteMenu.h"
+#include "Catalogo.h"
 #include "Tasti.h"
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
 #include "shell/Avvio.h"
 #include "shell/CarattereTesto.h"
+#include "shell/Esercizi.h"
 #include "shell/EtichettaPulsante.h"
 #include "shell/FormAvvio.h"
 #include "shell/FormMenu.h"
@@ -46,7 +48,7 @@ class TestMenu : public QObject
     static QList<int> evidenziati(FormMenu *m)
     {
         QList<int> r;
-        for (int i = 0; i < FormMenu::kPulsanti; ++i)
+        for (int i = 0; i < m->pulsanti(); ++i)
             if (m->pulsante(i)->sfondo() == m->coloreEvidenziato())
                 r << i;
         return r;
@@ -83,7 +85,7 @@ private slots:
         tasto(m, Qt::Key_Right); // not a key of this mode
         for (int i = 0; i < 17; ++i) // round once, on to the last
             tasto(m, Qt::Key_Space);
-        QCOMPARE(evidenziati(m), QList<int>{FormMenu::kEsci});
+        QCOMPARE(evidenziati(m), QList<int>{m->esci()});
         QCOMPARE(NumeroAttivita, qint16(0));
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
@@ -122,6 +124,22 @@ private slots:
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
         QVERIFY(amb->dialoghi.messaggi.isEmpty());
+    }
+
+    // A catalogue entry and its screen agree on the name; the menu has a button per entry, then "esci".
+    void everyCatalogueEntryHasItsButtonAndOpensTheScreenItNames()
+    {
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        const QList<Esercizio> &catalogo = Esercizi::elenco();
+        QCOMPARE(m->esci(), catalogo.size());
+        for (int i = 0; i < catalogo.size(); ++i) {
+            QCOMPARE(m->pulsante(i)->text(), catalogo[i].didascalia.toLower());
+            Schermo *s = Schermi::mostra(catalogo[i].schermo);
+            QVERIFY(s);
+            QCOMPARE(s->nome(), catalogo[i].schermo);
+            s->chiudi();
+        }
     }
 
     void keyboardModeMovesBothWaysAndWraps()
@@ -202,7 +220,7 @@ private slots:
         for (const QString &d : m->didascalie())
             QCOMPARE(d, d.toUpper());
         QCOMPARE(m->findChild<QComboBox *>(QStringLiteral("Combo1"))->itemText(1), QStringLiteral("ANNA"));
-        for (int i = 0; i < FormMenu::kPulsanti; ++i) {
+        for (int i = 0; i < m->pulsanti(); ++i) {
             EtichettaPulsante *b = m->pulsante(i);
             for (const QString &parola : b->text().split(QRegularExpression(QStringLiteral("\\s"))))
                 QVERIFY2(QFontMetrics(b->font()).horizontalAdvance(parola) <= b->contentsRect().width(), qPrintable(parola));
@@ -234,7 +252,7 @@ private slots:
                 QVERIFY(!f.bold());
                 QVERIFY2(altezzaX(f) >= 0.8 * semplice, qPrintable(QStringLiteral("%1 / %2").arg(altezzaX(f)).arg(semplice)));
             }
-            for (int i = 0; i < FormMenu::kPulsanti; ++i)
+            for (int i = 0; i < m->pulsanti(); ++i)
                 QVERIFY(CarattereTesto::Entra(m->pulsante(i)->font(), m->pulsante(i)->text(), m->pulsante(i)->contentsRect().size()));
             m->chiudi();
             QTRY_VERIFY(!Schermi::attivo() || Schermi::attivo() != m);
@@ -267,7 +285,7 @@ private slots:
         FormMenu *m = apriMenu();
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
-        m->AvviaEsercizi(FormMenu::kEsci);
+        m->AvviaEsercizi(m->esci());
         QCOMPARE(amb->dialoghi.messaggi.size(), 1);
         QCOMPARE(fine, 1);
 

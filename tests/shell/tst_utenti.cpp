@@ -1,6 +1,7 @@
 // The users of the settings folder as the main menu and the settings screen list, choose and create
 // them, driven by mouse and key events.
 #include "AmbienteMenu.h"
+#include "Catalogo.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
 #include "shell/FormMenu.h"

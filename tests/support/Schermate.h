@@ -1,5 +1,6 @@
 #pragma once
 // Screens in tests: the one shown now, the main menu of a user, and closing what a test left open.
+#include "Catalogo.h"
 #include "shell/FormMenu.h"
 #include "shell/Profilo.h"
 #include "shell/Schermi.h"

@@ -2,10 +2,10 @@
 #include <QColor>
 #include <QString>
 
-// What tells one exercise screen from another on the common frame.
+// What tells one exercise screen from another on the common frame. Screens give it with designated
+// initialisers, leaving out what keeps its default.
 struct DescrizioneEsercizio {
-    QString schermo;        // "FormEs1": the name the menu opens it by
-    QString nome;           // "Vero - falso": its name in the activity table
+    QString schermo;        // "FormEs1": its name in the screen registry
     int livelli = 1;        // levels 1..livelli
     int soglia = 7;         // one level up when right minus wrong reaches it
     QString menuLivelli = QStringLiteral("Livelli");

@@ -4,7 +4,6 @@
 #include "EtichettaAdattata.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
-#include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/CarattereTesto.h"
 #include "shell/Immagini.h"
@@ -95,12 +94,6 @@ void FormEsercizio::creaRisposte(const QString (&didascalie)[2], const QString (
     creaPulsante(QString(), Immagini::Avanti, p.x(), p.y(), p.width(), p.height(), 14.25, false)->setEnabled(false);
 }
 
-void FormEsercizio::caricaZanfrone(MovieView *filmato, int numero)
-{
-    filmato->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone%1.swf").arg(numero));
-    filmato->GotoFrame(0);
-}
-
 MovieView *FormEsercizio::creaFilmato(const QString &nome, int left, int top, int width, int height)
 {
     auto *m = new MovieView(area());
@@ -173,8 +166,6 @@ void FormEsercizio::mostraFrase(const QString &frase, bool puntoFinale)
     Label1->setText(caso(frase) + (puntoFinale ? QStringLiteral(".") : QString()));
     parla(Label1->text());
 }
-
-void FormEsercizio::PicMerlino_Click() { parla(Label1->text()); }
 
 void FormEsercizio::ImpostaRisposteParlato(bool parlato)
 {

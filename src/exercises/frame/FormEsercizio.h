@@ -28,10 +28,7 @@ public:
     explicit FormEsercizio(const DescrizioneEsercizio &descrizione);
     ~FormEsercizio() override;
 
-    const DescrizioneEsercizio &descrizione() const { return descrizione_; }
     int Livello() const { return livelli_.livello(); }
-    long long Esatti() const { return livelli_.esatti(); }
-    int Errati() const { return livelli_.errati(); }
     int IndiceScansione() const { return cursore_.indice(); }
     bool PremioMostrato() const { return premioMostrato_; }
     Assistant *Merlino() const { return merlino_; }
@@ -42,7 +39,6 @@ public:
     void mnuLiv_Click(int indice);
     void mnuesci_Click();
     void Timer1_Timer();
-    void PicMerlino_Click();
     virtual void mnuStEserc_Click();
     virtual void mnuStOr_Click();
     virtual void mnuStVer_Click();
@@ -89,8 +85,6 @@ protected:
     void posizionaFrase(int left, int top, int width, int height);
     void posizionaMerlino(int left, int top, int width, int height);
     // Upper case under "maiuscolo".
-    // "\swf\zanfroneN.swf" of the program's folder into a movie, at its first frame.
-    static void caricaZanfrone(MovieView *filmato, int numero);
     static QString caso(const QString &testo);
     // The sentence's look from the profile: text background, letter colour, font and size.
     static void stileTesto(QWidget *testo);

@@ -12,8 +12,6 @@ public:
     int livello() const { return livello_; }
     long long esatti() const { return esatti_; }
     int errati() const { return errati_; }
-    int massimo() const { return massimo_; }
-    int soglia() const { return soglia_; }
 
     void giusta(int quante = 1) { esatti_ += quante; }
     void sbagliata();

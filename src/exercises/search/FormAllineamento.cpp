@@ -2,10 +2,10 @@
 #include "exercises/frame/EtichettaAdattata.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
-#include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/Immagine.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
 #include "shell/Puntatore.h"
@@ -154,13 +154,10 @@ void FormAllineamento::disponi()
 
 void FormAllineamento::ApriFileZanfroni()
 {
-    const bool mouse = Profilo.ModalitaInput == 0;
-    const QString film = App::Path() + (mouse ? QStringLiteral("\\swf\\zanfrone4.swf") : QStringLiteral("\\swf\\zanfrone3.swf"));
-    for (int i = 0; i < NumeroZanfroni_; ++i) {
-        ShockwaveFlash1_[i]->Movie(film);
-        if (mouse)
-            ShockwaveFlash1_[i]->GotoFrame(1);
-    }
+    // One click on a whole clown with the mouse; outlined parts otherwise.
+    const int numero = Profilo.ModalitaInput == 0 ? 4 : 3;
+    for (int i = 0; i < NumeroZanfroni_; ++i)
+        CaricaZanfrone(*ShockwaveFlash1_[i], numero);
 }
 
 void FormAllineamento::ImpostaColori()
@@ -233,7 +230,7 @@ void FormAllineamento::ScegliElemento(int indice, bool daScansione)
     }
     // New game: the places are cleared, then the next line-up is drawn.
     for (int i = 0; i < NumeroZanfroni_; ++i)
-        ShockwaveFlash1_[i]->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone0.swf"));
+        CaricaZanfrone(*ShockwaveFlash1_[i], 0);
     FormEsercizio::ScegliElemento(0, daScansione);
 }
 

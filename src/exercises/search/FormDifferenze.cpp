@@ -2,6 +2,7 @@
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
 #include "shell/Suoni.h"

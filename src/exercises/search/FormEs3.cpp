@@ -1,27 +1,11 @@
 #include "FormEs3.h"
 #include "platform/MovieView.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 
-namespace {
-const char *const kContorni[] = {"cappello.contorno", "ciuffo.contorno", "capelli.contorno",
-                                 "camicia.contorno",  "gile.contorno",   "bottoni.contorno",
-                                 "pantaloni.contorno", "scarpe.contorno", "secchio.contorno"};
-// The outlines of each part row 1..8 (the tuft goes with the hair).
-const std::initializer_list<const char *> kParte[9] = {
-    {}, {"cappello.contorno"}, {"ciuffo.contorno", "capelli.contorno"}, {"camicia.contorno"}, {"gile.contorno"},
-    {"bottoni.contorno"}, {"pantaloni.contorno"}, {"scarpe.contorno"}, {"secchio.contorno"}};
-
-void contorno(MovieView &movie, const char *oggetto, const QString &colore)
-{
-    movie.SetVariable(QStringLiteral("QualeOggetto"), QString::fromLatin1(oggetto));
-    movie.SetVariable(QStringLiteral("TestoColore.QualeColore"), colore);
-}
-} // namespace
-
 FormEs3::FormEs3()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormDifferenze({QStringLiteral("FormEs3"), QStringLiteral("Trova le differenze - 2°"),
-                      4, 12, QStringLiteral("Livelli"), false, 10365, 7935, QColor(192, 192, 255)},
+    : FormDifferenze({.schermo = QStringLiteral("FormEs3"), .livelli = 4, .soglia = 12, .larghezza = 10365,
+                      .altezza = 7935, .sfondo = QColor(192, 192, 255)},
                      true)
 {
     creaZanfroni(120, 6495);
@@ -48,22 +32,15 @@ void FormEs3::ApriFileZanfroni()
 {
     // Clickable parts with the mouse; outlined parts for scanning.
     const int numero = scansione() ? 3 : 2;
-    caricaZanfrone(ShockwaveFlash1, numero);
-    caricaZanfrone(ShockwaveFlash2, numero);
-    if (!scansione() && Profilo.CursoreSistema) {
-        ShockwaveFlash1->GotoFrame(1);
-        ShockwaveFlash2->GotoFrame(1);
-    }
+    CaricaZanfrone(*ShockwaveFlash1, numero);
+    CaricaZanfrone(*ShockwaveFlash2, numero);
 }
 
 void FormEs3::ColoraSelezionato(int riga)
 {
     if (riga < 1 || riga > CoppiaDifferenze::kRigaMassima)
         return;
-    for (const char *oggetto : kContorni)
-        contorno(*ShockwaveFlash2, oggetto, QStringLiteral("000000"));
-    for (const char *oggetto : kParte[riga])
-        contorno(*ShockwaveFlash2, oggetto, ColoreScansione);
+    EvidenziaContorno(*ShockwaveFlash2, riga, ColoreScansione);
 }
 
 // The command holds the clicked part's row; anything else is not a click on a part.

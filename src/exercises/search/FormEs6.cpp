@@ -5,9 +5,8 @@
 #include <QTimer>
 
 FormEs6::FormEs6()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormAllineamento({QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi"), 5, 18,
-                        QStringLiteral("Livelli"), false, 8355, 6390, QColor(192, 255, 255)},
+    : FormAllineamento({.schermo = QStringLiteral("FormEs6"), .livelli = 5, .soglia = 18, .larghezza = 8355,
+                        .altezza = 6390, .sfondo = QColor(192, 255, 255)},
                        QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"), 1095)
 {
     Timer3 = new QTimer(this);

@@ -3,9 +3,8 @@
 #include <QTimer>
 
 FormEs7::FormEs7()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormAllineamento({QStringLiteral("FormEs7"), QStringLiteral("Indovina chi?"), 5, 5, QStringLiteral("Livelli"),
-                        false, 8310, 6405, QColor(192, 255, 255)},
+    : FormAllineamento({.schermo = QStringLiteral("FormEs7"), .livelli = 5, .soglia = 5, .larghezza = 8310,
+                        .altezza = 6405, .sfondo = QColor(192, 255, 255)},
                        QStringLiteral("Trova il zanfrone che possiede tutte le caratteristiche"), 975)
 {
 }

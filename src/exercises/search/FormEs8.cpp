@@ -2,6 +2,7 @@
 #include "platform/VbColor.h"
 #include "shell/Immagine.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/Puntatore.h"
 
@@ -16,9 +17,8 @@ constexpr int kDisegno = 615;
 } // namespace
 
 FormEs8::FormEs8()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormDifferenze({QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°"),
-                      4, 12, QStringLiteral("Livelli"), false, 10410, kAltezza, QColor(192, 192, 255)},
+    : FormDifferenze({.schermo = QStringLiteral("FormEs8"), .livelli = 4, .soglia = 12, .larghezza = 10410,
+                      .altezza = kAltezza, .sfondo = QColor(192, 192, 255)},
                      false)
 {
     creaZanfroni(120, 6375);
@@ -73,8 +73,8 @@ void FormEs8::Form_Activate()
 
 void FormEs8::ApriFileZanfroni()
 {
-    caricaZanfrone(ShockwaveFlash1, 1);
-    caricaZanfrone(ShockwaveFlash2, 1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
+    CaricaZanfrone(*ShockwaveFlash2, 1);
 }
 
 void FormEs8::ColoraSelezionato(int parte)

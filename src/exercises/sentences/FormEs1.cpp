@@ -1,9 +1,9 @@
 #include "FormEs1.h"
+#include "shell/PittoreZanfrone.h"
 
 FormEs1::FormEs1()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormEsercizio({QStringLiteral("FormEs1"), QStringLiteral("Vero - falso"),
-                     6, 7, QStringLiteral("&Livelli"), true, 7935, 6075, QColor(0, 0, 255)})
+    : FormEsercizio({.schermo = QStringLiteral("FormEs1"), .livelli = 6, .soglia = 7, .menuLivelli = QStringLiteral("&Livelli"),
+                     .premio = true, .larghezza = 7935, .altezza = 6075, .sfondo = QColor(0, 0, 255)})
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5295);
     posizionaFrase(3960, 120, 3855, 2415);
@@ -12,7 +12,7 @@ FormEs1::FormEs1()
                  {QRect(5880, 2640, 1935, 885), QRect(5880, 3600, 1935, 885), QRect(5880, 4560, 1935, 855)}, 36);
 }
 
-void FormEs1::ApriFileZanfroni() { caricaZanfrone(ShockwaveFlash1, 1); }
+void FormEs1::ApriFileZanfroni() { CaricaZanfrone(*ShockwaveFlash1, 1); }
 
 void FormEs1::ImpostaColori()
 {

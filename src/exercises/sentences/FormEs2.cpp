@@ -1,12 +1,12 @@
 #include "FormEs2.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/PulsanteImmagine.h"
 
 #include <QLabel>
 
 FormEs2::FormEs2()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormEsercizio({QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso"),
-                     3, 7, QStringLiteral("Livelli"), true, 9630, 6075, QColor(255, 255, 0)})
+    : FormEsercizio({.schermo = QStringLiteral("FormEs2"), .livelli = 3, .soglia = 7, .premio = true, .larghezza = 9630,
+                     .altezza = 6075, .sfondo = QColor(255, 255, 0)})
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);
     ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 3360, 120, 3135, 5295);
@@ -18,8 +18,8 @@ FormEs2::FormEs2()
 
 void FormEs2::ApriFileZanfroni()
 {
-    caricaZanfrone(ShockwaveFlash1, 1);
-    caricaZanfrone(ShockwaveFlash2, 1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
+    CaricaZanfrone(*ShockwaveFlash2, 1);
 }
 
 void FormEs2::ImpostaColori()

@@ -1,8 +1,8 @@
 #include "FormEs4.h"
 #include "platform/MovieView.h"
-#include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
 #include "shell/Suoni.h"
@@ -15,9 +15,8 @@ const QString kNero = QStringLiteral("000000");
 } // namespace
 
 FormEs4::FormEs4()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormEsercizio({QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone"),
-                     6, 14, QStringLiteral("Livelli"), false, 8010, 6240, QColor(0xC0, 0xFF, 0xFF)})
+    : FormEsercizio({.schermo = QStringLiteral("FormEs4"), .livelli = 6, .soglia = 14, .larghezza = 8010,
+                     .altezza = 6240, .sfondo = QColor(0xC0, 0xFF, 0xFF)})
 {
     auto *clown = creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5175);
     connect(clown, &MovieView::FSCommand, this, [this](const QString &c) { ShockwaveFlash1_FSCommand(c); });
@@ -48,19 +47,14 @@ void FormEs4::Form_Activate()
 
 void FormEs4::ApriFileZanfroni()
 {
-    if (scansione()) {
-        ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone3.swf"));
-        return;
-    }
-    ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone2.swf"));
-    ShockwaveFlash1->GotoFrame(Profilo.CursoreSistema ? 1 : 0);
+    CaricaZanfrone(*ShockwaveFlash1, scansione() ? 3 : 2);
 }
 
 // The grey clown, the hat always shown, the bucket at random.
 void FormEs4::ImpostaColori()
 {
     MovieView &m = *ShockwaveFlash1;
-    m.BGColor(CodiceColore(0));
+    ColoraSfondo(m);
     for (int k = 1; k <= RegoleColora::kParti; ++k)
         ColoraParte(m, k, kGrigio);
     MostraSecchioCappello(m, regole_.ColoreRichiesto[Parti::Secchio] != 0, true);

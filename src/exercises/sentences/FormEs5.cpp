@@ -1,6 +1,7 @@
 #include "FormEs5.h"
 #include "platform/MovieView.h"
 #include "shell/Immagini.h"
+#include "shell/PittoreZanfrone.h"
 
 #include <QFrame>
 
@@ -15,9 +16,8 @@ const QString kColoreBordi = QStringLiteral("#5a2d6e");
 } // namespace
 
 FormEs5::FormEs5()
-    // name, activity, levels, threshold, level menu, reward, design size, background
-    : FormEsercizio({QStringLiteral("FormEs5"), QStringLiteral("Insiemi"),
-                     4, 20, QStringLiteral("Livelli"), false, 8265, 6075, QColor(255, 192, 255)})
+    : FormEsercizio({.schermo = QStringLiteral("FormEs5"), .livelli = 4, .soglia = 20, .larghezza = 8265,
+                     .altezza = 6075, .sfondo = QColor(255, 192, 255)})
 {
     creaBordi(); // beneath the clowns and the buttons
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 3480, 3480, 1455, 1935);
@@ -62,10 +62,10 @@ void FormEs5::nascondiPiccoli()
 
 void FormEs5::ApriFileZanfroni()
 {
-    caricaZanfrone(ShockwaveFlash1, 1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
     for (int i = 0; i < InsiemiZanfroni::kPosti; ++i) {
-        caricaZanfrone(ShockwaveFlash2[i], 1);
-        caricaZanfrone(ShockwaveFlash3[i], 1);
+        CaricaZanfrone(*ShockwaveFlash2[i], 1);
+        CaricaZanfrone(*ShockwaveFlash3[i], 1);
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "exercises/frame/Zanfrone.h"
+#include "shell/Zanfrone.h"
 
 #include <QString>
 

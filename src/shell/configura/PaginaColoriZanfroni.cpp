@@ -1,11 +1,11 @@
 // The clown colours page: 216 palette cells, the five rows of the colour table and a preview clown.
 #include "CasellaColore.h"
 #include "FormConfigura.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/Tavolozza.h"
 #include "platform/Dialogs.h"
 #include "platform/MovieView.h"
-#include "platform/PathResolver.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -27,10 +27,8 @@ const QList<QList<Tratto>> kRighePalette = {
     {{7, 10}},
 };
 
-// Clown parts painted in the preview, with the colour table row of each.
-struct Parte { const char *nome; int riga; };
-const Parte kPartiAnteprima[8] = {{"cappello", 1}, {"ciuffo", 2},    {"capelli", 2},   {"camicia", 3},
-                                  {"gile", 4},     {"bottoni", 1},   {"pantaloni", 2}, {"scarpe", 3}};
+// The preview clown: each part's colour table row.
+const Aspetto kAspettoAnteprima = {0, 1, 2, 3, 4, 1, 2, 3, 1, 1};
 
 class CursoreAttesa
 {
@@ -83,19 +81,13 @@ void FormConfigura::costruisciPaginaZanfroni()
 
 void FormConfigura::PreparaZanfrone()
 {
-    ShockwaveFlash1->Movie(App::Path() + QStringLiteral("\\swf\\zanfrone1.swf"));
-    ShockwaveFlash1->GotoFrame(1);
+    CaricaZanfrone(*ShockwaveFlash1, 1);
     const auto &colori = Profilo.Colori;
     for (int riga = 1; riga <= 4; ++riga)
         Option2[riga]->setText(QStringList{colori[riga][1], colori[riga][2], colori[riga][3], colori[riga][4]}
                                    .join(QStringLiteral(" - ")));
     const CursoreAttesa attesa;
-    ShockwaveFlash1->BGColor(colori[0][0]);
-    for (const Parte &parte : kPartiAnteprima) {
-        ShockwaveFlash1->SetVariable(QStringLiteral("QualeOggetto"),
-                                     QString::fromLatin1(parte.nome) + QStringLiteral(".interno"));
-        ShockwaveFlash1->SetVariable(QStringLiteral("TestoColore.QualeColore"), colori[parte.riga][0]);
-    }
+    ColoraParti(*ShockwaveFlash1, kAspettoAnteprima);
 }
 
 void FormConfigura::CasellaColorata_Click(int indice)

@@ -2,7 +2,8 @@
 #include <QString>
 #include <array>
 
-class MovieView;
+// The clown every exercise draws, as data: its parts, its look and the words of its colours.
+// PittoreZanfrone.h paints it into a clown movie.
 
 // The clown parts as every exercise numbers them.
 namespace Parti {
@@ -26,12 +27,6 @@ QString ParolaColore(int riga, Accordo accordo);
 // "RRGGBB" of a colour row (row 0: the background).
 QString CodiceColore(int riga);
 
-// Paints a loaded clown movie: background, the eight fills (the tuft with the hair), bucket and hat.
-void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto);
-// Paints the fill (or the outline) of one part 1..8 in "RRGGBB": the tuft first, then the hair.
-void ColoraParte(MovieView &movie, int parte, const QString &codice, bool contorno = false);
-// Shows or hides the bucket and the hat.
-void MostraSecchioCappello(MovieView &movie, bool secchio, bool cappello);
 // Whether a child can mistake colour row `a` for row `b` on part `parte` (1..7): the same row, the
 // same colour, or the same word in the part's agreement (case and outer blanks aside).
 bool ColoriConfondibili(int a, int b, int parte);
