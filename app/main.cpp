@@ -1,5 +1,7 @@
-#include "shell/Avvio.h"
 #include "Catalogo.h"
+#include "platform/Services.h"
+#include "shell/Avvio.h"
+#include "shell/FormMenu.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -14,6 +16,7 @@ int main(int argc, char *argv[])
     if (traduzione.load(QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
     RegistraSchermi();
+    Services::current().programEnd = &FormMenu::FineProgramma();
     switch (Main()) {
     case EsitoAvvio::Avviato: return app.exec();
     case EsitoAvvio::GiaAvviato: return 0;

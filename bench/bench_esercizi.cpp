@@ -3,13 +3,14 @@
 // percentile and worst of 1000 questions, offscreen, with silent speech and sounds. And from the click on the new-game button
 // to the next line-up of twelve clowns drawn (movies loaded, clowns painted, sentences written) for
 // "Indovina chi?" at level 5: 300 games.
-#include "exercises/frame/GuardiaInput.h"
 #include "exercises/sentences/FormEs1.h"
 #include "exercises/sentences/FormEs2.h"
 #include "exercises/search/FormEs7.h"
 #include "platform/MovieView.h"
 #include "platform/Assistant.h"
+#include "platform/Clock.h"
 #include "platform/PathResolver.h"
+#include "platform/Services.h"
 #include "platform/SoundPlayer.h"
 #include "shell/Profilo.h"
 
@@ -35,6 +36,15 @@ class SuoniMuti : public SoundPlayer
 {
 public:
     void play(const QString &) override {}
+};
+// A second later at every reading: no two keys of a run are taken for one bounce.
+class OrologioASalti : public Clock
+{
+public:
+    qint64 nowMs() const override { return adesso_ += 1000; }
+
+private:
+    mutable qint64 adesso_ = 0;
 };
 
 void invia(QWidget *w, QEvent::Type tipo, Qt::Key k)
@@ -112,18 +122,20 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     VoceMuta voce;
     SuoniMuti suoni;
-    SpeechEngine::setInstance(&voce);
-    SoundPlayer::setInstance(&suoni);
+    OrologioASalti orologio;
+    Services &servizi = Services::current();
+    const Services reali = servizi;
+    servizi.speech = &voce;
+    servizi.sounds = &suoni;
+    servizi.clock = &orologio;
     Profilo = ProfiloUtente();
     Profilo.ModalitaInput = 1;
     Profilo.SuoniAttivi = false;
-    GuardiaInput::finestraMs = 0;
     if (!QFile::exists(PathResolver::native(App::Path() + QStringLiteral("\\swf\\zanfrone1.svg"))))
         std::printf("note: no clown movie in %s, the clown is drawn empty\n", qPrintable(App::Path()));
     misura<FormEs1>("Vero - falso", [](const FormEs1 &s) { return s.frasi().Risposta; });
     misura<FormEs2>("Uguale - Diverso", [](const FormEs2 &s) { return s.frasi().Diverso[s.frasi().Parte][0]; });
     misuraAllineamento();
-    SpeechEngine::setInstance(nullptr);
-    SoundPlayer::setInstance(nullptr);
+    servizi = reali;
     return 0;
 }

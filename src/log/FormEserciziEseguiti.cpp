@@ -1,9 +1,10 @@
 #include "FormEserciziEseguiti.h"
 #include "UscitaStampa.h"
-#include "print/CatalogoStampanti.h"
 #include "print/LavoroStampa.h"
 #include "print/MotoreStampa.h"
 #include "platform/Dialogs.h"
+#include "platform/PrinterCatalogue.h"
+#include "platform/Services.h"
 #include "shell/Attivita.h"
 #include "shell/Avvio.h"
 #include "shell/DialoghiComuni.h"
@@ -29,13 +30,7 @@ const QStringList kIntestazioni{QStringLiteral("Esercizio"), QStringLiteral("Liv
 
 std::unique_ptr<QPrinter> stampantePredefinita()
 {
-    return CatalogoStampanti::istanza().stampante(MotoreStampa::istanza().GetDefPrinterName());
-}
-
-FormEserciziEseguiti::FabbricaStampante &fabbrica()
-{
-    static FormEserciziEseguiti::FabbricaStampante f;
-    return f;
+    return Services::current().printers->open(MotoreStampa::istanza().GetDefPrinterName());
 }
 
 QLabel *etichetta(QWidget *padre, double punti, bool grassetto)
@@ -82,7 +77,6 @@ FormEserciziEseguiti::FormEserciziEseguiti() : Schermo(QStringLiteral("FormEserc
             &FormEserciziEseguiti::mnuesci_Click);
 }
 
-void FormEserciziEseguiti::usaStampante(FabbricaStampante f) { fabbrica() = std::move(f); }
 
 void FormEserciziEseguiti::Form_Activate()
 {
@@ -198,9 +192,9 @@ void FormEserciziEseguiti::mnuApri_Click()
 
 void FormEserciziEseguiti::mnuStampa_Click()
 {
-    if (Dialogs::instance().question(this, QStringLiteral("Avvio la stampa?"), kTitolo, false) != Dialogs::Yes)
+    if (Services::current().dialogs->question(this, QStringLiteral("Avvio la stampa?"), kTitolo, false) != Dialogs::Yes)
         return;
-    std::unique_ptr<QPrinter> stampante = fabbrica() ? fabbrica()() : stampantePredefinita();
+    std::unique_ptr<QPrinter> stampante = stampantePredefinita();
     if (!stampante) {
         MsgBox(this, QStringLiteral("Non è installata nessuna stampante: non posso stampare."), kTitolo,
                Dialogs::Exclamation);

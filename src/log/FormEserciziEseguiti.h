@@ -3,11 +3,7 @@
 #include "StampaGriglia.h"
 #include "shell/Schermo.h"
 
-#include <functional>
-#include <memory>
-
 class QLabel;
-class QPrinter;
 class QTableWidget;
 
 // The log screen: the exercises done since the program started (or the user changed) in a grid,
@@ -27,10 +23,6 @@ public:
     Rapporto rapporto() const;
     // The page that "Stampa" prints.
     PaginaRegistro pagina() const;
-
-    // Where printing goes; by default the system's default printer, nullptr when there is none.
-    using FabbricaStampante = std::function<std::unique_ptr<QPrinter>()>;
-    static void usaStampante(FabbricaStampante fabbrica); // an empty function restores the default
 
 protected:
     void Form_Activate() override;

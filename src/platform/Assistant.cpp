@@ -3,6 +3,7 @@
 #include "AssistantBalloon.h"
 #include "AssistantFigure.h"
 #include "PathResolver.h"
+#include "Services.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,7 +40,7 @@ Assistant::Assistant(QWidget *screen) : QObject(screen), screen_(screen)
 Assistant::~Assistant()
 {
     if (speaking_)
-        SpeechEngine::instance().stop();
+        Services::current().speech->stop();
     delete figure_;
     delete balloon_;
 }
@@ -114,7 +115,7 @@ void Assistant::Show()
 {
     visible_ = true;
     std::erase_if(queue_, [](const Request &r) { return r.hide; });
-    SpeechEngine::instance().prepare();
+    Services::current().speech->prepare();
     shown_ = true;
     if (figure_) {
         figure_->setGeometry(geometry_);
@@ -169,7 +170,7 @@ void Assistant::StopAll()
         hide = hide || r.hide;
     queue_.clear();
     if (speaking_) {
-        SpeechEngine::instance().stop();
+        Services::current().speech->stop();
         endSentence();
     }
     if (hide)
@@ -199,13 +200,13 @@ void Assistant::startSentence(const Request &r)
     QString voice = ttsModeId_.trimmed();
     if (voice.startsWith(QLatin1Char('{')) && voice.endsWith(QLatin1Char('}')))
         voice = voice.mid(1, voice.size() - 2);
-    SpeechEngine::instance().say(r.text, r.speed, r.pitch, voice);
+    Services::current().speech->say(r.text, r.speed, r.pitch, voice);
     if (figure_) {
         figure_->raise();
         figure_->setTalking(true);
     }
     // A sentence nobody can hear is written whole in the balloon, whatever the style says.
-    const int style = SpeechEngine::instance().canSpeak() ? balloonStyle_ : BalloonOn | BalloonSizeToText;
+    const int style = Services::current().speech->canSpeak() ? balloonStyle_ : BalloonOn | BalloonSizeToText;
     if (screen_ && (style & BalloonOn)) {
         if (!balloon_)
             balloon_ = new AssistantBalloon(screen_);
@@ -241,7 +242,7 @@ void Assistant::tick()
 {
     if (!speaking_)
         return;
-    if (SpeechEngine::instance().isSpeaking()) {
+    if (Services::current().speech->isSpeaking()) {
         if (balloon_)
             balloon_->setProgress(double(sentenceClock_.elapsed()) / sentenceMs_);
         return;

@@ -37,9 +37,6 @@ public:
     // A hint that speech will soon be wanted: a slow engine may start getting ready.
     virtual void prepare() {}
 
-    static SpeechEngine &instance();
-    static void setInstance(SpeechEngine *engine); // nullptr restores the real engine
-
     static constexpr int DefaultSpeed = 130;
     static constexpr int DefaultPitch = 100;
     // The engine's rate and pitch (-1..1, 0 = normal) for a speed and a pitch of the tags.

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 #include "DesktopOpener.h"
+#include "Services.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -86,23 +87,20 @@ public:
     }
 };
 
-Dialogs *g_dialogs = nullptr;
 } // namespace
 
-Dialogs &Dialogs::instance()
+Dialogs &Dialogs::system()
 {
     static RealDialogs real;
-    return g_dialogs ? *g_dialogs : real;
+    return real;
 }
-
-void Dialogs::setInstance(Dialogs *dialogs) { g_dialogs = dialogs; }
 
 void MsgBox(QWidget *owner, const QString &text, const QString &title, Dialogs::Icon icon)
 {
-    Dialogs::instance().message(owner, text, title, icon);
+    Services::current().dialogs->message(owner, text, title, icon);
 }
 
 QString InputBox(QWidget *owner, const QString &prompt, const QString &title, const QString &defaultAnswer)
 {
-    return Dialogs::instance().input(owner, prompt, title, defaultAnswer);
+    return Services::current().dialogs->input(owner, prompt, title, defaultAnswer);
 }

@@ -7,7 +7,7 @@
 class QWidget;
 
 // Message and input boxes, the common dialogs and opening a document. Everything modal goes
-// through one replaceable object, so that tests answer instead of a person.
+// through one replaceable object (Services), so that tests answer instead of a person.
 class Dialogs
 {
 public:
@@ -29,8 +29,7 @@ public:
                                const QString &startFolder, const QString &defaultExtension) = 0;
     virtual void openDocument(QWidget *owner, const QString &pathOrAddress) = 0;
 
-    static Dialogs &instance();
-    static void setInstance(Dialogs *dialogs); // nullptr restores the real dialogs
+    static Dialogs &system();
 };
 
 // Shortcuts used by the screens.

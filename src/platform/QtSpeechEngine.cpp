@@ -1,10 +1,11 @@
 #include "QtSpeechEngine.h"
+#include "Clock.h"
+#include "Services.h"
 
 #include <QCoreApplication>
 #include <QMutex>
 #include <QTextToSpeech>
 #include <QThread>
-#include <QTimer>
 #include <QVoice>
 #include <cstdio>
 #include <atomic>
@@ -168,8 +169,7 @@ bool QtSpeechEngine::start()
 {
     if (thread_)
         return true;
-    // ZANFRONI_SENZA_VOCE=1 (tests, machines without sound): silent from the start.
-    if (!QCoreApplication::instance() || qEnvironmentVariableIntValue("ZANFRONI_SENZA_VOCE") != 0) {
+    if (!QCoreApplication::instance()) {
         setAvailability(Availability::Unavailable);
         return false;
     }
@@ -185,7 +185,7 @@ bool QtSpeechEngine::start()
     }, Qt::QueuedConnection);
     thread_->start();
     QMetaObject::invokeMethod(worker_, [w = worker_] { w->start(); }, Qt::QueuedConnection);
-    QTimer::singleShot(startLimitMs_, this, [this] {
+    Services::current().clock->singleShot(startLimitMs_, this, [this] {
         if (availability() != Availability::Starting)
             return;
         fprintf(stderr, "Il servizio di sintesi vocale non risponde: le frasi restano scritte.\n");
@@ -230,7 +230,7 @@ void QtSpeechEngine::say(const QString &text, int rate, int pitch, const QString
     ++serial_;
     active_ = true;
     stopped_ = false;
-    clock_.start();
+    saidAtMs_ = Services::current().clock->nowMs();
     readingMs_ = readingTimeMs(text, rate);
     limitMs_ = 2 * readingMs_ + 3000; // an engine that never says it has finished
     if (!start())
@@ -250,7 +250,7 @@ void QtSpeechEngine::watchFirstSentence()
     if (watching_ || shared_->spoke)
         return;
     watching_ = true;
-    QTimer::singleShot(startLimitMs_, this, [this] {
+    Services::current().clock->singleShot(startLimitMs_, this, [this] {
         watching_ = false;
         if (shared_->spoke || stopped_ || !canSpeak())
             return;
@@ -271,7 +271,7 @@ bool QtSpeechEngine::isSpeaking() const
 {
     if (!active_)
         return false;
-    const qint64 elapsed = clock_.elapsed();
+    const qint64 elapsed = Services::current().clock->nowMs() - saidAtMs_;
     bool speaking = elapsed < limitMs_;
     switch (availability()) {
     case Availability::Ready:

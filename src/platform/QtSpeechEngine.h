@@ -1,7 +1,6 @@
 #pragma once
 #include "Assistant.h"
 
-#include <QElapsedTimer>
 #include <memory>
 
 class QThread;
@@ -48,7 +47,7 @@ private:
     bool watching_ = false;
     bool stopped_ = false;
     mutable bool active_ = false;
-    QElapsedTimer clock_;
+    qint64 saidAtMs_ = 0;
     int readingMs_ = 0;
     int limitMs_ = 0;
 };

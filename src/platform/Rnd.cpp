@@ -1,47 +1,30 @@
 #include "Rnd.h"
+#include "Services.h"
 
 #include <chrono>
-#include <deque>
 #include <random>
 
 namespace {
-std::mt19937 &engine()
+class SystemRandom final : public Random
 {
-    static std::mt19937 e(12345u);
-    return e;
-}
-std::deque<double> &script()
-{
-    static std::deque<double> s;
-    return s;
-}
+public:
+    double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(engine_); }
+    void randomize() override
+    {
+        engine_.seed(static_cast<unsigned int>(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    }
+
+private:
+    std::mt19937 engine_{12345u};
+};
 } // namespace
 
-void Rnd::Randomize()
+Random &Random::system()
 {
-    engine().seed(static_cast<unsigned int>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    static SystemRandom random;
+    return random;
 }
 
-void Rnd::Seed(unsigned int seed) { engine().seed(seed); }
-
-void Rnd::Script(const std::vector<double> &values)
-{
-    script().assign(values.begin(), values.end());
-}
-
-void Rnd::ClearScript() { script().clear(); }
-
-int Rnd::ScriptLeft() { return static_cast<int>(script().size()); }
-
-double Rnd_()
-{
-    if (!script().empty()) {
-        const double v = script().front();
-        script().pop_front();
-        return v;
-    }
-    return std::uniform_real_distribution<double>(0.0, 1.0)(engine());
-}
+double Rnd_() { return Services::current().random->next(); }
 
 int RndInt(int n) { return static_cast<int>(Rnd_() * n); }

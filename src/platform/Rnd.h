@@ -1,15 +1,16 @@
 #pragma once
-#include <vector>
 
-// The one random generator of the program: uniform numbers in [0, 1), seeded at start-up.
-// Tests replace it by a scripted sequence, because the order of the draws is behaviour.
-namespace Rnd {
-void Randomize();                          // seed from the clock
-void Seed(unsigned int seed);
-void Script(const std::vector<double> &values); // next draws come from here, in order
-void ClearScript();
-int ScriptLeft();                          // scripted draws not used yet
-} // namespace Rnd
+// The program's random numbers: uniform in [0, 1), seeded at start-up. Replaceable as a whole
+// (Services), because the order of the draws is behaviour.
+class Random
+{
+public:
+    virtual ~Random() = default;
+    virtual double next() = 0;
+    virtual void randomize() = 0; // seed from the clock
+
+    static Random &system();
+};
 
 double Rnd_();
 // Whole part of n times the next draw: a number 0..n-1.

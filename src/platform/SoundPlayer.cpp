@@ -34,8 +34,6 @@ private:
     bool releaseScheduled_ = false;
 };
 
-SoundPlayer *g_player = nullptr;
-
 RealSoundPlayer &realPlayer()
 {
     static RealSoundPlayer real;
@@ -50,6 +48,4 @@ void RealSoundPlayer::release()
 }
 } // namespace
 
-SoundPlayer &SoundPlayer::instance() { return g_player ? *g_player : realPlayer(); }
-
-void SoundPlayer::setInstance(SoundPlayer *player) { g_player = player; }
+SoundPlayer &SoundPlayer::system() { return realPlayer(); }

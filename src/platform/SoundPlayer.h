@@ -8,6 +8,5 @@ public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString &nativePath) = 0;
 
-    static SoundPlayer &instance();
-    static void setInstance(SoundPlayer *player); // nullptr restores the real player
+    static SoundPlayer &system();
 };

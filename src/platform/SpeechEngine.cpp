@@ -1,23 +1,8 @@
 #include "Assistant.h"
-#include "QtSpeechEngine.h"
 
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
-
-namespace {
-SpeechEngine *g_engine = nullptr;
-}
-
-SpeechEngine &SpeechEngine::instance()
-{
-    if (g_engine)
-        return *g_engine;
-    static QtSpeechEngine real; // cheap: the engine itself starts on first use
-    return real;
-}
-
-void SpeechEngine::setInstance(SpeechEngine *engine) { g_engine = engine; }
 
 void SpeechEngine::setAvailability(Availability availability)
 {

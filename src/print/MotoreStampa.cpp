@@ -1,8 +1,9 @@
 #include "MotoreStampa.h"
-#include "CatalogoStampanti.h"
 #include "LavoroStampa.h"
 #include "SorgenteStampa.h"
 #include "platform/Dialogs.h"
+#include "platform/PrinterCatalogue.h"
+#include "platform/Services.h"
 
 #include <QCursor>
 #include <algorithm>
@@ -24,9 +25,9 @@ void errore(QWidget *proprietario, const QString &testo, const QString &dove = {
            Dialogs::Critical);
 }
 
-MotoreStampa::RispostaScala chiediScala(QWidget *proprietario)
+MotoreStampa::RispostaScala domandaScala(QWidget *proprietario)
 {
-    switch (Dialogs::instance().question(
+    switch (Services::current().dialogs->question(
         proprietario,
         QStringLiteral("Le dimensioni di stampa richieste\nsono superiori a quelle del foglio\n"
                        "della stampante selezionata.\n\nPosso cambiare la scala?"),
@@ -37,8 +38,6 @@ MotoreStampa::RispostaScala chiediScala(QWidget *proprietario)
     }
 }
 } // namespace
-
-std::function<MotoreStampa::RispostaScala(QWidget *)> MotoreStampa::domandaScala = chiediScala;
 
 MotoreStampa::MotoreStampa() = default;
 MotoreStampa::~MotoreStampa() = default;
@@ -59,9 +58,9 @@ void MotoreStampa::azzera()
 
 QString MotoreStampa::GetDefPrinterName() const
 {
-    const CatalogoStampanti &c = CatalogoStampanti::istanza();
-    const QStringList tutte = c.nomi();
-    const QString nome = c.predefinita();
+    const PrinterCatalogue &c = *Services::current().printers;
+    const QStringList tutte = c.names();
+    const QString nome = c.defaultName();
     if (!nome.isEmpty() && tutte.contains(nome))
         return nome;
     return tutte.isEmpty() ? QString() : tutte.first();
@@ -77,7 +76,7 @@ bool MotoreStampa::OpenDocPrinter(QWidget *proprietario, QString &nome)
                                             "Per stampare, installa una stampante e riprova."));
         return false;
     }
-    std::unique_ptr<QPrinter> stampante = CatalogoStampanti::istanza().stampante(nome);
+    std::unique_ptr<QPrinter> stampante = Services::current().printers->open(nome);
     if (!stampante) {
         errore(proprietario, QStringLiteral("Non posso accedere alla stampante richiesta.\n"),
                QStringLiteral("OpenDocPrinter"));
@@ -144,7 +143,7 @@ void MotoreStampa::MostraProprietaStampante(QWidget *proprietario)
     if (!hStampante)
         return;
     applica(*hStampante);
-    if (CatalogoStampanti::istanza().proprieta(proprietario, *hStampante))
+    if (Services::current().printers->properties(proprietario, *hStampante))
         leggi(*hStampante, true);
 }
 
@@ -163,7 +162,7 @@ MotoreStampa::Esito MotoreStampa::StampaOggetto(QWidget *proprietario, const Sor
         return Esito::Fallito;
     };
     const QString inaccessibile = QStringLiteral("Non posso accedere alla stampante richiesta.");
-    std::unique_ptr<QPrinter> stampante = CatalogoStampanti::istanza().stampante(NomeStampante);
+    std::unique_ptr<QPrinter> stampante = Services::current().printers->open(NomeStampante);
     if (!stampante)
         return fallita(inaccessibile);
     applica(*stampante);
@@ -186,7 +185,7 @@ MotoreStampa::Esito MotoreStampa::StampaOggetto(QWidget *proprietario, const Sor
     const int copie = std::clamp(NumeroCopie, 1, 100);
     for (int copia = 1; copia <= copie; ++copia) {
         // Each copy is a job of its own.
-        std::unique_ptr<QPrinter> lavoro = CatalogoStampanti::istanza().stampante(NomeStampante);
+        std::unique_ptr<QPrinter> lavoro = Services::current().printers->open(NomeStampante);
         QString motivo = inaccessibile;
         if (lavoro) {
             Clessidra clessidra;
@@ -216,7 +215,7 @@ bool MotoreStampa::StampaVeloce(QWidget *proprietario, const SorgenteStampa &sor
         errore(proprietario, QStringLiteral("Si e' verificata una condizione\ninaspettata elaborando l' immagine."));
         return false;
     }
-    std::unique_ptr<QPrinter> lavoro = CatalogoStampanti::istanza().stampante(nome);
+    std::unique_ptr<QPrinter> lavoro = Services::current().printers->open(nome);
     QString motivo = QStringLiteral("Non posso accedere alla stampante richiesta.");
     if (lavoro) {
         Clessidra clessidra;

@@ -5,7 +5,6 @@
 #include <QPageSize>
 #include <QPageLayout>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -63,9 +62,6 @@ public:
 
     // The page's drawing: the source in the rectangle (device units of the printable area).
     static void DisegnaPagina(QPainter &p, const SorgenteStampa &sorgente, const QRectF &rettangolo);
-
-    // The scale question; tests answer it.
-    static std::function<RispostaScala(QWidget *)> domandaScala;
 
     // Back to the state of a fresh run (tests).
     void azzera();

@@ -1,9 +1,10 @@
 #include "frmStampa.h"
 #include "AnteprimaStampa.h"
 #include "CampoNumerico.h"
-#include "CatalogoStampanti.h"
 #include "RiquadroDisegno.h"
 #include "platform/Dialogs.h"
+#include "platform/PrinterCatalogue.h"
+#include "platform/Services.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -263,7 +264,7 @@ void frmStampa::apertura()
     if (orientamentoRichiesto_ == 1 || orientamentoRichiesto_ == 2)
         motore_.DevModeStampante.dmOrientation = orientamentoRichiesto_;
 
-    const QStringList nomi = CatalogoStampanti::istanza().nomi();
+    const QStringList nomi = Services::current().printers->names();
     cboPrinterNames->clear();
     cboPrinterNames->addItems(nomi);
     const int scelta = int(nomi.lastIndexOf(motore_.NomeStampante));

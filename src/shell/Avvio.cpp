@@ -6,6 +6,7 @@
 #include "platform/FileErrors.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
+#include "platform/Services.h"
 #include "platform/SingleInstance.h"
 #include "platform/TextFile.h"
 
@@ -146,7 +147,7 @@ EsitoAvvio Main()
         MsgBox(nullptr, QStringLiteral("E' già stata avviata una copia di questo programma!"), kTitolo);
         return EsitoAvvio::GiaAvviato;
     }
-    Rnd::Randomize();
+    Services::current().random->randomize();
     if (!PreparaCartelle())
         return EsitoAvvio::Fallito;
     RimuoviCopieInterrotte(); // this copy holds the lock: no save of ours is under way

@@ -1,6 +1,7 @@
 #include "DialoghiComuni.h"
 #include "platform/Dialogs.h"
 #include "platform/PathResolver.h"
+#include "platform/Services.h"
 #include "platform/VbColor.h"
 
 #include <QRegularExpression>
@@ -9,7 +10,7 @@
 
 bool ScegliColore(QWidget *owner, double &foreColor)
 {
-    const auto c = Dialogs::instance().chooseColor(owner);
+    const auto c = Services::current().dialogs->chooseColor(owner);
     if (!c)
         return false;
     foreColor = VbColor::fromQColor(*c);
@@ -18,7 +19,7 @@ bool ScegliColore(QWidget *owner, double &foreColor)
 
 bool ScegliFont(QWidget *owner, QFont &font)
 {
-    const auto chosen = Dialogs::instance().chooseFont(owner, font);
+    const auto chosen = Services::current().dialogs->chooseFont(owner, font);
     if (!chosen)
         return false;
     font.setBold(chosen->weight() >= QFont::Bold);
@@ -38,7 +39,7 @@ QString ScegliFile(QWidget *owner, int modo, const QString &titolo, const QStrin
     QStringList voci;
     for (int i = 0; i + 1 < parti.size(); i += 2)
         voci << parti[i] + QStringLiteral(" (") + QString(parti[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')) + QLatin1Char(')');
-    return Dialogs::instance().chooseFile(owner, modo == 1, titolo, nomeProposto, voci.join(QStringLiteral(";;")),
+    return Services::current().dialogs->chooseFile(owner, modo == 1, titolo, nomeProposto, voci.join(QStringLiteral(";;")),
                                           PathResolver::native(cartellaIniziale), estensione);
 }
 
@@ -50,5 +51,5 @@ QString StringaDaByte(const QByteArray &bytes)
 
 void ApriDocumento(QWidget *schermo, const QString &percorso)
 {
-    Dialogs::instance().openDocument(schermo, PathResolver::native(percorso));
+    Services::current().dialogs->openDocument(schermo, PathResolver::native(percorso));
 }

@@ -12,6 +12,8 @@
 #include "Utenti.h"
 #include "platform/Assistant.h"
 #include "platform/PathResolver.h"
+#include "platform/ProgramEnd.h"
+#include "platform/Services.h"
 #include "platform/VbColor.h"
 
 #include <QApplication>
@@ -33,17 +35,23 @@ constexpr int kDimensioneMinima = 6;
 
 } // namespace
 
-std::function<void()> FormMenu::FineProgramma = &FormMenu::FineProgrammaPredefinita;
-
-void FormMenu::FineProgrammaPredefinita()
+ProgramEnd &FormMenu::FineProgramma()
 {
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (auto *s = qobject_cast<Schermo *>(w))
-            s->chiudi();
-        else
-            w->close();
-    }
-    QCoreApplication::quit();
+    struct ChiudeTutto final : ProgramEnd
+    {
+        void end() override
+        {
+            for (QWidget *w : QApplication::topLevelWidgets()) {
+                if (auto *s = qobject_cast<Schermo *>(w))
+                    s->chiudi();
+                else
+                    w->close();
+            }
+            QCoreApplication::quit();
+        }
+    };
+    static ChiudeTutto fine;
+    return fine;
 }
 
 FormMenu::FormMenu() : Schermo(QStringLiteral("FormMenu"), 7230, 5250)
@@ -132,7 +140,7 @@ void FormMenu::AvviaEsercizi(int Scelta)
     } else if (Scelta == esci()) {
         Timer1->stop();
         SalvaProfilo(); // a failure is announced; the old file stays whole
-        FineProgramma();
+        Services::current().programEnd->end();
     }
 }
 
@@ -207,7 +215,7 @@ void FormMenu::ImpostaUtente()
     mnuEserciziEseguiti->setEnabled(Profilo.TracciaAttivita);
     ImpostaModalita();
     if (Profilo.ParlatoAttivo)
-        SpeechEngine::instance().prepare(); // known to be heard, or not, by the time an exercise opens
+        Services::current().speech->prepare(); // known to be heard, or not, by the time an exercise opens
 }
 
 // The smallest size from 14 up at which "a DIFFERENZE  " in Arial is as wide as a button, then

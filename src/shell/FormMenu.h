@@ -9,6 +9,7 @@
 
 class EtichettaPulsante;
 class Immagine;
+class ProgramEnd;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -32,9 +33,9 @@ public:
     void ImpostaUtente();
     void RecuperaUtenti();
 
-    // Ends the program once the profile is saved; tests put their own step here.
-    static std::function<void()> FineProgramma;
-    static void FineProgrammaPredefinita();
+    // How the program ends once "esci" has saved the profile: every screen closed, then the event
+    // loop. The composition root puts it in Services.
+    static ProgramEnd &FineProgramma();
 
     int indiceScansione() const { return IndiceScansione; }
     int modalita() const { return modalita_; }

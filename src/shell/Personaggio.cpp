@@ -1,8 +1,9 @@
 #include "Personaggio.h"
 #include "Profilo.h"
 #include "platform/Assistant.h"
+#include "platform/Services.h"
 
-bool ParlatoUdibile() { return Profilo.ParlatoAttivo && SpeechEngine::instance().canSpeak(); }
+bool ParlatoUdibile() { return Profilo.ParlatoAttivo && Services::current().speech->canSpeak(); }
 
 Assistant *CaricaPersonaggio(QWidget *schermo)
 {

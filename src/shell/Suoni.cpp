@@ -2,6 +2,7 @@
 #include "Profilo.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
+#include "platform/Services.h"
 #include "platform/SoundPlayer.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ void suonoDa(const QString &cartella)
     const int k = RndInt(n) + 1;
     // A missing file stays silent.
     const QString file = PathResolver::native(App::Path() + cartella + QString::number(k) + QStringLiteral(".wav"));
-    SoundPlayer::instance().play(file);
+    Services::current().sounds->play(file);
 }
 } // namespace
 

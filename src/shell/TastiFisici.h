@@ -21,7 +21,7 @@ public:
     };
 
     // A second contact sooner than this after a release belongs to the same press.
-    static inline int finestraRimbalzoMs = 150;
+    static constexpr int finestraRimbalzoMs = 150;
     // A press this close to the release before it is the other half of a repeat pair.
     static constexpr int kCoppiaMs = 1;
     // A key silent for this long while held cannot be repeating: its release went to another

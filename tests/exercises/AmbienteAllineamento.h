@@ -35,9 +35,9 @@ inline std::vector<double> allineamentoConSosia()
     return v;
 }
 // The look-alike of allineamentoConSosia() was drawn again and painted so.
-inline bool sosiaRidisegnato(FormAllineamento *s)
+inline bool sosiaRidisegnato(const CasoFinto &caso, FormAllineamento *s)
 {
-    return Rnd::ScriptLeft() == 0 && s->ZanfroneGiusto() == 1 && !s->zanfrone(0)->isShown(QStringLiteral("secchio"))
+    return caso.rimasti() == 0 && s->ZanfroneGiusto() == 1 && !s->zanfrone(0)->isShown(QStringLiteral("secchio"))
            && s->zanfrone(1)->isShown(QStringLiteral("secchio"));
 }
 

@@ -2,7 +2,7 @@
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
 #include "Catalogo.h"
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "Schermate.h"
 #include "Tasti.h"
 #include "exercises/frame/BarraStato.h"
@@ -11,7 +11,6 @@
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
-#include "platform/Rnd.h"
 #include "shell/Attivita.h"
 #include "shell/Immagini.h"
 #include "shell/Profilo.h"
@@ -31,9 +30,11 @@ class AmbienteEsercizi
 public:
     RadiceTemporanea radice;
     QTemporaryDir programma;
-    DialoghiFinti dialoghi;
-    SuoniFinti suoni;
-    VoceFinta voce;
+    ServiziDiProva servizi{ServiziDiProva::Udibile};
+    DialoghiFinti &dialoghi = servizi.dialoghi;
+    SuoniFinti &suoni = servizi.suoni;
+    VoceFinta &voce = servizi.voce;
+    CasoFinto &caso = servizi.caso;
 
     AmbienteEsercizi()
     {
@@ -50,10 +51,9 @@ public:
         PathResolver::setProgramFolder(programma.path());
         Profilo = ProfiloUtente();
         AggiornaTagVoce();
-        GuardiaInput::finestraMs = 0;
+        servizi.orologio.passoMs = 1000; // no two choices of a test are taken for one bounce
         Schermo::tastiFisici().attendeCoppie = false;
-        Rnd::ClearScript();
-        Rnd::Seed(7);
+        caso.seme(7);
         SvuotaAttivita();
         Schermate::registraConMenuFinto();
     }
@@ -61,7 +61,6 @@ public:
     {
         Schermate::chiudiTutte();
         PathResolver::setProgramFolder(QString());
-        GuardiaInput::finestraMs = 150;
     }
 
     // Opens a screen as the main menu does: the activity row, then the screen, set up once shown.

@@ -1,6 +1,6 @@
 #pragma once
 // Scripted draws for the rule tests.
-#include "platform/Rnd.h"
+#include "Falsi.h"
 
 #include <QString>
 #include <vector>
@@ -18,7 +18,7 @@ inline std::vector<double> operator+(std::vector<double> a, const std::vector<do
     return a;
 }
 // The sentence, or what went wrong when the script was not used up.
-inline QString TuttoUsato(const QString &frase)
+inline QString TuttoUsato(const CasoFinto &caso, const QString &frase)
 {
-    return Rnd::ScriptLeft() != 0 ? QStringLiteral("draws left: %1").arg(Rnd::ScriptLeft()) : frase;
+    return caso.rimasti() != 0 ? QStringLiteral("draws left: %1").arg(caso.rimasti()) : frase;
 }

@@ -1,4 +1,5 @@
 #include "Estrazioni.h"
+#include "ServiziDiProva.h"
 #include "exercises/search/Allineamento.h"
 #include "exercises/search/FrasiCaratteristiche.h"
 #include "platform/Rnd.h"
@@ -22,22 +23,27 @@ std::vector<double> clown(std::array<int, 7> righe, int secchio, int cappello)
 class TestAllineamento : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ServiziDiProva> servizi;
 
     // The target's lines and icon sentences for a sentence order.
-    static FrasiCaratteristiche frasi(const Aspetto &c, const std::vector<int> &ordine)
+    FrasiCaratteristiche frasi(const Aspetto &c, const std::vector<int> &ordine)
     {
         std::vector<double> v;
         for (int n : ordine)
             v.push_back(d(n - 1, 9));
-        Rnd::Script(v);
+        servizi->caso.copione(v);
         FrasiCaratteristiche f;
         f.ScriviFrase(c, false);
         return f;
     }
 
 private slots:
-    void init() { Profilo = ProfiloUtente(); }
-    void cleanup() { Rnd::ClearScript(); }
+    void init()
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void cleanup() { servizi.reset(); }
 
     void levelsLayOutTheirClownsRowByRow()
     {
@@ -53,12 +59,12 @@ private slots:
 
     void theTargetIsDrawnFirstThenEveryClownInPartOrder()
     {
-        Rnd::Script(std::vector<double>{d(2, 4)} // target: clown 2 of 4
+        servizi->caso.copione(std::vector<double>{d(2, 4)} // target: clown 2 of 4
                     + clown({1, 2, 3, 4, 1, 2, 3}, 0, 0) + clown({4, 4, 4, 4, 4, 4, 4}, 1, 1)
                     + clown({2, 3, 4, 1, 2, 3, 4}, 1, 0) + clown({1, 1, 1, 1, 1, 1, 1}, 0, 1));
         Allineamento a;
         a.ImpostaColori(4);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(a.ZanfroneGiusto, 2);
         QCOMPARE(a.Aspetti[2][Parti::Camicia], 4);
         QCOMPARE(a.Caratteristiche, a.Aspetti[2]);
@@ -70,14 +76,14 @@ private slots:
     {
         Profilo.Colori[4][0] = Profilo.Colori[2][0]; // row 4 painted like row 2
         const auto target = clown({1, 2, 3, 4, 1, 2, 3}, 1, 1);
-        Rnd::Script(std::vector<double>{d(1, 4)} + clown({1, 2, 3, 4, 1, 2, 3}, 1, 1) + target
+        servizi->caso.copione(std::vector<double>{d(1, 4)} + clown({1, 2, 3, 4, 1, 2, 3}, 1, 1) + target
                     + clown({3, 2, 3, 4, 1, 2, 3}, 0, 0) // hatless: its hat colour does not show
                     + clown({2, 2, 3, 4, 1, 2, 3}, 1, 1) // another hat colour: not alike
                     + clown({1, 4, 3, 4, 1, 2, 3}, 1, 1) // first redraw: the same red hair, still alike
                     + clown({1, 2, 3, 4, 1, 2, 3}, 0, 1)); // second redraw: no bucket
         Allineamento a;
         a.ImpostaColori(4);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(a.Aspetti[0][Parti::Secchio], 0);
         QCOMPARE(a.Aspetti[3][Parti::Cappello], 2);
         for (int i : {0, 2, 3})
@@ -95,7 +101,7 @@ private slots:
     {
         Aspetto c{0, 2, 2, 2, 4, 3, 2, 4, 1, 1}; // red, red, red shirt, yellow, blue, red, yellow; bucket; hat
         const auto f = frasi(c, {9, 1, 2, 3, 4, 5, 6, 7, 8});
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Righe, (QStringList{"Ha il cappello.", "Il cappello è rosso.", "I capelli sono rossi.",
                                        "La camicia è rossa.", "Il gilè è giallo.", "I bottoni sono blu.",
                                        "I pantaloni sono rossi.", "Le scarpe sono gialle.", "Ha il secchio."}));
@@ -108,7 +114,7 @@ private slots:
         Aspetto c{0, 1, 1, 1, 1, 1, 1, 1, 0, 0};
         // 1 (the hat's colour) is never taken; 2 comes twice: both repeats are drawn again.
         const auto f = frasi(c, {1, 2, 2, 1, 9, 3, 4, 5, 6, 7, 8});
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Righe.size(), 8); // no line about the hat's colour
         QCOMPARE(f.Righe[1], QStringLiteral("Non ha il cappello."));
         QCOMPARE(f.FrasiParti[0], QStringLiteral("Non ha il cappello"));
@@ -128,5 +134,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAllineamento)
+ZANFRONI_TEST_MAIN(TestAllineamento)
 #include "tst_allineamento.moc"

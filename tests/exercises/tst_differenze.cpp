@@ -1,8 +1,9 @@
+#include "Estrazioni.h"
+#include "ServiziDiProva.h"
 #include "exercises/search/CoppiaDifferenze.h"
 #include "platform/Rnd.h"
 #include "platform/VbColor.h"
 #include "shell/Profilo.h"
-#include "Estrazioni.h"
 
 #include <QtTest>
 
@@ -28,20 +29,25 @@ QList<int> diverse(const CoppiaDifferenze &c)
 class TestDifferenze : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ServiziDiProva> servizi;
 
     CoppiaDifferenze coppia(int livello, bool conMouse, bool secchioADestra, const std::vector<double> &estrazioni)
     {
         CoppiaDifferenze c;
-        Rnd::Script(estrazioni);
+        servizi->caso.copione(estrazioni);
         c.ImpostaColori(livello, conMouse, secchioADestra);
-        if (Rnd::ScriptLeft() != 0)
+        if (servizi->caso.rimasti() != 0)
             QTest::qFail("draws left over", __FILE__, __LINE__);
         return c;
     }
 
 private slots:
-    void init() { Profilo = ProfiloUtente(); }
-    void cleanup() { Rnd::ClearScript(); }
+    void init()
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void cleanup() { servizi.reset(); }
 
     void scriptedPairsWithTheMouse()
     {
@@ -78,7 +84,7 @@ private slots:
     void everyPairHasExactlyItsDifferences()
     {
         for (int seme = 1; seme <= 300; ++seme) {
-            Rnd::Seed(seme);
+            servizi->caso.seme(seme);
             const int livello = seme % 4 + 1;
             const bool conMouse = seme % 3 != 0;
             CoppiaDifferenze c;
@@ -127,5 +133,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestDifferenze)
+ZANFRONI_TEST_MAIN(TestDifferenze)
 #include "tst_differenze.moc"

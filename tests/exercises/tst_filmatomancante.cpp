@@ -22,5 +22,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFilmatoMancante)
+ZANFRONI_TEST_MAIN(TestFilmatoMancante)
 #include "tst_filmatomancante.moc"

@@ -257,5 +257,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormDifferenze)
+ZANFRONI_TEST_MAIN(TestFormDifferenze)
 #include "tst_formdifferenze.moc"

@@ -1,6 +1,5 @@
 #include "AmbienteEsercizi.h"
 #include "Estrazioni.h"
-#include "StampantiFinte.h"
 #include "exercises/sentences/FormEs1.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
@@ -194,15 +193,15 @@ private slots:
         Profilo.ModalitaInput = 1;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
-        GuardiaInput::finestraMs = 150;
-        QTest::qWait(200);
+        amb->servizi.orologio.passoMs = 0; // time passes only as the test says
+        amb->servizi.orologio.avanza(200);
         QVERIFY(porta(s, s->frasi().Risposta));
         const QString domanda = frase(s);
         tasto(s, Qt::Key_Return);
         tasto(s, Qt::Key_Return); // the bounce
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
         QCOMPARE(frase(s), domanda);
-        QTest::qWait(200);
+        amb->servizi.orologio.avanza(200);
         tasto(s, Qt::Key_Return);
         QCOMPARE(s->IndiceScansione(), 0);
     }
@@ -234,10 +233,10 @@ private slots:
             QVERIFY(rispondi(s, s->frasi().Risposta));
             QVERIFY(rispondi(s, 2));
         }
-        Rnd::Script({0.9, 0.1}); // sound first: 2 of 2, then movie 1 of 3; movie first: 3 of 3, then sound 1 of 2
+        amb->caso.copione({0.9, 0.1}); // sound first: 2 of 2, then movie 1 of 3; movie first: 3 of 3, then sound 1 of 2
         QVERIFY(rispondi(s, s->frasi().Risposta));
         QVERIFY(s->PremioMostrato());
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(amb->caso.rimasti(), 0);
         const bool mouse = modo == 0;
         QVERIFY(amb->suoni.suonati.last().endsWith(mouse ? QStringLiteral("/suoni/si/2.wav") : QStringLiteral("/suoni/si/1.wav")));
         QVERIFY(filmato(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
@@ -248,10 +247,10 @@ private slots:
         for (int col = 1; col <= 4; ++col) // blue renamed "verde", like row 1
             Profilo.Colori[3][col] = Profilo.Colori[1][col];
         // A green hat, a false clause about it: row 3 ("verde") is passed over for row 2.
-        Rnd::Script(::clown(1, 1) + std::vector<double>{d(1, 2), d(0, 9), d(2, 4), d(1, 4)});
+        amb->caso.copione(::clown(1, 1) + std::vector<double>{d(1, 2), d(0, 9), d(2, 4), d(1, 4)});
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(amb->caso.rimasti(), 0);
         QCOMPARE(frase(s), QStringLiteral("Il cappello è rosso."));
         QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
@@ -290,8 +289,7 @@ private slots:
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         QTest::mouseClick(pulsante(s, s->frasi().Risposta), Qt::LeftButton);
-        StampantiFinte nessuna;
-        nessuna.stampanti.clear();
+        amb->servizi.stampanti.stampanti.clear();
         QTimer chiudi; // the picture page, closed as soon as it shows
         connect(&chiudi, &QTimer::timeout, [] {
             if (QWidget *m = QApplication::activeModalWidget())
@@ -332,5 +330,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormEs1)
+ZANFRONI_TEST_MAIN(TestFormEs1)
 #include "tst_formes1.moc"

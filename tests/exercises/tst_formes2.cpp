@@ -93,10 +93,10 @@ private slots:
     {
         Profilo.Colori[3][0] = Profilo.Colori[1][0]; // blue painted green
         // The hats differ: green on the left; on the right row 3 (green too) is passed over for red.
-        Rnd::Script({d(1, 2), d(0, 4), d(2, 4), d(1, 4)});
+        amb->caso.copione({d(1, 2), d(0, 4), d(2, 4), d(1, 4)});
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(amb->caso.rimasti(), 0);
         QCOMPARE(s->frasi().aspetto[1][Parti::Cappello], 2);
         const char *const parti[] = {"cappello", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"};
         auto *sinistro = filmato(s);
@@ -125,10 +125,10 @@ private slots:
         // The tenth right answer is spoken whole, then the reward takes the left clown's place.
         const QString domanda = frase(s);
         const int g = giusta(s);
-        Rnd::Script({0.9, 0.1}); // the first draw picks the movie (3 of 3), the second the sound (1 of 2)
+        amb->caso.copione({0.9, 0.1}); // the first draw picks the movie (3 of 3), the second the sound (1 of 2)
         QTest::mouseClick(pulsante(s, g), Qt::LeftButton);
         QVERIFY(s->PremioMostrato());
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(amb->caso.rimasti(), 0);
         QVERIFY(sinistro->Movie().endsWith(QStringLiteral("\\animazioni\\3.swf")));
         QVERIFY(amb->suoni.suonati.last().endsWith(QStringLiteral("/suoni/si/1.wav")));
         QVERIFY(ultimaDetta(*amb).endsWith(domanda.trimmed() + QLatin1Char(' ') + pulsante(s, g)->text()));
@@ -140,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormEs2)
+ZANFRONI_TEST_MAIN(TestFormEs2)
 #include "tst_formes2.moc"

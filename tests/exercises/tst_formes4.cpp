@@ -112,11 +112,11 @@ private slots:
     {
         // Bucket hidden; hat green, hair red, shirt blue, waistcoat yellow, buttons green, trousers
         // red, shoes blue; the shirt's sentence first.
-        Rnd::Script({d(0, 2), d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(2, 7)});
+        amb->caso.copione({d(0, 2), d(0, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4), d(2, 7)});
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
-        Rnd::ClearScript();
+        QCOMPARE(amb->caso.rimasti(), 0);
+        amb->caso.copione({});
         QVERIFY(!filmato(s)->isShown(QStringLiteral("secchio")) && filmato(s)->isShown(QStringLiteral("cappello")));
         QCOMPARE(frase(s), QStringLiteral("La camicia è blu."));
         // Anything but a part's row is ignored and does not move the colour.
@@ -226,5 +226,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormEs4)
+ZANFRONI_TEST_MAIN(TestFormEs4)
 #include "tst_formes4.moc"

@@ -135,5 +135,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormEs5)
+ZANFRONI_TEST_MAIN(TestFormEs5)
 #include "tst_formes5.moc"

@@ -48,10 +48,10 @@ private slots:
 
     void aLookAlikeOfTheTargetIsDrawnAgainSoTheGameCanEnd()
     {
-        Rnd::Script(allineamentoConSosia());
+        amb->caso.copione(allineamentoConSosia());
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
-        QVERIFY(sosiaRidisegnato(s));
+        QVERIFY(sosiaRidisegnato(amb->caso, s));
         QVERIFY(scegliZanfrone(s, 0));
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 1Errati 0"));
         QVERIFY(s->partitaFinita() && pulsante(s, 0)->isEnabled());
@@ -181,5 +181,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormEs6)
+ZANFRONI_TEST_MAIN(TestFormEs6)
 #include "tst_formes6.moc"

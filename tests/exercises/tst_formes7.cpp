@@ -65,10 +65,10 @@ private slots:
 
     void aLookAlikeOfTheTargetIsDrawnAgain()
     {
-        Rnd::Script(allineamentoConSosia());
+        amb->caso.copione(allineamentoConSosia());
         QPointer<FormEs7> s = apri();
         QVERIFY(s);
-        QVERIFY(sosiaRidisegnato(s));
+        QVERIFY(sosiaRidisegnato(amb->caso, s));
         QVERIFY(scegliZanfrone(s, 0));
         QVERIFY(scegliZanfrone(s, 1));
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 1Errati 1"));
@@ -116,5 +116,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFormEs7)
+ZANFRONI_TEST_MAIN(TestFormEs7)
 #include "tst_formes7.moc"

@@ -1,4 +1,5 @@
 #include "Estrazioni.h"
+#include "ServiziDiProva.h"
 #include "exercises/frame/CursoreScansione.h"
 #include "exercises/frame/Livelli.h"
 #include "exercises/frame/Premio.h"
@@ -13,21 +14,26 @@
 class TestFrasi : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ServiziDiProva> servizi;
 
     QString vf(int livello, const std::vector<double> &disegno, const std::vector<double> &frase, int *risposta = nullptr)
     {
         FrasiVeroFalso f;
-        Rnd::Script(disegno + frase);
+        servizi->caso.copione(disegno + frase);
         f.ImpostaColori();
         f.ScriviFrase(livello);
         if (risposta)
             *risposta = f.Risposta;
-        return TuttoUsato(f.Frase);
+        return TuttoUsato(servizi->caso, f.Frase);
     }
 
 private slots:
-    void init() { Profilo = ProfiloUtente(); }
-    void cleanup() { Rnd::ClearScript(); }
+    void init()
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void cleanup() { servizi.reset(); }
 
     void veroFalsoSentences()
     {
@@ -78,15 +84,15 @@ private slots:
         QCOMPARE(vf(2, clown(1, 1), {d(0, 2), d(1, 9), d(3, 4), d(1, 4), d(0, 4)}), QStringLiteral("I capelli non sono verdi"));
         // A hat called different from a red one is drawn again past row 4.
         FrasiUgualeDiverso u;
-        Rnd::Script({d(1, 2), d(1, 4), d(3, 4), d(0, 4)});
+        servizi->caso.copione({d(1, 2), d(1, 4), d(3, 4), d(0, 4)});
         u.ImpostaColori();
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(u.aspetto[1][Parti::Cappello], 1);
 
         // Every row the same colour: no colour is asked, no pair called different.
         for (int riga = 2; riga <= 4; ++riga)
             Profilo.Colori[riga][0] = Profilo.Colori[1][0];
-        Rnd::ClearScript();
+        servizi->caso.copione({});
         FrasiVeroFalso f;
         f.ImpostaColori();
         for (int n = 0; n < 50; ++n)
@@ -100,27 +106,27 @@ private slots:
     {
         FrasiUgualeDiverso f;
         // Parts 1..7: differs?, left colour, [right colour drawn until different]; then buckets and hats.
-        Rnd::Script({d(1, 2), d(0, 4), d(0, 4), d(2, 4), // hat differs: green / blue
+        servizi->caso.copione({d(1, 2), d(0, 4), d(0, 4), d(2, 4), // hat differs: green / blue
                      d(0, 2), d(1, 4),                   // hair same, red
                      d(1, 2), d(3, 4), d(0, 4),          // shirts differ: yellow / green
                      d(0, 2), d(2, 4), d(0, 2), d(0, 4), d(0, 2), d(1, 4), d(1, 2), d(3, 4), d(2, 4),
                      d(1, 2), d(0, 2), d(1, 2), d(1, 2)}); // left: bucket, no hat; right: bucket and hat
         f.ImpostaColori();
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.aspetto[1][1], 3);
 
         // Level 1: the hats are skipped (one clown has none); shirts differ: "diverse" is right.
-        Rnd::Script({d(0, 7), d(2, 7)});
+        servizi->caso.copione({d(0, 7), d(2, 7)});
         f.ScriviFrase(1);
         QCOMPARE(f.Frase + f.Didascalia[0] + QLatin1Char('/') + f.Didascalia[1], QStringLiteral("Le camicie sono uguali/diverse"));
         QVERIFY(f.Giusta(1) && !f.Giusta(0));
         // Level 2: a part already asked is drawn again; the same hair made negative: "diversi" is right.
-        Rnd::Script({d(2, 7), d(1, 7)});
+        servizi->caso.copione({d(2, 7), d(1, 7)});
         f.ScriviFrase(2);
         QCOMPARE(f.Frase + f.Didascalia[1], QStringLiteral("I capelli non sono diversi"));
         QVERIFY(f.Giusta(1));
         // Level 3: an odd draw of ten is negative, an even one positive.
-        Rnd::Script({d(3, 10), d(6, 7)});
+        servizi->caso.copione({d(3, 10), d(6, 7)});
         f.ScriviFrase(3);
         QCOMPARE(f.Frase, QStringLiteral("Le scarpe non sono "));
         QVERIFY(f.Giusta(0)); // the shoes differ, the sentence is negative
@@ -189,5 +195,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrasi)
+ZANFRONI_TEST_MAIN(TestFrasi)
 #include "tst_frasi.moc"

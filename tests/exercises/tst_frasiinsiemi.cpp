@@ -1,4 +1,5 @@
 #include "Estrazioni.h"
+#include "ServiziDiProva.h"
 #include "exercises/sentences/FrasiInsiemi.h"
 #include "platform/Rnd.h"
 #include "shell/Profilo.h"
@@ -16,18 +17,23 @@ bool visibile(const FrasiInsiemi &f, int parte, int valore)
 class TestFrasiInsiemi : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ServiziDiProva> servizi;
 
-    static QString frase(int livello, const std::vector<double> &disegni)
+    QString frase(int livello, const std::vector<double> &disegni)
     {
         FrasiInsiemi f;
-        Rnd::Script(disegni);
+        servizi->caso.copione(disegni);
         f.ScriviFrase(livello);
-        return TuttoUsato(f.Frase);
+        return TuttoUsato(servizi->caso, f.Frase);
     }
 
 private slots:
-    void init() { Profilo = ProfiloUtente(); }
-    void cleanup() { Rnd::ClearScript(); }
+    void init()
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void cleanup() { servizi.reset(); }
 
     void oneClauseAtLevelOne()
     {
@@ -62,9 +68,9 @@ private slots:
         f.Parte1 = 1;
         f.Colore1 = 1; // "Ha il cappello verde"
         // Not fitting, the hat hidden and green: redrawn green, then a hidden hat never green.
-        Rnd::Script(std::vector<double>{d(1, 100)} + clown(0, 0) + std::vector<double>{d(0, 4), d(0, 4), d(2, 4)});
+        servizi->caso.copione(std::vector<double>{d(1, 100)} + clown(0, 0) + std::vector<double>{d(0, 4), d(0, 4), d(2, 4)});
         f.ImpostaColori(1);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Risposta, 1);
         QCOMPARE(QPoint(f.aspetto[Parti::Cappello], f.aspetto[Parti::ConCappello]), QPoint(3, 0));
         // Level 4, not fitting, k = 1: both clauses hold (the shirt blue, the bucket absent).
@@ -72,9 +78,9 @@ private slots:
         f.Colore1 = 3;
         f.Parte2 = 8;
         f.Colore2 = 0;
-        Rnd::Script(std::vector<double>{d(1, 100)} + clown(0, 1) + std::vector<double>{d(1, 100)});
+        servizi->caso.copione(std::vector<double>{d(1, 100)} + clown(0, 1) + std::vector<double>{d(1, 100)});
         f.ImpostaColori(4);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.Risposta, 1);
         QVERIFY(f.Vale1() && f.Vale2());
     }
@@ -90,7 +96,7 @@ private slots:
     void everyClownFitsAsTheCoinSays()
     {
         QFETCH(int, livello);
-        Rnd::Seed(20 + livello);
+        servizi->caso.seme(20 + livello);
         FrasiInsiemi f;
         f.Parte2 = 1; // left by an earlier two-clause sentence
         f.Colore2 = 2;
@@ -125,5 +131,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFrasiInsiemi)
+ZANFRONI_TEST_MAIN(TestFrasiInsiemi)
 #include "tst_frasiinsiemi.moc"

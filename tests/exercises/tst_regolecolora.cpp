@@ -1,4 +1,5 @@
 #include "Estrazioni.h"
+#include "ServiziDiProva.h"
 #include "exercises/sentences/RegoleColora.h"
 #include "platform/Rnd.h"
 #include "shell/Profilo.h"
@@ -19,22 +20,27 @@ std::vector<double> righe(std::initializer_list<int> r)
 class TestRegoleColora : public QObject
 {
     Q_OBJECT
+    std::unique_ptr<ServiziDiProva> servizi;
 
     // A level 1 exercise whose parts ask: hat green, hair red, shirt blue, waistcoat yellow,
     // buttons green, trousers red, shoes blue.
-    static RegoleColora livello1()
+    RegoleColora livello1()
     {
         RegoleColora r;
-        Rnd::Script({d(1, 2)});
+        servizi->caso.copione({d(1, 2)});
         r.NuovoEsercizio();
-        Rnd::Script(righe({1, 2, 3, 4, 1, 2, 3}));
+        servizi->caso.copione(righe({1, 2, 3, 4, 1, 2, 3}));
         r.ScriviFrase(1, false);
         return r;
     }
 
 private slots:
-    void init() { Profilo = ProfiloUtente(); }
-    void cleanup() { Rnd::ClearScript(); }
+    void init()
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void cleanup() { servizi.reset(); }
 
     void sentencesByLevel()
     {
@@ -45,18 +51,18 @@ private slots:
         QVERIFY(r.ColoriAmmessi[2][2] && !r.ColoriAmmessi[2][1] && !r.ColoriAmmessi[2][3] && !r.ColoriAmmessi[2][4]);
 
         // Level 5 is negative throughout: every colour but the named one.
-        Rnd::Script(righe({2, 4, 4, 1, 3, 4, 2}));
+        servizi->caso.copione(righe({2, 4, 4, 1, 3, 4, 2}));
         r.ScriviFrase(5, false);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(r.Frasi[3], QStringLiteral("La camicia non è gialla."));
         QCOMPARE(r.Frasi[7], QStringLiteral("Le scarpe non sono rosse."));
         QVERIFY(!r.ColoriAmmessi[7][2] && r.ColoriAmmessi[7][1] && r.ColoriAmmessi[7][3] && r.ColoriAmmessi[7][4]);
 
         // Levels 3 and 6: a coin before each part's colour; upper case under "maiuscolo".
-        Rnd::Script({d(1, 2), d(3, 4), d(0, 2), d(3, 4), d(0, 2), d(0, 4), d(1, 2), d(0, 4),
+        servizi->caso.copione({d(1, 2), d(3, 4), d(0, 2), d(3, 4), d(0, 2), d(0, 4), d(1, 2), d(0, 4),
                      d(0, 2), d(1, 4), d(1, 2), d(1, 4), d(0, 2), d(2, 4)});
         r.ScriviFrase(6, true);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(r.Frasi[1], QStringLiteral("IL CAPPELLO NON È GIALLO."));
         QCOMPARE(r.Frasi[2], QStringLiteral("I CAPELLI SONO GIALLI."));
         QCOMPARE(r.Frasi[6], QStringLiteral("I PANTALONI NON SONO ROSSI."));
@@ -68,7 +74,7 @@ private slots:
             Profilo.Colori[3][col] = Profilo.Colori[1][col];
         RegoleColora r = livello1(); // "Il cappello è verde."
         QVERIFY(r.ColoriAmmessi[1][1] && r.ColoriAmmessi[1][3] && !r.ColoriAmmessi[1][2]);
-        Rnd::Script(righe({1, 4, 4, 1, 3, 4, 2}));
+        servizi->caso.copione(righe({1, 4, 4, 1, 3, 4, 2}));
         r.ScriviFrase(5, false); // "Il cappello non è verde."
         QVERIFY(!r.ColoriAmmessi[1][1] && !r.ColoriAmmessi[1][3] && r.ColoriAmmessi[1][2] && r.ColoriAmmessi[1][4]);
     }
@@ -76,15 +82,15 @@ private slots:
     void partsAreDrawnOnceEach()
     {
         RegoleColora r = livello1();
-        Rnd::Script({d(4, 7), d(4, 7), d(4, 7), d(0, 7)});
+        servizi->caso.copione({d(4, 7), d(4, 7), d(4, 7), d(0, 7)});
         QCOMPARE(r.PescaParte(), 5);
         QCOMPARE(r.PescaParte(), 1); // 5 drawn twice more and refused
         QCOMPARE(r.ParteCorrente, 1);
-        QCOMPARE(Rnd::ScriptLeft(), 0);
+        QCOMPARE(servizi->caso.rimasti(), 0);
 
         // Levels 4-6: the seven sentences in the drawn order, one a line.
         r.AzzeraFatte();
-        Rnd::Script({d(6, 7), d(0, 7), d(1, 7), d(2, 7), d(3, 7), d(4, 7), d(5, 7)});
+        servizi->caso.copione({d(6, 7), d(0, 7), d(1, 7), d(2, 7), d(3, 7), d(4, 7), d(5, 7)});
         const QStringList righe = r.FrasiInOrdineCasuale().split(QLatin1Char('\n'));
         QCOMPARE(righe.size(), 7);
         QCOMPARE(righe.first(), QStringLiteral("Le scarpe sono blu."));
@@ -94,5 +100,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRegoleColora)
+ZANFRONI_TEST_MAIN(TestRegoleColora)
 #include "tst_regolecolora.moc"

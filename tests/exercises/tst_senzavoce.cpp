@@ -112,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSenzaVoce)
+ZANFRONI_TEST_MAIN(TestSenzaVoce)
 #include "tst_senzavoce.moc"

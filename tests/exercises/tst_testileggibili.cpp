@@ -88,5 +88,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTestiLeggibili)
+ZANFRONI_TEST_MAIN(TestTestiLeggibili)
 #include "tst_testileggibili.moc"

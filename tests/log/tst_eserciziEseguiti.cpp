@@ -1,6 +1,6 @@
 #include "Catalogo.h"
-#include "Falsi.h"
 #include "Schermate.h"
+#include "ServiziDiProva.h"
 #include "log/FormEserciziEseguiti.h"
 #include "log/StampaGriglia.h"
 #include "log/UscitaStampa.h"
@@ -25,7 +25,7 @@ class TestEserciziEseguiti : public QObject
     Q_OBJECT
 
     std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
+    std::unique_ptr<ServiziDiProva> servizi;
 
     FormEserciziEseguiti *apri()
     {
@@ -38,11 +38,11 @@ class TestEserciziEseguiti : public QObject
     {
         return s->findChild<QLabel *>(QString::fromLatin1(nome))->text();
     }
-    void nessunErrore() { QCOMPARE(dialoghi->messaggi.size(), 0); }
+    void nessunErrore() { QCOMPARE(servizi->dialoghi.messaggi.size(), 0); }
     void soloErrore()
     {
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QVERIFY(dialoghi->messaggi.takeFirst().testo.startsWith(QStringLiteral("Si è verificato un errore!")));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi.takeFirst().testo.startsWith(QStringLiteral("Si è verificato un errore!")));
     }
     static int pagine(const QString &pdf)
     {
@@ -56,7 +56,7 @@ private slots:
     void init()
     {
         radice = std::make_unique<RadiceTemporanea>();
-        dialoghi = std::make_unique<DialoghiFinti>();
+        servizi = std::make_unique<ServiziDiProva>();
         NomeUtente = QStringLiteral("Anna");
         SvuotaAttivita();
         Schermate::registraConMenuFinto();
@@ -64,8 +64,7 @@ private slots:
     void cleanup()
     {
         Schermate::chiudiTutte();
-        FormEserciziEseguiti::usaStampante({});
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
@@ -91,12 +90,12 @@ private slots:
         auto *s = apri();
         QVERIFY(s);
         const QString file = radice->percorso(QStringLiteral("rapporto.rpt"));
-        dialoghi->file.push_back(file);
+        servizi->dialoghi.file.push_back(file);
         s->mnuSalva_Click();
         nessunErrore();
-        QCOMPARE(dialoghi->richiesteFile[0].estensione, QStringLiteral("rpt"));
+        QCOMPARE(servizi->dialoghi.richiesteFile[0].estensione, QStringLiteral("rpt"));
         // The user's report folder was made on the way, with the read-me file.
-        QVERIFY(QFileInfo(dialoghi->richiesteFile[0].cartella).isDir());
+        QVERIFY(QFileInfo(servizi->dialoghi.richiesteFile[0].cartella).isDir());
         QVERIFY(QFile::exists(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/leggimi.txt"))));
         const Rapporto salvato = s->rapporto();
 
@@ -107,7 +106,7 @@ private slots:
         s = apri();
         QVERIFY(s);
         QCOMPARE(s->rapporto().righe.size(), 0);
-        dialoghi->file.push_back(file);
+        servizi->dialoghi.file.push_back(file);
         s->mnuApri_Click();
         nessunErrore();
         QCOMPARE(s->rapporto(), salvato);
@@ -132,17 +131,17 @@ private slots:
         // A report shorter than its row count, and a missing file: the message, the grid unchanged.
         const QString rotto = radice->percorso(QStringLiteral("rotto.rpt"));
         QVERIFY(TextFile::writeLines(rotto, {QStringLiteral("Carla"), QStringLiteral("Data"), QStringLiteral(" 4 "), QStringLiteral("Insiemi")}));
-        dialoghi->file.push_back(rotto);
+        servizi->dialoghi.file.push_back(rotto);
         s->mnuApri_Click();
         soloErrore();
         QCOMPARE(s->rapporto(), prima);
-        dialoghi->file.push_back(radice->percorso(QStringLiteral("manca.rpt")));
+        servizi->dialoghi.file.push_back(radice->percorso(QStringLiteral("manca.rpt")));
         s->mnuApri_Click();
         soloErrore();
         QCOMPARE(s->rapporto(), prima);
 
         // A save that cannot be written says so.
-        dialoghi->file.push_back(radice->percorso(QStringLiteral("non/esiste/x.rpt")));
+        servizi->dialoghi.file.push_back(radice->percorso(QStringLiteral("non/esiste/x.rpt")));
         s->mnuSalva_Click();
         soloErrore();
     }
@@ -152,20 +151,11 @@ private slots:
         IniziaAttivita(QStringLiteral("Vero - falso"));
         auto *s = apri();
         QVERIFY(s);
-        int chiamate = 0;
-        const QString pdf = radice->percorso(QStringLiteral("stampa.pdf"));
-        FormEserciziEseguiti::usaStampante([&] {
-            ++chiamate;
-            auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(pdf);
-            return p;
-        });
-        dialoghi->scelte.push_back(Dialogs::No);
+        StampantiFinte &stampanti = servizi->stampanti;
+        servizi->dialoghi.scelte.push_back(Dialogs::No);
         s->mnuStampa_Click();
-        QCOMPARE(dialoghi->quesiti, QStringList{QStringLiteral("Avvio la stampa?")});
-        QCOMPARE(chiamate, 0);
-        QVERIFY(!QFile::exists(pdf));
+        QCOMPARE(servizi->dialoghi.quesiti, QStringList{QStringLiteral("Avvio la stampa?")});
+        QVERIFY(stampanti.lavori().isEmpty());
 
         // A full table goes on over more sheets instead of running off the first.
         for (int i = 0; i < 200; ++i)
@@ -173,17 +163,18 @@ private slots:
         s->chiudi();
         s = apri();
         QVERIFY(s);
-        dialoghi->scelte.push_back(Dialogs::Yes);
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         s->mnuStampa_Click();
-        QCOMPARE(chiamate, 1);
-        QCOMPARE(dialoghi->messaggi.takeFirst().testo, QStringLiteral("Sto stampando"));
-        QVERIFY(pagine(pdf) > 2);
+        QCOMPARE(stampanti.lavori().size(), 1);
+        QCOMPARE(servizi->dialoghi.messaggi.takeFirst().testo, QStringLiteral("Sto stampando"));
+        QVERIFY(pagine(stampanti.lavori().first()) > 2);
 
-        FormEserciziEseguiti::usaStampante([] { return std::unique_ptr<QPrinter>(); });
-        dialoghi->scelte.push_back(Dialogs::Yes);
+        const QStringList installate = stampanti.stampanti;
+        stampanti.stampanti.clear();
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         s->mnuStampa_Click();
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("stampante")));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi[0].testo.contains(QStringLiteral("stampante")));
 
         // A print that could not be written is told, naming where it went.
         QTemporaryDir sola;
@@ -191,16 +182,12 @@ private slots:
                                                              QStringLiteral("ro,size=1m"), QStringLiteral("tmpfs"), sola.path()}),
                  0);
         const auto smonta = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {sola.path()}); });
-        FormEserciziEseguiti::usaStampante([&] {
-            auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            p->setOutputFormat(QPrinter::PdfFormat);
-            p->setOutputFileName(sola.filePath(QStringLiteral("registro.pdf")));
-            return p;
-        });
-        dialoghi->scelte.push_back(Dialogs::Yes);
+        stampanti.stampanti = installate;
+        stampanti.uscita = sola.path();
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         s->mnuStampa_Click();
-        QCOMPARE(dialoghi->messaggi.size(), 3); // "Sto stampando", then the failure
-        QVERIFY(dialoghi->messaggi[2].testo.contains(QStringLiteral("\"registro.pdf\" non è riuscita")));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 3); // "Sto stampando", then the failure
+        QVERIFY(servizi->dialoghi.messaggi[2].testo.contains(QStringLiteral("\"Aula-2.pdf\" non è riuscita")));
     }
 
     void thePrintedTableSitsBelowTheHeadingAndFitsTheSheet()
@@ -240,5 +227,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestEserciziEseguiti)
+ZANFRONI_TEST_MAIN(TestEserciziEseguiti)
 #include "tst_eserciziEseguiti.moc"

@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "log/FileRapporto.h"
 #include "platform/TextFile.h"
 #include "shell/Avvio.h"
@@ -108,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestFileRapporto)
+ZANFRONI_TEST_MAIN(TestFileRapporto)
 #include "tst_filerapporto.moc"

@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/AssistantBalloon.h"
 #include "platform/AssistantFigure.h"
 #include "platform/PathResolver.h"
@@ -50,7 +50,8 @@ private slots:
             QCOMPARE(t.text, c.text);
         }
 
-        VoceFinta voce;
+        ServiziDiProva servizi(ServiziDiProva::Udibile);
+        VoceFinta &voce = servizi.voce;
         Scena s;
         s.merlino.Show();
         s.merlino.Speak(QStringLiteral("\\Spd=170\\\\Pit=250\\Il fumetto è visibile."));
@@ -64,7 +65,8 @@ private slots:
 
     void sentencesQueueAndStopAllInterrupts()
     {
-        VoceFinta voce;
+        ServiziDiProva servizi(ServiziDiProva::Udibile);
+        VoceFinta &voce = servizi.voce;
         Scena s;
         s.merlino.Show();
         voce.parla = true;
@@ -88,7 +90,8 @@ private slots:
 
     void hideWaitsForTheSentenceAndHiddenCharactersAreSilent()
     {
-        VoceFinta voce;
+        ServiziDiProva servizi(ServiziDiProva::Udibile);
+        VoceFinta &voce = servizi.voce;
         Scena s;
         s.merlino.Speak(QStringLiteral("Mai mostrato."));
         QVERIFY(voce.frasi.isEmpty());
@@ -133,7 +136,8 @@ private slots:
             QVERIFY2(f.frame(false, true, dim) != f.frame(false, false, dim), qPrintable(nome));
         }
 
-        VoceFinta voce;
+        ServiziDiProva servizi(ServiziDiProva::Udibile);
+        VoceFinta &voce = servizi.voce;
         Scena s;
         QVERIFY(!s.merlino.FallbackFigure());
         for (const QString &strano : {QStringLiteral("Nessuno"), QStringLiteral("../merlin"), QString()}) {
@@ -158,7 +162,8 @@ private slots:
 
     void voicesByIdFallBackToTheDefault()
     {
-        VoceFinta voce;
+        ServiziDiProva servizi(ServiziDiProva::Udibile);
+        VoceFinta &voce = servizi.voce;
         voce.voci = {{QStringLiteral("it_IT:Italian"), QStringLiteral("Italian")},
                      {QStringLiteral("it_IT:Italian+Marco"), QStringLiteral("Marco")}};
         QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{it_IT:Italian+Marco}")), 1);
@@ -173,21 +178,25 @@ private slots:
 
     void withoutAnEngineSpeechIsSilentButTakesItsTime()
     {
-        qputenv("ZANFRONI_SENZA_VOCE", "1");
-        QtSpeechEngine motore;
+        ServiziDiProva servizi;
+        QtSpeechEngine motore(QStringLiteral("nessuno")); // an engine the system does not have
         QElapsedTimer t;
         t.start();
         QVERIFY(motore.voices().isEmpty());
         motore.say(QStringLiteral("Ciao bambini."), 130, 100, QStringLiteral("it_IT:Italian"));
         QVERIFY(t.elapsed() < 500);
-        QVERIFY(motore.isSpeaking()); // long enough to read the balloon
-        QTRY_VERIFY_WITH_TIMEOUT(!motore.isSpeaking(), 5000);
-        QVERIFY(t.elapsed() >= SpeechEngine::readingTimeMs(QStringLiteral("Ciao bambini."), 130));
+        QTRY_COMPARE(motore.availability(), SpeechEngine::Availability::Unavailable);
+        // Long enough to read the balloon, and no longer.
+        servizi.orologio.avanza(SpeechEngine::readingTimeMs(QStringLiteral("Ciao bambini."), 130) - 1);
+        QVERIFY(motore.isSpeaking());
+        servizi.orologio.avanza(1);
+        QVERIFY(!motore.isSpeaking());
     }
 
     void balloonFollowsItsStyle()
     {
-        VoceFinta voce;
+        ServiziDiProva servizi(ServiziDiProva::Udibile);
+        VoceFinta &voce = servizi.voce;
         Scena s;
         s.merlino.Show();
         voce.parla = true;
@@ -233,5 +242,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAssistant)
+ZANFRONI_TEST_MAIN(TestAssistant)
 #include "tst_assistant.moc"

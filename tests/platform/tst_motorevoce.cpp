@@ -1,4 +1,5 @@
 #include "MotoreFinto.h"
+#include "ServiziDiProva.h"
 #include "platform/QtSpeechEngine.h"
 
 #include <QElapsedTimer>
@@ -18,10 +19,9 @@ class TestMotoreVoce : public QObject
     static constexpr int kLimite = 400; // ms the engine is given to answer
 
 private slots:
-    void initTestCase() { qunsetenv("ZANFRONI_SENZA_VOCE"); }
-
     void aServiceThatNeverAnswersNeverHoldsTheCallerAndIsNotHeard()
     {
+        ServiziDiProva servizi;
         MotoreFinto::imposta(Modo::Bloccato);
         QtSpeechEngine motore(QStringLiteral("finto"), kLimite);
         QSignalSpy cambi(&motore, &SpeechEngine::availabilityChanged);
@@ -35,7 +35,10 @@ private slots:
         QVERIFY(!motore.canSpeak());
         QVERIFY(motore.isSpeaking());
 
-        QTRY_COMPARE_WITH_TIMEOUT(motore.availability(), Availability::Unavailable, 3000);
+        servizi.orologio.avanza(kLimite - 1);
+        QCOMPARE(motore.availability(), Availability::Starting);
+        servizi.orologio.avanza(1);
+        QCOMPARE(motore.availability(), Availability::Unavailable);
         QCOMPARE(cambi.size(), 1);
         // A service that answers late is heard from then on.
         MotoreFinto::sblocca(Modo::Legge);
@@ -48,6 +51,7 @@ private slots:
 
     void aVoiceThatReadsIsHeardAndEndsItsSentences()
     {
+        ServiziDiProva servizi;
         MotoreFinto::imposta(Modo::Legge);
         QtSpeechEngine motore(QStringLiteral("finto"), kLimite);
         motore.prepare();
@@ -57,13 +61,14 @@ private slots:
         QVERIFY(motore.isSpeaking());
         QTRY_VERIFY_WITH_TIMEOUT(!motore.isSpeaking(), 2000);
         QCOMPARE(MotoreFinto::frasiLette(), 1);
-        QTest::qWait(kLimite + 200); // past the watch on the first sentence
+        servizi.orologio.avanza(kLimite); // past the watch on the first sentence
         QVERIFY(motore.canSpeak());
         motore.shutDown();
     }
 
     void noVoiceAFailureOrASilentVoiceAreNotHeard()
     {
+        ServiziDiProva servizi;
         for (const Modo modo : {Modo::SenzaVoci, Modo::Errore, Modo::Muto}) {
             MotoreFinto::imposta(modo);
             QtSpeechEngine motore(QStringLiteral("finto"), kLimite);
@@ -76,12 +81,15 @@ private slots:
             QVERIFY(motore.canSpeak()); // it lists a voice...
             motore.say(QStringLiteral("Ciao."), 130, 100, QString());
             // ...but the first sentence fails, or does not start in time.
+            if (modo == Modo::Muto)
+                servizi.orologio.avanza(kLimite); // it never starts reading
             QTRY_COMPARE_WITH_TIMEOUT(motore.availability(), Availability::Unavailable, 3000);
-            QTRY_VERIFY_WITH_TIMEOUT(!motore.isSpeaking(), 3000);
+            servizi.orologio.avanza(SpeechEngine::readingTimeMs(QStringLiteral("Ciao."), 130));
+            QVERIFY(!motore.isSpeaking());
             motore.shutDown();
         }
     }
 };
 
-QTEST_MAIN(TestMotoreVoce)
+ZANFRONI_TEST_MAIN(TestMotoreVoce)
 #include "tst_motorevoce.moc"

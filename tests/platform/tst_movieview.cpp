@@ -1,3 +1,4 @@
+#include "ServiziDiProva.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 
@@ -293,5 +294,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestMovieView)
+ZANFRONI_TEST_MAIN(TestMovieView)
 #include "tst_movieview.moc"

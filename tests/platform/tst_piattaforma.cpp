@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
 #include "platform/TextFile.h"
@@ -74,9 +74,10 @@ private slots:
         QDir().mkpath(programma.filePath(QStringLiteral("suoni/si")));
         for (int i = 1; i <= 3; ++i)
             QFile(programma.filePath(QStringLiteral("suoni/si/%1.wav").arg(i))).open(QIODevice::WriteOnly);
-        SuoniFinti suoni;
+        ServiziDiProva servizi;
+        SuoniFinti &suoni = servizi.suoni;
         Profilo.SuoniAttivi = true;
-        Rnd::Script({0.0, 0.99});
+        servizi.caso.copione({0.0, 0.99});
         SuonoSi();
         SuonoSi();
         QCOMPARE(suoni.suonati.size(), 2);
@@ -84,18 +85,17 @@ private slots:
         QVERIFY(suoni.suonati[1].endsWith(QStringLiteral("suoni/si/3.wav")));
         // Sounds off: nothing is drawn or played.
         Profilo.SuoniAttivi = false;
-        Rnd::Script({0.1});
+        servizi.caso.copione({0.1});
         SuonoSi();
-        QCOMPARE(Rnd::ScriptLeft(), 1);
+        QCOMPARE(servizi.caso.rimasti(), 1);
         QCOMPARE(suoni.suonati.size(), 2);
         // No failure sounds at all: the draw still happens, nothing breaks.
         Profilo.SuoniAttivi = true;
         SuonoNo();
-        QCOMPARE(Rnd::ScriptLeft(), 0);
-        Rnd::ClearScript();
+        QCOMPARE(servizi.caso.rimasti(), 0);
         PathResolver::setProgramFolder(QString());
     }
 };
 
-QTEST_MAIN(TestPiattaforma)
+ZANFRONI_TEST_MAIN(TestPiattaforma)
 #include "tst_piattaforma.moc"

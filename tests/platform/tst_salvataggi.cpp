@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "log/FileRapporto.h"
 #include "platform/PathResolver.h"
 #include "platform/TextFile.h"
@@ -54,7 +54,8 @@ private slots:
                          QStringLiteral("tmpfs"), cartella.path()});
         if (!montato)
             QSKIP("SKIP: a 64 KB tmpfs cannot be mounted here (the full-disk case needs root)");
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(QDir().mkpath(percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/dati/Anna"))));
         QVERIFY(TextFile::writeLines(FileLeggimi, RigheLeggimi()));
         FileIni = CartellaImpostazioni + QStringLiteral("anna.ini");
@@ -106,7 +107,8 @@ private slots:
 
     void onlyARegularFileOrALinkToOneIsReplaced()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         ImpostaPredefiniti();
         const QString fifo = percorso(QStringLiteral("coda"));
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -138,5 +140,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestSalvataggi)
+ZANFRONI_TEST_MAIN(TestSalvataggi)
 #include "tst_salvataggi.moc"

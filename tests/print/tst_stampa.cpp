@@ -1,6 +1,5 @@
 #include "AiutiStampa.h"
-#include "Falsi.h"
-#include "StampantiFinte.h"
+#include "ServiziDiProva.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "print/AnteprimaStampa.h"
@@ -34,48 +33,40 @@ void scrivi(QWidget *d, const char *nome, const QString &t)
 class TestStampa : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<DialoghiFinti> dialoghi;
-    std::unique_ptr<StampantiFinte> stampanti;
+    std::unique_ptr<ServiziDiProva> servizi;
     std::unique_ptr<RadiceTemporanea> radice;
     std::unique_ptr<RiquadroDisegno> riquadro;
-    QList<MotoreStampa::RispostaScala> domandeScala;
 
 private slots:
     void init()
     {
         radice = std::make_unique<RadiceTemporanea>();
-        dialoghi = std::make_unique<DialoghiFinti>();
-        stampanti = std::make_unique<StampantiFinte>();
+        servizi = std::make_unique<ServiziDiProva>();
         riquadro = std::make_unique<RiquadroDisegno>();
         riquadro->setObjectName(QStringLiteral("Picture1"));
         riquadro->resize(193, 345);
         riquadro->caricaDisegno(Immagini::Disegno(3));
-        domandeScala.clear();
-        MotoreStampa::domandaScala = [this](QWidget *) {
-            return domandeScala.isEmpty() ? MotoreStampa::RispostaScala::Annulla : domandeScala.takeFirst();
-        };
     }
     void cleanup()
     {
         riquadro.reset();
-        stampanti.reset();
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
     void noPrinterMeansAMessageAndNoDialog()
     {
-        stampanti->stampanti.clear();
-        stampanti->predefinitaNome.clear();
+        servizi->stampanti.stampanti.clear();
+        servizi->stampanti.predefinitaNome.clear();
         auto s = schermoNero(200, 100);
         StampaFPB(s.get(), 10, 10, 100, 100, 2, QString()); // would block if a dialog opened
         MotoreStampa::istanza().StampaVeloce(s.get(), SorgenteStampa::daSchermo(s.get()));
-        QCOMPARE(dialoghi->messaggi.size(), 2);
-        QVERIFY(dialoghi->messaggi[1].testo.contains(QStringLiteral("Non è installata nessuna stampante")));
-        QVERIFY(dialoghi->messaggi[1].titolo.startsWith(TitoliStampa::Errore));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 2);
+        QVERIFY(servizi->dialoghi.messaggi[1].testo.contains(QStringLiteral("Non è installata nessuna stampante")));
+        QVERIFY(servizi->dialoghi.messaggi[1].titolo.startsWith(TitoliStampa::Errore));
         // A default printer that has gone: the first installed one is offered instead.
-        stampanti->stampanti = {QStringLiteral("Ufficio")};
-        stampanti->predefinitaNome = QStringLiteral("Sparita");
+        servizi->stampanti.stampanti = {QStringLiteral("Ufficio")};
+        servizi->stampanti.predefinitaNome = QStringLiteral("Sparita");
         QCOMPARE(MotoreStampa::istanza().GetDefPrinterName(), QStringLiteral("Ufficio"));
     }
 
@@ -88,9 +79,9 @@ private slots:
         QVERIFY(!d.prepara(&bottone, 10, 10, 100, 100, 1, QString()));
         QVERIFY(!d.prepara(riquadro.get(), 10, 10, 100, std::nullopt, 1, QString()));
         QVERIFY(!d.prepara(riquadro.get(), 10, 10, 100, 0, 1, QString())); // no ratio to keep
-        QCOMPARE(dialoghi->messaggi.size(), 3);
-        QCOMPARE(dialoghi->messaggi[0].testo, QStringLiteral("Stampa di Command1\n\nL' oggetto da stampare\ne' di tipo errato."));
-        QCOMPARE(dialoghi->messaggi[2].testo, QStringLiteral("Parametri errati."));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 3);
+        QCOMPARE(servizi->dialoghi.messaggi[0].testo, QStringLiteral("Stampa di Command1\n\nL' oggetto da stampare\ne' di tipo errato."));
+        QCOMPARE(servizi->dialoghi.messaggi[2].testo, QStringLiteral("Parametri errati."));
     }
 
     void openingShowsTheCallersPlacementAndClampsTheFields()
@@ -138,7 +129,7 @@ private slots:
         scrivi(&d, "txtNCopies", QStringLiteral("2"));
         d.cmdStampa_Click();
         QCOMPARE(d.result(), int(QDialog::Accepted));
-        const QStringList lavori = stampanti->lavori();
+        const QStringList lavori = servizi->stampanti.lavori();
         QCOMPARE(lavori.size(), 2);
         for (const QString &l : lavori)
             QCOMPARE(paginePdF(l), QList<QSize>{QSize(842, 595)});
@@ -151,7 +142,7 @@ private slots:
         QTest::keyClick(trova<QLineEdit>(&vuoto, "txtNCopies"), Qt::Key_Backspace);
         vuoto.cmdStampa_Click();
         QCOMPARE(vuoto.result(), int(QDialog::Accepted));
-        QCOMPARE(stampanti->lavori().size(), 3);
+        QCOMPARE(servizi->stampanti.lavori().size(), 3);
 
         // 0: refused with a message, nothing printed, the dialog stays.
         frmStampa zero;
@@ -159,9 +150,9 @@ private slots:
         scrivi(&zero, "txtNCopies", QStringLiteral("0"));
         zero.cmdStampa_Click();
         QCOMPARE(zero.result(), int(QDialog::Rejected));
-        QCOMPARE(stampanti->lavori().size(), 3);
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("copie")));
+        QCOMPARE(servizi->stampanti.lavori().size(), 3);
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi[0].testo.contains(QStringLiteral("copie")));
         QCOMPARE(testo(&zero, "txtNCopies"), QStringLiteral("0"));
     }
 
@@ -177,22 +168,22 @@ private slots:
         g.StampaY_mm = 10;
         g.StampaW_mm = g.StampaH_mm = 150;
         const SorgenteStampa s = SorgenteStampa::daRiquadro(riquadro.get());
-        domandeScala = {MotoreStampa::RispostaScala::Annulla, MotoreStampa::RispostaScala::Si};
+        servizi->dialoghi.scelte = {Dialogs::Cancel, Dialogs::Yes}; // the scale question
         QCOMPARE(m.StampaOggetto(nullptr, s, g, QString()), MotoreStampa::Esito::Annullato);
-        QCOMPARE(stampanti->lavori().size(), 0);
+        QCOMPARE(servizi->stampanti.lavori().size(), 0);
         QCOMPARE(m.StampaOggetto(nullptr, s, g, QString()), MotoreStampa::Esito::Stampato);
-        QCOMPARE(stampanti->lavori().size(), 1);
+        QCOMPARE(servizi->stampanti.lavori().size(), 1);
         // A negative margin asks too.
         g = GeometriaStampa();
         g.StampaX_mm = -10;
-        domandeScala = {MotoreStampa::RispostaScala::Annulla};
+        servizi->dialoghi.scelte = {Dialogs::Cancel};
         QCOMPARE(m.StampaOggetto(nullptr, s, g, QString()), MotoreStampa::Esito::Annullato);
-        QVERIFY(domandeScala.isEmpty());
+        QVERIFY(servizi->dialoghi.scelte.empty());
         // A printer gone since it was chosen: a message naming it.
         m.NomeStampante = QStringLiteral("Sparita");
         QCOMPARE(m.StampaOggetto(nullptr, s, g, QString()), MotoreStampa::Esito::Fallito);
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("\"Sparita\"")));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi[0].testo.contains(QStringLiteral("\"Sparita\"")));
     }
 
     void theSheetShowsWhatTheFieldsSay()
@@ -200,11 +191,11 @@ private slots:
         // The fake printers reach up to 5 mm from the sheet's edge: the fields count from there.
         const QPointF margine(5, 5);
         const auto stampa = [&](frmStampa &d) -> QRectF {
-            const qsizetype prima = stampanti->lavori().size();
+            const qsizetype prima = servizi->stampanti.lavori().size();
             d.cmdStampa_Click();
-            if (d.result() != QDialog::Accepted || stampanti->lavori().size() != prima + 1)
+            if (d.result() != QDialog::Accepted || servizi->stampanti.lavori().size() != prima + 1)
                 return {};
-            return inchiostroMm(stampanti->lavori().last());
+            return inchiostroMm(servizi->stampanti.lavori().last());
         };
         const auto campi = [&](const frmStampa &d) {
             const GeometriaStampa &g = d.geometria();
@@ -246,9 +237,9 @@ private slots:
         QVERIFY(grande.prepara(s.get(), 10, 10, 300, 100, 1, QString()));
         QTest::mouseClick(trova<QCheckBox>(&grande, "chkCentro"), Qt::LeftButton);
         QCOMPARE(grande.geometria().StampaX_mm, -50);
-        domandeScala = {MotoreStampa::RispostaScala::Si};
+        servizi->dialoghi.scelte = {Dialogs::Yes};
         QVERIFY(entroMezzoMm(stampa(grande), QRectF(5, 99, 200, 100)));
-        QVERIFY(domandeScala.isEmpty());
+        QVERIFY(servizi->dialoghi.scelte.empty());
     }
 
     void aFailedPrintIsToldAndTheDialogStays()
@@ -258,7 +249,7 @@ private slots:
         QVERIFY(QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
                                                             QStringLiteral("ro,size=1m"), QStringLiteral("tmpfs"), sola.path()}) == 0);
         const auto smonta = qScopeGuard([&] { QProcess::execute(QStringLiteral("umount"), {sola.path()}); });
-        stampanti->uscita = sola.path();
+        servizi->stampanti.uscita = sola.path();
 
         auto s = schermoNero(200, 100);
         frmStampa d;
@@ -267,30 +258,30 @@ private slots:
         d.cboPrinterNames_Click();
         d.cmdStampa_Click();
         QCOMPARE(d.result(), int(QDialog::Rejected));
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QVERIFY(dialoghi->messaggi[0].testo.contains(QStringLiteral("\"Ufficio\" non è riuscita")));
-        QVERIFY(dialoghi->messaggi[0].titolo.startsWith(TitoliStampa::Errore));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi[0].testo.contains(QStringLiteral("\"Ufficio\" non è riuscita")));
+        QVERIFY(servizi->dialoghi.messaggi[0].titolo.startsWith(TitoliStampa::Errore));
         // The earlier choice stays: the list still on the printer picked, the printer that
         // prints still the one from before.
         QCOMPARE(trova<QComboBox>(&d, "cboPrinterNames")->currentText(), QStringLiteral("Ufficio"));
         QCOMPARE(MotoreStampa::istanza().NomeStampante, QStringLiteral("Aula"));
 
         QVERIFY(!MotoreStampa::istanza().StampaVeloce(s.get(), SorgenteStampa::daSchermo(s.get())));
-        QCOMPARE(dialoghi->messaggi.size(), 2);
-        QVERIFY(dialoghi->messaggi[1].testo.contains(QStringLiteral("\"Aula\"")));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 2);
+        QVERIFY(servizi->dialoghi.messaggi[1].testo.contains(QStringLiteral("\"Aula\"")));
     }
 
     void thePrinterSetUpInTheDialogIsTheOnePrinting()
     {
-        stampanti->margineProprieta = 20;
+        servizi->stampanti.margineProprieta = 20;
         auto s = schermoNero(200, 100);
         frmStampa d;
         QVERIFY(d.prepara(s.get(), 10, 10, 100, 100, 1, QString()));
         d.cmdProprieta_Click();
         QCOMPARE(trova<QLabel>(&d, "lblFgW")->text(), QStringLiteral("170"));
         d.cmdStampa_Click();
-        QCOMPARE(stampanti->lavori().size(), 1);
-        QVERIFY(entroMezzoMm(inchiostroMm(stampanti->lavori().first()), QRectF(30, 30, 100, 50)));
+        QCOMPARE(servizi->stampanti.lavori().size(), 1);
+        QVERIFY(entroMezzoMm(inchiostroMm(servizi->stampanti.lavori().first()), QRectF(30, 30, 100, 50)));
     }
 
     void aScreenPrintKeepsWhatLayOverTheClown()
@@ -320,7 +311,7 @@ private slots:
 
     void closeRestoresTheSettingsAndOkKeepsThem()
     {
-        stampanti->orientamentoProprieta = QPageLayout::Landscape;
+        servizi->stampanti.orientamentoProprieta = QPageLayout::Landscape;
         const auto cambia = [](frmStampa &d) {
             trova<QComboBox>(&d, "cboPrinterNames")->setCurrentIndex(0);
             d.cboPrinterNames_Click();
@@ -346,5 +337,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStampa)
+ZANFRONI_TEST_MAIN(TestStampa)
 #include "tst_stampa.moc"

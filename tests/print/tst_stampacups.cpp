@@ -2,8 +2,8 @@
 // print dialog, "veloce" and the log's page, the PDF files measured; then the queue refuses jobs.
 #include "AiutiStampa.h"
 #include "Catalogo.h"
-#include "Falsi.h"
 #include "ServerCups.h"
+#include "ServiziDiProva.h"
 #include "log/FormEserciziEseguiti.h"
 #include "print/Form1.h"
 #include "print/MotoreStampa.h"
@@ -33,7 +33,7 @@ class TestStampaCups : public QObject
     Q_OBJECT
     ServerCups &server;
     std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
+    std::unique_ptr<ServiziDiProva> servizi;
 
     // The PDF the queue wrote for the newest job, once it is done.
     QString nuovoPdf(qsizetype prima)
@@ -65,17 +65,17 @@ private slots:
     void init()
     {
         radice = std::make_unique<RadiceTemporanea>();
-        dialoghi = std::make_unique<DialoghiFinti>();
+        servizi = std::make_unique<ServiziDiProva>();
+        servizi->usa(PrinterCatalogue::system());
         MotoreStampa::istanza().azzera();
         NomeUtente = QStringLiteral("Anna");
         SvuotaAttivita();
         RegistraSchermi();
-        MotoreStampa::domandaScala = [](QWidget *) { return MotoreStampa::RispostaScala::Si; };
     }
     void cleanup()
     {
         server.accetta();
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
@@ -94,7 +94,7 @@ private slots:
             QVERIFY(!d.isVisible());
         });
         QCOMPARE(foglio, QStringLiteral("210x297")); // the queue prints the whole sheet
-        QVERIFY2(dialoghi->messaggi.isEmpty(), qPrintable(dialoghi->messaggi.value(0).testo));
+        QVERIFY2(servizi->dialoghi.messaggi.isEmpty(), qPrintable(servizi->dialoghi.messaggi.value(0).testo));
         QString pdf = nuovoPdf(prima);
         QVERIFY2(!pdf.isEmpty(), qPrintable(server.registro()));
         QCOMPARE(paginePdF(pdf), QList<QSize>{QSize(595, 842)});
@@ -121,6 +121,7 @@ private slots:
         // A screen centred and wider than the sheet, "Sì" to the scale question: wholly on it.
         auto s = schermoNero(200, 100);
         prima = server.pdf().size();
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         nelDialogo([&] { StampaFPB(s.get(), 10, 10, 300, 100, 1, QString()); }, [&](frmStampa &d) {
             QTest::mouseClick(trova<QCheckBox>(&d, "chkCentro"), Qt::LeftButton);
             d.cmdStampa_Click();
@@ -138,9 +139,9 @@ private slots:
         auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(QStringLiteral("FormEserciziEseguiti")));
         QVERIFY(s);
         const qsizetype prima = server.pdf().size();
-        dialoghi->scelte.push_back(Dialogs::Yes);
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         s->mnuStampa_Click();
-        QCOMPARE(dialoghi->messaggi.size(), 1); // "Sto stampando" alone
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1); // "Sto stampando" alone
         const QString pdf = nuovoPdf(prima);
         QVERIFY2(!pdf.isEmpty(), qPrintable(server.registro()));
         // The landscape page comes out turned on the sheet as the printer feeds it.
@@ -171,22 +172,22 @@ private slots:
         });
         QVERIFY(aperto);
         QCOMPARE(campi, QStringLiteral("10 100"));
-        QCOMPARE(dialoghi->messaggi.size(), 1);
-        QVERIFY2(rifiutato(dialoghi->messaggi[0]), qPrintable(dialoghi->messaggi[0].testo));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY2(rifiutato(servizi->dialoghi.messaggi[0]), qPrintable(servizi->dialoghi.messaggi[0].testo));
 
         // "veloce" too.
         auto s = schermoNero(200, 100);
         QVERIFY(!MotoreStampa::istanza().StampaVeloce(s.get(), SorgenteStampa::daSchermo(s.get())));
-        QCOMPARE(dialoghi->messaggi.size(), 2);
-        QVERIFY(rifiutato(dialoghi->messaggi[1]));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 2);
+        QVERIFY(rifiutato(servizi->dialoghi.messaggi[1]));
 
         // And the log's page.
         auto *registro = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(QStringLiteral("FormEserciziEseguiti")));
         QVERIFY(registro);
-        dialoghi->scelte.push_back(Dialogs::Yes);
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         registro->mnuStampa_Click();
-        QCOMPARE(dialoghi->messaggi.size(), 4); // "Sto stampando", then the failure
-        QVERIFY(rifiutato(dialoghi->messaggi[3]));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 4); // "Sto stampando", then the failure
+        QVERIFY(rifiutato(servizi->dialoghi.messaggi[3]));
         registro->chiudi();
         QCOMPARE(server.pdf().size(), prima);
     }

@@ -1,6 +1,5 @@
 #include "../exercises/AmbienteEsercizi.h"
 #include "AiutiStampa.h"
-#include "StampantiFinte.h"
 #include "exercises/sentences/FormEs1.h"
 #include "print/Form1.h"
 #include "print/RiquadroDisegno.h"
@@ -15,7 +14,6 @@ class TestStampaEsercizio : public QObject
 {
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
-    std::unique_ptr<StampantiFinte> stampanti;
 
     FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
 
@@ -35,7 +33,6 @@ private slots:
     void init()
     {
         amb = std::make_unique<AmbienteEsercizi>();
-        stampanti = std::make_unique<StampantiFinte>();
         // The picture page's four drawings: a clown-shaped outline each.
         for (int i = 1; i <= 4; ++i) {
             QFile f(amb->programma.filePath(QStringLiteral("immagini/disegno%1.svg").arg(i)));
@@ -47,7 +44,6 @@ private slots:
     }
     void cleanup()
     {
-        stampanti.reset();
         amb.reset();
     }
 
@@ -69,12 +65,12 @@ private slots:
         QCOMPARE(orizzontale.campi, QStringLiteral("10 10 100 100 "));
         QCOMPARE(orizzontale.foglio, QStringLiteral("287x200"));
         QCOMPARE(verticale.foglio, QStringLiteral("200x287"));
-        QCOMPARE(stampanti->lavori().size(), 1);
-        QCOMPARE(paginePdF(stampanti->lavori().first()), QList<QSize>{QSize(595, 842)});
+        QCOMPARE(amb->servizi.stampanti.lavori().size(), 1);
+        QCOMPARE(paginePdF(amb->servizi.stampanti.lavori().first()), QList<QSize>{QSize(595, 842)});
 
         // "veloce": at once, on the default printer.
         s->mnuStEserc_Click();
-        QCOMPARE(stampanti->lavori().size(), 2);
+        QCOMPARE(amb->servizi.stampanti.lavori().size(), 2);
         QVERIFY(amb->dialoghi.messaggi.isEmpty());
 
         // Back on the screen: the same question, level and counts.
@@ -111,5 +107,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStampaEsercizio)
+ZANFRONI_TEST_MAIN(TestStampaEsercizio)
 #include "tst_stampaesercizio.moc"

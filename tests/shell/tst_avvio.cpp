@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/PathResolver.h"
 #include "platform/SingleInstance.h"
 #include "shell/Avvio.h"
@@ -24,7 +24,8 @@ private slots:
     void firstRunCreatesTheFoldersTheReadMeAndInstallsTheFont()
     {
         QFETCH(QString, radiceDati);
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         PathResolver::setRoot(radice->percorso(radiceDati));
         QVERIFY(PreparaCartelle());
         QVERIFY(QFileInfo(radice->percorso(radiceDati + QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
@@ -45,7 +46,8 @@ private slots:
 
     void onlyTheMissingFolderIsMadeAndTheFontIsNotLookedAt()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QDir().mkpath(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/zanfroni")));
         QVERIFY(PreparaCartelle());
         QVERIFY(QFileInfo(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/zanfroni/dati"))).isDir());
@@ -68,7 +70,8 @@ private slots:
     {
         QFETCH(QString, blocco);
         QFETCH(QString, radiceDati);
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(QFile(radice->percorso(blocco)).open(QIODevice::WriteOnly));
         if (!radiceDati.isEmpty())
             PathResolver::setRoot(radice->percorso(radiceDati));
@@ -82,7 +85,8 @@ private slots:
 
     void copiesLeftByAnInterruptedSaveGoOnlyOurs()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(PreparaCartelle());
         const QString dorva = QStringLiteral("ImpostazioniProgrammiDorva/");
         QDir().mkpath(radice->percorso(dorva + QStringLiteral("Zanfroni/dati/Anna")));
@@ -110,7 +114,8 @@ private slots:
 
     void startUpNeverWritesAProfile()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QVERIFY(PreparaCartelle());
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         CaricaProfilo();
@@ -123,5 +128,5 @@ private:
     std::unique_ptr<RadiceTemporanea> radice;
 };
 
-QTEST_MAIN(TestAvvio)
+ZANFRONI_TEST_MAIN(TestAvvio)
 #include "tst_avvio.moc"

@@ -1,8 +1,8 @@
-#include "Falsi.h"
 #include "MotoreFinto.h"
-#include "platform/QtSpeechEngine.h"
+#include "ServiziDiProva.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
+#include "platform/QtSpeechEngine.h"
 #include "platform/TextFile.h"
 #include "shell/Profilo.h"
 #include "shell/Tavolozza.h"
@@ -27,8 +27,7 @@ class TestConfigura : public QObject
     Q_OBJECT
 
     std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<DialoghiFinti> dialoghi;
-    std::unique_ptr<VoceFinta> voce;
+    std::unique_ptr<ServiziDiProva> servizi;
     QPointer<FormConfigura> f;
 
     QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni")); }
@@ -66,8 +65,7 @@ private slots:
     void init()
     {
         radice = std::make_unique<RadiceTemporanea>();
-        dialoghi = std::make_unique<DialoghiFinti>();
-        voce = std::make_unique<VoceFinta>();
+        servizi = std::make_unique<ServiziDiProva>(ServiziDiProva::Udibile);
         QDir().mkpath(cartella());
         PreparaTavolozza();
         NomeUtente = QStringLiteral("_predefinito");
@@ -78,8 +76,7 @@ private slots:
     void cleanup()
     {
         delete f;
-        voce.reset();
-        dialoghi.reset();
+        servizi.reset();
         radice.reset();
     }
 
@@ -99,7 +96,7 @@ private slots:
         c<QRadioButton>(QStringLiteral("Option2_0"))->click(); // "Sfondo": the code only, nothing asked
         c<CasellaColore>(QStringLiteral("CasellaColorata_7"))->click();
         QCOMPARE(Profilo.Colori[0][0], QStringLiteral("FF9900"));
-        QVERIFY(dialoghi->domande.isEmpty());
+        QVERIFY(servizi->dialoghi.domande.isEmpty());
         QCOMPARE(f->anteprima()->backgroundColor(), QColor(0xFF, 0x99, 0x00));
     }
 
@@ -109,10 +106,10 @@ private slots:
         pagina(1);
         auto *riga2 = c<QRadioButton>(QStringLiteral("Option2_2"));
         riga2->click();
-        dialoghi->risposte = {QStringLiteral("viola"), QStringLiteral("viola"), QString(), QStringLiteral("viola")};
+        servizi->dialoghi.risposte = {QStringLiteral("viola"), QStringLiteral("viola"), QString(), QStringLiteral("viola")};
         c<CasellaColore>(QStringLiteral("CasellaColorata_108"))->click(); // 990099
-        QCOMPARE(dialoghi->domande.size(), 4);
-        QCOMPARE(dialoghi->domande[3], QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE"));
+        QCOMPARE(servizi->dialoghi.domande.size(), 4);
+        QCOMPARE(servizi->dialoghi.domande[3], QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE"));
         QCOMPARE(Profilo.Colori[2][0], QStringLiteral("990099"));
         QCOMPARE(Profilo.Colori[2][3], QString()); // the cancelled box leaves the word empty
         QCOMPARE(riga2->text(), QStringLiteral("viola - viola -  - viola"));
@@ -135,7 +132,7 @@ private slots:
         QCOMPARE(Profilo.FontTesto + Profilo.FontScelto, QStringLiteral("Indis1Verdana"));
 
         // A font chosen while cursive is on changes the size in use and the remembered font only.
-        dialoghi->font.push_back(QFont(QStringLiteral("Courier"), 30));
+        servizi->dialoghi.font.push_back(QFont(QStringLiteral("Courier"), 30));
         c<QPushButton>(QStringLiteral("CommandSceltaFont"))->click();
         QCOMPARE(Profilo.FontTesto + Profilo.FontScelto, QStringLiteral("Indis1Courier"));
         QCOMPARE(Profilo.DimensioneFontTesto, qint16(30));
@@ -157,7 +154,7 @@ private slots:
         pagina(4); // fills the voice and character lists
         pagina(5);
         f->ImpostaConfigurazioni();
-        QVERIFY(voce->frasi.isEmpty());
+        QVERIFY(servizi->voce.frasi.isEmpty());
         QVERIFY(fileProfili().isEmpty());
         QCOMPARE(Profilo.FontScelto, prima.FontScelto);
         QCOMPARE(Profilo.ModoVoce, prima.ModoVoce);
@@ -167,7 +164,7 @@ private slots:
 
     void voicePageSpeaksAndStoresTheVoice()
     {
-        voce->voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
+        servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
         apri();
         pagina(4);
         QVERIFY(f->Merlino()->Visible());
@@ -178,9 +175,9 @@ private slots:
         c<QScrollBar>(QStringLiteral("HScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         c<QScrollBar>(QStringLiteral("HScroll2"))->triggerAction(QAbstractSlider::SliderPageStepAdd);
         c<QPushButton>(QStringLiteral("CommandProvaVoce"))->click();
-        QCOMPARE(voce->frasi.size(), 1);
-        QCOMPARE(voce->frasi[0].velocita, 131);
-        QCOMPARE(voce->frasi[0].tono, 105);
+        QCOMPARE(servizi->voce.frasi.size(), 1);
+        QCOMPARE(servizi->voce.frasi[0].velocita, 131);
+        QCOMPARE(servizi->voce.frasi[0].tono, 105);
 
         c<QCheckBox>(QStringLiteral("Check2"))->click(); // speech off disables the speech controls
         QVERIFY(!Profilo.ParlatoAttivo);
@@ -192,8 +189,8 @@ private slots:
 
     void withoutAVoiceThePageSaysWhyItsListIsEmpty()
     {
-        voce->voci.clear();
-        voce->disponibilita(SpeechEngine::Availability::Starting);
+        servizi->voce.voci.clear();
+        servizi->voce.disponibilita(SpeechEngine::Availability::Starting);
         apri();
         pagina(4);
         auto *list1 = c<QListWidget>(QStringLiteral("List1"));
@@ -202,29 +199,29 @@ private slots:
         QVERIFY(nota->isVisible());
         QVERIFY(!nota->text().contains(QStringLiteral("Nessuna voce")));
 
-        voce->voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
-        voce->disponibilita(SpeechEngine::Availability::Ready); // the speech thread's news fills the list
+        servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
+        servizi->voce.disponibilita(SpeechEngine::Availability::Ready); // the speech thread's news fills the list
         QCOMPARE(list1->count(), 2);
         QVERIFY(!nota->isVisible());
         QCOMPARE(list1->currentRow(), -1);
 
-        voce->voci.clear();
-        voce->disponibilita(SpeechEngine::Availability::Unavailable);
+        servizi->voce.voci.clear();
+        servizi->voce.disponibilita(SpeechEngine::Availability::Unavailable);
         QCOMPARE(list1->count(), 0);
         QVERIFY(nota->isVisible());
         QVERIFY(nota->text().startsWith(QStringLiteral("Nessuna voce disponibile")));
         pagina(0);
         pagina(4);
         QVERIFY(nota->isVisible());
-        QVERIFY(dialoghi->messaggi.isEmpty()); // said on the page, not in a box at every visit
+        QVERIFY(servizi->dialoghi.messaggi.isEmpty()); // said on the page, not in a box at every visit
     }
 
     void theScreenAnswersEveryClickAtOnceWhileTheSpeechServiceHangs()
     {
         MotoreFinto::imposta(MotoreFinto::Modo::Bloccato);
-        qunsetenv("ZANFRONI_SENZA_VOCE");
+        servizi->usa(Clock::system()); // the engine is given up in real time, as the clicks go on
         QtSpeechEngine motore(QStringLiteral("finto"), 1500);
-        SpeechEngine::setInstance(&motore);
+        servizi->usa(motore);
         // The longest the user-interface thread went without running its event loop.
         QElapsedTimer dalBattito;
         qint64 pausaMassima = 0;
@@ -264,10 +261,9 @@ private slots:
         QVERIFY(c<QLabel>(QStringLiteral("NotaVoci"))->isVisible());
 
         delete f;
-        SpeechEngine::setInstance(voce.get());
+        servizi->usa(servizi->voce);
         MotoreFinto::sblocca(MotoreFinto::Modo::SenzaVoci);
         motore.shutDown();
-        qputenv("ZANFRONI_SENZA_VOCE", "1");
     }
 
     void scanningSpeedLabel()
@@ -312,7 +308,7 @@ private slots:
             QVERIFY(!f->ConfermaNuovoUtente());
             QCOMPARE(NomeUtente, QStringLiteral("_predefinito"));
         }
-        QCOMPARE(dialoghi->messaggi.size(), cattivi.size());
+        QCOMPARE(servizi->dialoghi.messaggi.size(), cattivi.size());
         f->mnuesci_Click(); // refused: the screen stays and nothing is written
         QVERIFY(f);
         QVERIFY(QDir(cartella()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size() == 1);
@@ -359,12 +355,12 @@ private slots:
         apri();
         Profilo.VelocitaVoce = 77;
         c<QRadioButton>(QStringLiteral("OptionUtente_0"))->click();
-        QCOMPARE(dialoghi->messaggi.size(), 1);
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
         QCOMPARE(NomeUtente, QStringLiteral("bloccato"));
         QCOMPARE(Profilo.VelocitaVoce, qint16(77));
         QVERIFY(!c<QRadioButton>(QStringLiteral("OptionUtente_0"))->isChecked());
     }
 };
 
-QTEST_MAIN(TestConfigura)
+ZANFRONI_TEST_MAIN(TestConfigura)
 #include "tst_configura.moc"

@@ -66,8 +66,7 @@ private slots:
 
     void init()
     {
-        fine = 0;
-        amb = std::make_unique<AmbienteMenu>([this] { ++fine; });
+        amb = std::make_unique<AmbienteMenu>();
         Schermo::tastiFisici().attendeCoppie = false;
     }
 
@@ -89,11 +88,11 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(0));
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
-        QCOMPARE(fine, 1);
+        QCOMPARE(amb->servizi.fine.volte, 1);
         const auto righe = TextFile::readLines(amb->cartella() + QStringLiteral("_predefinito.INI"));
         QVERIFY(righe);
         QCOMPARE(righe->at(0), QStringLiteral(" 222 "));
-        QVERIFY(amb->dialoghi.messaggi.isEmpty());
+        QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 
     void eachExerciseButtonRecordsItsRowAndOpensItsScreen()
@@ -123,7 +122,7 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
-        QVERIFY(amb->dialoghi.messaggi.isEmpty());
+        QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 
     // A catalogue entry and its screen agree on the name; the menu has a button per entry, then "esci".
@@ -286,14 +285,14 @@ private slots:
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
         m->AvviaEsercizi(m->esci());
-        QCOMPARE(amb->dialoghi.messaggi.size(), 1);
-        QCOMPARE(fine, 1);
+        QCOMPARE(amb->servizi.dialoghi.messaggi.size(), 1);
+        QCOMPARE(amb->servizi.fine.volte, 1);
 
         // Closed by the window manager, the menu ends the program as "esci" does.
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         Profilo.VelocitaVoce = 99;
         QVERIFY(!m->close());
-        QTRY_COMPARE(fine, 2);
+        QTRY_COMPARE(amb->servizi.fine.volte, 2);
         QCOMPARE(TextFile::readLines(amb->cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
     }
 
@@ -303,7 +302,7 @@ private slots:
         QVERIFY(m);
         QVERIFY(!voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
         voce(m, QStringLiteral("documentazione"))->trigger();
-        QCOMPARE(amb->dialoghi.documentiAperti.size(), 1);
+        QCOMPARE(amb->servizi.dialoghi.documentiAperti.size(), 1);
         voce(m, QStringLiteral("Configurazione"))->trigger();
         QCOMPARE(attivo()->nome(), QStringLiteral("FormConfigura"));
         Profilo.TracciaAttivita = true;
@@ -333,13 +332,12 @@ private slots:
             QVERIFY(m->isVisible());
         }
         QCOMPARE(ultimaChiusa, 0);
-        QCOMPARE(fine, 0);
+        QCOMPARE(amb->servizi.fine.volte, 0);
     }
 
 private:
     std::unique_ptr<AmbienteMenu> amb;
-    int fine = 0;
 };
 
-QTEST_MAIN(TestMenu)
+ZANFRONI_TEST_MAIN(TestMenu)
 #include "tst_menu.moc"

@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/PathResolver.h"
 #include "platform/TextFile.h"
 #include "shell/Profilo.h"
@@ -110,7 +110,8 @@ private slots:
 
     void aFileThatCouldNotBeLoadedIsKeptAsideBeforeTheFirstSave()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         const QString nativo = PathResolver::native(FileIni);
         const QByteArray rotto = "\xEF\xBB\xBF" + canonico();
         scrivi(FileIni + QStringLiteral(".illeggibile"), "vecchio"); // an earlier copy is not overwritten
@@ -175,7 +176,8 @@ private slots:
 
     void aFailedSaveSaysSoAndTheProgramGoesOn()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         // A folder where the file should be: the write cannot succeed, whoever runs the test.
         QDir().mkpath(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/bloccato.ini")));
         FileIni = CartellaImpostazioni + QStringLiteral("bloccato.ini");
@@ -193,5 +195,5 @@ private:
     std::unique_ptr<RadiceTemporanea> radice;
 };
 
-QTEST_MAIN(TestProfilo)
+ZANFRONI_TEST_MAIN(TestProfilo)
 #include "tst_profilo.moc"

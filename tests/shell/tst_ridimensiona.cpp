@@ -1,3 +1,4 @@
+#include "ServiziDiProva.h"
 #include "shell/Attivita.h"
 #include "shell/Schermo.h"
 
@@ -71,5 +72,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRidimensiona)
+ZANFRONI_TEST_MAIN(TestRidimensiona)
 #include "tst_ridimensiona.moc"

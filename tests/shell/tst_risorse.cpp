@@ -1,3 +1,4 @@
+#include "ServiziDiProva.h"
 #include "platform/PathResolver.h"
 #include "shell/Immagini.h"
 #include "shell/Suoni.h"
@@ -112,5 +113,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestRisorse)
+ZANFRONI_TEST_MAIN(TestRisorse)
 #include "tst_risorse.moc"

@@ -1,4 +1,4 @@
-#include "Falsi.h"
+#include "ServiziDiProva.h"
 #include "platform/DesktopOpener.h"
 #include "shell/DialoghiComuni.h"
 
@@ -10,7 +10,8 @@ class TestServizi : public QObject
 private slots:
     void colourDialogChangesTheColourOnlyOnOk()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         double colore = 123;
         dialoghi.colori.push_back(std::nullopt);
         QVERIFY(!ScegliColore(nullptr, colore));
@@ -22,7 +23,8 @@ private slots:
 
     void fontSizesRoundHalvesToEvenAndCancelKeepsTheFont()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QFont font(QStringLiteral("Liberation Sans"), 8);
         for (const auto &[punti, atteso] : {std::pair{10.5, 10}, std::pair{11.5, 12}}) {
             QFont scelto(QStringLiteral("Liberation Serif"));
@@ -38,7 +40,8 @@ private slots:
 
     void fileDialogCancelledGivesNothingAndBytesStopAtZero()
     {
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         QCOMPARE(ScegliFile(nullptr, 1, QStringLiteral("Apri"), QString(), QStringLiteral("Rapporti|*.rpt"),
                             QStringLiteral("C:\\"), QStringLiteral("rpt")),
                  QString());
@@ -80,7 +83,8 @@ private slots:
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))));
         qunsetenv("BROWSER");
-        DialoghiFinti dialoghi;
+        ServiziDiProva servizi;
+        DialoghiFinti &dialoghi = servizi.dialoghi;
         openWithDesktop(nullptr, pdf);
         qputenv("PATH", path);
 
@@ -99,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestServizi)
+ZANFRONI_TEST_MAIN(TestServizi)
 #include "tst_servizi.moc"

@@ -1,3 +1,4 @@
+#include "ServiziDiProva.h"
 #include "Tasti.h"
 #include "shell/Schermo.h"
 #include "shell/TastiFisici.h"
@@ -155,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTasti)
+ZANFRONI_TEST_MAIN(TestTasti)
 #include "tst_tasti.moc"

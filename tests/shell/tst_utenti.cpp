@@ -27,7 +27,6 @@ class TestUtenti : public QObject
     Q_OBJECT
 
     std::unique_ptr<AmbienteMenu> amb;
-    std::unique_ptr<VoceFinta> voce;
 
     QStringList fileNellaCartella() const
     {
@@ -86,15 +85,13 @@ private slots:
 
     void init()
     {
-        amb = std::make_unique<AmbienteMenu>([] {});
-        voce = std::make_unique<VoceFinta>();
+        amb = std::make_unique<AmbienteMenu>(ServiziDiProva::Udibile);
         ImpostaPredefiniti();
     }
 
     void cleanup()
     {
-        amb.reset(); // the screens close while the fake voice still stands
-        voce.reset();
+        amb.reset();
     }
 
     // Only profiles that could have been created under their names are users, and both lists agree.
@@ -175,13 +172,13 @@ private slots:
 
         if (fileAtteso.isEmpty()) { // refused: the screen stays, nothing is written
             QCOMPARE(Schermi::attivo(), f);
-            QCOMPARE(amb->dialoghi.messaggi.size(), messaggi + 1); // told again on "&Esci"
+            QCOMPARE(amb->servizi.dialoghi.messaggi.size(), messaggi + 1); // told again on "&Esci"
             QCOMPARE(fileNellaCartella(), (QStringList{QStringLiteral("_predefinito.INI"), QStringLiteral("marco.ini")}));
             return;
         }
         QVERIFY(attivo<FormMenu>());
         QTest::qWait(50); // focus changes settle
-        QCOMPARE(amb->dialoghi.messaggi.size(), messaggi);
+        QCOMPARE(amb->servizi.dialoghi.messaggi.size(), messaggi);
         QVERIFY(QFile::exists(amb->cartella() + fileAtteso));
         QCOMPARE(NomeUtente, fileAtteso.chopped(4));
     }
@@ -243,9 +240,9 @@ private slots:
         QCOMPARE(rigaProfilo(QStringLiteral("Weiß.ini"), 1), QStringLiteral(" 190 "));
         QCOMPARE(NumeroAttivita, qint16(1));
         QCOMPARE(fileNellaCartella(), fileAttesi);
-        QVERIFY(amb->dialoghi.messaggi.isEmpty());
+        QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 };
 
-QTEST_MAIN(TestUtenti)
+ZANFRONI_TEST_MAIN(TestUtenti)
 #include "tst_utenti.moc"

@@ -1,5 +1,5 @@
 #pragma once
-#include "print/CatalogoStampanti.h"
+#include "platform/PrinterCatalogue.h"
 #include "print/MotoreStampa.h"
 
 #include <QDir>
@@ -11,7 +11,7 @@
 // Printers that write PDF files: each job one file "<printer>-<n>.pdf" in `uscita`, A4 that the
 // printer reaches up to 5 mm from the edge (a printable area of 200 x 287 mm). The printer
 // settings dialog answers from `proprieta*`.
-class StampantiFinte : public CatalogoStampanti
+class StampantiFinte : public PrinterCatalogue
 {
 public:
     QStringList stampanti{QStringLiteral("Ufficio"), QStringLiteral("Aula")};
@@ -23,20 +23,13 @@ public:
     QTemporaryDir cartella;
     QString uscita = cartella.path();
 
-    StampantiFinte()
-    {
-        CatalogoStampanti::imposta(this);
-        MotoreStampa::istanza().azzera();
-    }
-    ~StampantiFinte() override
-    {
-        CatalogoStampanti::imposta(nullptr);
-        MotoreStampa::istanza().azzera();
-    }
+    // The print engine keeps its printer from one print to the next: each test starts afresh.
+    StampantiFinte() { MotoreStampa::istanza().azzera(); }
+    ~StampantiFinte() override { MotoreStampa::istanza().azzera(); }
 
-    QStringList nomi() const override { return stampanti; }
-    QString predefinita() const override { return predefinitaNome; }
-    std::unique_ptr<QPrinter> crea(const QString &nome) const override
+    QStringList names() const override { return stampanti; }
+    QString defaultName() const override { return predefinitaNome; }
+    std::unique_ptr<QPrinter> create(const QString &nome) const override
     {
         if (!stampanti.contains(nome))
             return nullptr;
@@ -49,7 +42,7 @@ public:
         p->setOutputFileName(QDir(uscita).filePath(QStringLiteral("%1-%2.pdf").arg(nome).arg(++creati_)));
         return p;
     }
-    bool proprieta(QWidget *, QPrinter &stampante) override
+    bool properties(QWidget *, QPrinter &stampante) override
     {
         ++chiamateProprieta;
         if (confermaProprieta) {

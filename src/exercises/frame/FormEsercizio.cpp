@@ -4,6 +4,7 @@
 #include "EtichettaAdattata.h"
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
+#include "platform/Services.h"
 #include "platform/VbColor.h"
 #include "shell/CarattereTesto.h"
 #include "shell/Immagini.h"
@@ -53,7 +54,7 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
 
     costruisciMenu();
     CaricaMerlino();
-    connect(&SpeechEngine::instance(), &SpeechEngine::availabilityChanged, this, &FormEsercizio::vocePersa);
+    connect(Services::current().speech, &SpeechEngine::availabilityChanged, this, &FormEsercizio::vocePersa);
 }
 
 FormEsercizio::~FormEsercizio()

@@ -1,7 +1,7 @@
 #pragma once
+#include "platform/Clock.h"
+#include "platform/Services.h"
 #include "shell/TastiFisici.h"
-
-#include <QElapsedTimer>
 
 // Lets one choice through per press, whatever it comes from (a key, a click, a clown's command):
 // a second choice within a bounce of the previous one, or of the moment a new question was fully
@@ -9,23 +9,20 @@
 class GuardiaInput
 {
 public:
-    static inline int finestraMs = TastiFisici::finestraRimbalzoMs;
-
-    GuardiaInput() { orologio_.start(); }
-
     // A choice arrives: true when it counts.
     bool accetta()
     {
-        const qint64 adesso = orologio_.elapsed();
-        if (ultimo_ >= 0 && adesso - ultimo_ < finestraMs)
+        const qint64 adesso = adessoMs();
+        if (ultimo_ >= 0 && adesso - ultimo_ < TastiFisici::finestraRimbalzoMs)
             return false;
         ultimo_ = adesso;
         return true;
     }
     // A new question is on screen.
-    void segna() { ultimo_ = orologio_.elapsed(); }
+    void segna() { ultimo_ = adessoMs(); }
 
 private:
-    QElapsedTimer orologio_;
+    static qint64 adessoMs() { return Services::current().clock->nowMs(); }
+
     qint64 ultimo_ = -1;
 };

@@ -6,6 +6,7 @@
 #include "shell/Schermi.h"
 #include "shell/Tavolozza.h"
 #include "platform/Assistant.h"
+#include "platform/Services.h"
 #include "platform/VbColor.h"
 #include "platform/VbFormat.h"
 
@@ -129,7 +130,7 @@ QFrame *FormConfigura::nuovaPagina(const QString &nome)
 void FormConfigura::Form_Activate()
 {
     Profilo.limitaValori();
-    SpeechEngine::instance().prepare(); // the voice list is ready by the time page 5 is chosen
+    Services::current().speech->prepare(); // the voice list is ready by the time page 5 is chosen
     ImpostaMerlino();
     Text1->setText(QStringLiteral("Questa è la mia voce."));
     Label4->setText(NomeUtente);

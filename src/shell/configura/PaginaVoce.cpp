@@ -3,6 +3,7 @@
 #include "shell/DialoghiComuni.h"
 #include "shell/Profilo.h"
 #include "platform/Assistant.h"
+#include "platform/Services.h"
 #include "platform/VbFormat.h"
 
 #include <QCheckBox>
@@ -69,7 +70,7 @@ void FormConfigura::costruisciPaginaSuoni()
     NotaVoci->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     NotaVoci->setAttribute(Qt::WA_TransparentForMouseEvents);
     NotaVoci->hide();
-    connect(&SpeechEngine::instance(), &SpeechEngine::availabilityChanged, this, &FormConfigura::RiempiVoci);
+    connect(Services::current().speech, &SpeechEngine::availabilityChanged, this, &FormConfigura::RiempiVoci);
 
     auto *etichettaPersonaggi = new QLabel(QStringLiteral("personaggio"), pagina);
     posiziona(etichettaPersonaggi, QStringLiteral("LabelPersonaggi"), 4920, 2880, 2160, 360);
@@ -108,7 +109,7 @@ void FormConfigura::ImpostaVoce()
 
 void FormConfigura::RiempiVoci()
 {
-    SpeechEngine &motore = SpeechEngine::instance();
+    SpeechEngine &motore = *Services::current().speech;
     const QList<SpeechEngine::Voice> voci = motore.voices();
     const QSignalBlocker blocco(List1);
     List1->clear();
@@ -190,7 +191,7 @@ void FormConfigura::CommandProvaVoce_Click() { Merlino_->Speak(TagVoce + Text1->
 
 void FormConfigura::List1_Click(int riga)
 {
-    const QList<SpeechEngine::Voice> voci = SpeechEngine::instance().voices();
+    const QList<SpeechEngine::Voice> voci = Services::current().speech->voices();
     if (riga < 0 || riga >= voci.size())
         return;
     Profilo.ModoVoce = QLatin1Char('{') + voci[riga].id + QLatin1Char('}');
