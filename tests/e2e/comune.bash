@@ -1,10 +1,11 @@
-# Shared by the end-to-end scripts (sourced; not a test by itself).
-# A script prepares a data folder (prepara_radice or prepara_profilo), defines a bash function
-# `scenario`, then calls esegui_scenario PROGRAM (the scenario does everything itself) or
-# esegui_guida PROGRAM (start screen, main menu, the scenario, "esci", exit status 0).
-# The scenario and any helper functions named after the program are written to a file; a bash
-# inside the X server sources it and runs it with every failing command fatal. The run counts only
-# if that bash wrote the end marker: a scenario that did not run fails the test.
+# Shared by the end-to-end scripts (sourced; not a test by itself). A script sources it with its own
+# arguments ($1: the zanfroni executable, in $programma), names the tools it needs beyond Xvfb and
+# xdotool (richiedi), prepares a data folder (prepara_radice or prepara_profilo), defines a bash
+# function `scenario`, then calls esegui_scenario (the scenario does everything itself) or
+# esegui_guida (start screen, main menu, the scenario, "esci", exit status 0).
+# The scenario and any helper functions named after it are written to a file; a bash inside the
+# X server sources it and runs it with every failing command fatal. The run counts only if that
+# bash wrote the end marker: a scenario that did not run fails the test.
 
 # --- inside the X server ---
 menu_visibile() { xdotool search --onlyvisible --name "Zanfroni - menu" >/dev/null 2>&1; }
@@ -47,6 +48,31 @@ aspetta_fine() {
     wait "$1" || stato=$?
 }
 
+# Enter on the message box titled $1 (the first start's font message is titled Gommolo).
+invio_su() {
+    local w
+    w=$(timeout 30 xdotool search --sync --onlyvisible --name "$1" | head -1) || true
+    [ -n "$w" ] || fallito "no window titled $1"
+    xdotool windowfocus --sync "$w" key Return
+}
+
+# The folders a first start makes in the data root $1, with the read-me file byte for byte.
+cartelle_nuove() {
+    local d dorva="$1/ImpostazioniProgrammiDorva" atteso
+    for d in "$dorva" "$dorva/Zanfroni" "$dorva/Zanfroni/dati"; do
+        [ -d "$d" ] || fallito "missing folder $d"
+    done
+    atteso=$(printf 'Questa cartella contiene i files di impostazione dei programmi presenti nel sito https://www.zanfroni.it.\r\n \r\nSe qualche programma presenta problemi di funzionamento pu\362 essere utile cancellare il file *.ini relativo al programma in quata cartella.\r\n \r\nNon cancellare questo file.\r\n' | od -An -tx1)
+    [ "$(od -An -tx1 < "$dorva/leggimi.txt")" = "$atteso" ] || fallito "read-me file differs"
+}
+
+# The program ends by itself within 60 s with exit status 0.
+fine_regolare() {
+    aspetta_fine $pid 60 || fallito "the program did not end within 60 s of choosing esci"
+    [ $stato -eq 0 ] || fallito "exit status $stato"
+    echo "program ended with status 0"
+}
+
 # From the start screen to the main menu.
 fino_al_menu() {
     sleep 1.5 # the start screen is drawn and holds the keyboard
@@ -73,7 +99,14 @@ rimbalza() {
 }
 
 # Screenshots (1024x768): `schermata` takes one, `colore X Y` reads a pixel of it as #RRGGBB.
-schermata() { import -window root "$RADICE/schermo.png"; }
+# `schermata NAME` also keeps a copy as NAME.png in $ZANFRONI_E2E_FOTO when that is set.
+schermata() {
+    import -window root "$RADICE/schermo.png"
+    if [ -n "${1:-}" ] && [ -n "${ZANFRONI_E2E_FOTO:-}" ]; then
+        mkdir -p "$ZANFRONI_E2E_FOTO"
+        cp "$RADICE/schermo.png" "$ZANFRONI_E2E_FOTO/$1.png"
+    fi
+}
 colore() {
     convert "$RADICE/schermo.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1
 }
@@ -128,14 +161,36 @@ risposte_registrate() {
         END { print esatti + 0, errati + 0 }'
 }
 
+# Back from "Vero o falso" to the main menu, where the report must hold exactly one answer, given
+# by $1 (what the scenario did); then the program is stopped.
+una_risposta() {
+    al_menu
+    local conto
+    conto=$(risposte_registrate "Vero - falso")
+    echo "Vero - falso, right and wrong: $conto"
+    [ $((${conto% *} + ${conto#* })) -eq 1 ] || fallito "$1 gave $conto answers, not one"
+    kill $pid
+}
+
 guida() {
     avvia
     fino_al_menu
     scenario
     esci_dal_menu
-    aspetta_fine $pid 60 || fallito "the program did not end within 60 s of choosing esci"
-    [ $stato -eq 0 ] || fallito "exit status $stato"
-    echo "program ended with status 0"
+    fine_regolare
+}
+
+# The window manager named by $GESTORE_FINESTRE (a command line), up before anything else is shown.
+avvia_gestore() {
+    $GESTORE_FINESTRE >/dev/null 2>&1 &
+    gestore=$!
+    trap 'kill $gestore 2>/dev/null' EXIT
+    local i
+    for i in $(seq 50); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    fallito "the window manager ($GESTORE_FINESTRE) did not start"
 }
 
 if [ "${1:-}" = dentro ]; then # dentro SCENARIO-FILE PROGRAM ENTRY
@@ -143,6 +198,7 @@ if [ "${1:-}" = dentro ]; then # dentro SCENARIO-FILE PROGRAM ENTRY
     PROGRAMMA=$3
     source "$2"
     declare -F scenario >/dev/null || fallito "no scenario reached the X server"
+    if [ -n "${GESTORE_FINESTRE:-}" ]; then avvia_gestore; fi
     set -E
     trap 'fallito "line $LINENO: \"$BASH_COMMAND\" failed"' ERR
     "$4"
@@ -152,19 +208,32 @@ if [ "${1:-}" = dentro ]; then # dentro SCENARIO-FILE PROGRAM ENTRY
 fi
 
 # --- outside the X server ---
-salta_senza_x() {
-    for comando in xvfb-run xdotool; do
-        if ! command -v "$comando" >/dev/null; then
-            echo "SKIP: $comando is not installed"
-            exit 0
-        fi
+set -u
+programma=${1:?path of the zanfroni executable}
+QUI=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+
+# The tools a script needs: a missing one fails the test, as its scenario cannot run.
+richiedi() {
+    local comando
+    for comando in "$@"; do
+        command -v "$comando" >/dev/null || { echo "FAIL: $comando is not installed (make deps)"; exit 1; }
     done
+}
+richiedi xvfb-run xdotool
+
+# Commands run when the script ends, in order, before the data root goes.
+da_fare_alla_fine=()
+alla_fine() { da_fare_alla_fine+=("$1"); }
+pulizia() {
+    local comando
+    for comando in "${da_fare_alla_fine[@]}"; do eval "$comando" || true; done
+    rm -rf "$radice"
 }
 
 # An empty temporary data root, removed at the end.
 prepara_radice() {
     radice=$(mktemp -d)
-    trap 'rm -rf "$radice"' EXIT
+    trap pulizia EXIT
 }
 
 # A data folder with the default profile in the Windows format; $1 is line 48, the activity log
@@ -188,11 +257,12 @@ prepara_profilo() {
     touch -d '1990-01-01' "$profilo" # older than any write the program makes
 }
 
-# Runs function $2 (scenario or guida) under a fresh Xvfb with the program $1; further arguments
-# name helper functions the scenario uses. Fails unless the scenario ran to its end.
+# Runs function $1 (scenario or guida) under a fresh Xvfb with the program; further arguments name
+# helper functions the scenario uses. Fails unless the scenario ran to its end. A window manager
+# runs too when GESTORE_FINESTRE names one (e.g. "openbox --sm-disable").
 esegui_in_x() {
-    local programma=$1 entrata=$2 file="$radice/scenario.bash"
-    shift 2
+    local entrata=$1 file="$radice/scenario.bash"
+    shift
     declare -f scenario "$@" > "$file" || { echo "FAIL: the script defines no scenario"; exit 1; }
     rm -f "$radice/scenario.fatto"
     # The program must draw on the X server, whatever platform the caller chose for unit tests.
@@ -206,8 +276,8 @@ esegui_in_x() {
     fi
     [ -f "$radice/scenario.fatto" ] || { echo "FAIL: the scenario did not run to its end"; exit 1; }
 }
-esegui_scenario() { esegui_in_x "$1" scenario "${@:2}"; }
-esegui_guida() { esegui_in_x "$1" guida "${@:2}"; }
+esegui_scenario() { esegui_in_x scenario "$@"; }
+esegui_guida() { esegui_in_x guida "$@"; }
 
 # The profile was rewritten: 50 CR LF lines; each argument "N=text" checks line N.
 controlla_profilo() {

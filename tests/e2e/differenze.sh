@@ -2,12 +2,8 @@
 # The real program under Xvfb in manual scanning: "Trova le differenze - 1°" at level 1, Enter on
 # each part in turn (Space to the next) until the one difference is found. The scan then rests on
 # the new-pair button, whose arrow must show in its own colours, not greyed out.
-set -u
-programma=${1:?path of the zanfroni executable}
-QUI=$(dirname "$(readlink -f "$0")")
-source "$QUI/comune.bash"
-salta_senza_x
-command -v import >/dev/null || { echo "SKIP: imagemagick is not installed"; exit 0; }
+source "$(dirname "$(readlink -f "$0")")/comune.bash"
+richiedi import convert
 prepara_profilo False
 scenario() {
     PAUSA_TASTO=1
@@ -31,5 +27,5 @@ scenario() {
     sleep 2
     PAUSA_TASTO=0.4
 }
-esegui_guida "$programma"
+esegui_guida
 controlla_profilo "10= 1 "

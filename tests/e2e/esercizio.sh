@@ -2,11 +2,7 @@
 # The real program under Xvfb in manual scanning with the activity log on: from the main menu
 # "Vero o falso" (Enter on the first button), a few answers with Space and Enter, back through the
 # "Esci" menu, then "esci" in the main menu. The program must end with status 0 and save the profile.
-set -u
-programma=${1:?path of the zanfroni executable}
-QUI=$(dirname "$(readlink -f "$0")")
-source "$QUI/comune.bash"
-salta_senza_x
+source "$(dirname "$(readlink -f "$0")")/comune.bash"
 prepara_profilo True
 scenario() {
     PAUSA_TASTO=0.5
@@ -21,5 +17,5 @@ scenario() {
     sleep 2
     PAUSA_TASTO=0.4
 }
-esegui_guida "$programma"
+esegui_guida
 controlla_profilo "10= 1 " "48=True"

@@ -1,11 +1,7 @@
 #!/bin/bash
 # Manual scanning: the mouse moving over the screen never takes the switch's highlight, neither the
 # frame of a drawing in "Trova le differenze - 1°" nor the highlighted answer of "Vero o falso".
-set -u
-programma=${1:?path of the zanfroni executable}
-QUI=$(dirname "$(readlink -f "$0")")
-source "$QUI/comune.bash"
-salta_senza_x
+source "$(dirname "$(readlink -f "$0")")/comune.bash"
 prepara_profilo True "3=False" "10= 1 "
 # The pointer passes over the screen's parts (x,y pairs), resting a moment on each.
 passa() {
@@ -39,5 +35,5 @@ scenario() {
     [ "$luce" = 0 ] || fallito "after mouse moves the highlight is on $luce, not on Vero"
     kill $pid
 }
-esegui_scenario "$programma" passa
+esegui_scenario passa
 echo "PASS"

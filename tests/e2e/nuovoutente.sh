@@ -2,11 +2,7 @@
 # The real program under Xvfb: from the menu to the settings, "Nuovo utente", the name typed key by
 # key, then a click on "Esci". The new user's file is written and no message box appears, also once
 # the menu has taken the focus from the name field.
-set -u
-programma=${1:?path of the zanfroni executable}
-QUI=$(dirname "$(readlink -f "$0")")
-source "$QUI/comune.bash"
-salta_senza_x
+source "$(dirname "$(readlink -f "$0")")/comune.bash"
 prepara_profilo False
 clic() { xdotool mousemove "$1" "$2" click 1; sleep 0.8; }
 messaggio_visibile() { xdotool search --onlyvisible --name '^Zanfroni$' >/dev/null 2>&1; }
@@ -24,7 +20,7 @@ scenario() {
         fallito "a message box is open: $(xdotool search --onlyvisible --name '^Zanfroni$' getwindowname)"
     fi
 }
-esegui_guida "$programma" clic messaggio_visibile
+esegui_guida clic messaggio_visibile
 cartella="$radice/ImpostazioniProgrammiDorva/Zanfroni"
 [ -f "$cartella/Anna.ini" ] || { echo "FAIL: Anna.ini was not written"; ls "$cartella"; exit 1; }
 [ "$(wc -l < "$cartella/Anna.ini")" -eq 50 ] || { echo "FAIL: Anna.ini is not 50 lines"; exit 1; }

@@ -2,7 +2,9 @@
 # ($PASSO, exported) held and bounced as a child's switch is, then Enter held to choose. On the
 # main menu and on "Vero o falso" a held step key leaves the highlight still while it is down and
 # steps once when let go, a bounced one steps once, and a held Enter chooses once (opening the
-# exercise chooses nothing in it).
+# exercise chooses nothing in it). A script sources this file with its own arguments and calls
+# prova_passi with the input mode and the step key.
+source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/comune.bash"
 luce_su() { # what, expected highlight, where
     local luce
     luce=$($1)
@@ -43,10 +45,12 @@ scenario() {
     luce_su evidenziati_risposte 0 "Vero o falso, a bounced $PASSO"
     tieni Return 2
     sleep 0.5
-    al_menu
-    local conto
-    conto=$(risposte_registrate "Vero - falso")
-    echo "Vero - falso, right and wrong: $conto"
-    [ $((${conto% *} + ${conto#* })) -eq 1 ] || fallito "one held Enter gave $conto answers, not one"
-    kill $pid
+    una_risposta "one held Enter"
+}
+
+prova_passi() { # input mode (profile line 10), step key
+    prepara_profilo True "3=False" "10= $1 "
+    export PASSO=$2
+    esegui_scenario luce_su tenendo
+    echo "PASS"
 }

@@ -1,12 +1,4 @@
 #!/bin/bash
 # Keyboard mode (the arrows step, Enter chooses), keys held and bounced: see passi.bash.
-set -u
-programma=${1:?path of the zanfroni executable}
-QUI=$(dirname "$(readlink -f "$0")")
-source "$QUI/comune.bash"
-source "$QUI/passi.bash"
-salta_senza_x
-prepara_profilo True "3=False" "10= 3 "
-export PASSO=Right
-esegui_scenario "$programma" luce_su tenendo
-echo "PASS"
+source "$(dirname "$(readlink -f "$0")")/passi.bash"
+prova_passi 3 Right

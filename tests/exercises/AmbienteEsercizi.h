@@ -3,9 +3,12 @@
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
 #include "Catalogo.h"
 #include "ServiziDiProva.h"
+#include "Schermate.h"
 #include "Tasti.h"
 #include "exercises/frame/BarraStato.h"
 #include "exercises/frame/FormEsercizio.h"
+#include "exercises/frame/GuardiaInput.h"
+#include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/Attivita.h"
@@ -52,15 +55,11 @@ public:
         Schermo::tastiFisici().attendeCoppie = false;
         caso.seme(7);
         SvuotaAttivita();
-        RegistraSchermi();
-        Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+        Schermate::registraConMenuFinto();
     }
     ~AmbienteEsercizi()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Schermate::chiudiTutte();
         PathResolver::setProgramFolder(QString());
     }
 
@@ -96,6 +95,7 @@ public:
 // The controls of a screen, found by their names.
 inline PulsanteImmagine *pulsante(QWidget *s, int i) { return s->findChild<PulsanteImmagine *>(QStringLiteral("Command1_%1").arg(i)); }
 inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(QStringLiteral("StatusBar1"))->pannello(i); }
+inline MovieView *filmato(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
 inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }
@@ -114,6 +114,13 @@ inline void righeModi(int dal = 0)
     QTest::addColumn<int>("modo");
     for (int m = dal; m <= 3; ++m)
         QTest::addRow("mode %d", m) << m;
+}
+// The input mode of the present data row, set in the profile.
+inline int modoDellaRiga()
+{
+    QFETCH(int, modo);
+    Profilo.ModalitaInput = ModoInputDa(modo);
+    return modo;
 }
 // One step of the scan in the present mode: the timer's tick, the switch, or an arrow.
 inline void passo(FormEsercizio *s, Qt::Key freccia = Qt::Key_Right)

@@ -88,8 +88,7 @@ private slots:
     void everyModeFindsThePairOnBothScreens()
     {
         QFETCH(bool, secondo);
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormDifferenze> s = apri(secondo);
         QVERIFY(s);
         if (secondo) // the mouse may click either clown

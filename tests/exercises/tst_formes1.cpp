@@ -14,7 +14,6 @@ class TestFormEs1 : public QObject
     std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
-    static MovieView *clown(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 
     // Manual scanning: the highlight brought to the wanted answer, then Enter.
     static void rispondiScansione(FormEs1 *s, bool giusta)
@@ -52,7 +51,7 @@ private slots:
         QCOMPARE(s->IndiceScansione(), 1 - s->frasi().Risposta);
 
         const Aspetto primo = s->frasi().aspetto;
-        QCOMPARE(clown(s)->fillOf(QStringLiteral("gile.interno")), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
+        QCOMPARE(filmato(s)->fillOf(QStringLiteral("gile.interno")), VbColor::fromHex6(Profilo.Colori[primo[4]][0]));
         const QString domanda = frase(s);
         rispondiScansione(s, true);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
@@ -84,10 +83,10 @@ private slots:
         QVERIFY(!s->PremioMostrato());
         rispondiScansione(s, true);
         QVERIFY(s->PremioMostrato());
-        QVERIFY(clown(s)->Movie().contains(QStringLiteral("\\animazioni\\")));
+        QVERIFY(filmato(s)->Movie().contains(QStringLiteral("\\animazioni\\")));
         tasto(s, Qt::Key_Return);
         QVERIFY(!s->PremioMostrato());
-        QVERIFY(clown(s)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone1.swf")));
+        QVERIFY(filmato(s)->Movie().endsWith(QStringLiteral("\\swf\\zanfrone1.swf")));
 
         s->mnuesci_Click();
         QTRY_VERIFY(!s);
@@ -99,8 +98,7 @@ private slots:
     void everyModeAnswers_data() { righeModi(); }
     void everyModeAnswers()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -181,8 +179,7 @@ private slots:
     }
     void aBouncingSwitchStepsAndChoosesOnce()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
         Tasti::rimbalza(s, modo == 1 ? Qt::Key_Space : Qt::Key_Right);
@@ -228,8 +225,7 @@ private slots:
     void soundAndRewardDrawInTheOrderOfTheInputMode_data() { righeModi(); }
     void soundAndRewardDrawInTheOrderOfTheInputMode()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
@@ -243,7 +239,7 @@ private slots:
         QCOMPARE(amb->caso.rimasti(), 0);
         const bool mouse = modo == 0;
         QVERIFY(amb->suoni.suonati.last().endsWith(mouse ? QStringLiteral("/suoni/si/2.wav") : QStringLiteral("/suoni/si/1.wav")));
-        QVERIFY(clown(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
+        QVERIFY(filmato(s)->Movie().endsWith(mouse ? QStringLiteral("\\animazioni\\1.swf") : QStringLiteral("\\animazioni\\3.swf")));
     }
 
     void aFalseClauseNeverNamesTheWordOfTheColourShown()

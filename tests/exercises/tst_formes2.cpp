@@ -38,8 +38,7 @@ private slots:
     void everyModeCompletesAndSpeaksTheRightAnswer_data() { righeModi(); }
     void everyModeCompletesAndSpeaksTheRightAnswer()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        modoDellaRiga();
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         const QString domanda = frase(s);
@@ -100,7 +99,7 @@ private slots:
         QCOMPARE(amb->caso.rimasti(), 0);
         QCOMPARE(s->frasi().aspetto[1][Parti::Cappello], 2);
         const char *const parti[] = {"cappello", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"};
-        auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
+        auto *sinistro = filmato(s);
         auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
         for (int i = 1; i <= Parti::kColorate; ++i) {
             const QString oggetto = QString::fromLatin1(parti[i - 1]) + QStringLiteral(".interno");
@@ -113,7 +112,7 @@ private slots:
         amb->scrivi(QStringLiteral("suoni/si/2.wav"), "RIFF");
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
-        auto *sinistro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1"));
+        auto *sinistro = filmato(s);
         auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
         const auto &f = s->frasi();
         for (int c = 0; c < 2; ++c)

@@ -6,11 +6,10 @@
 
 namespace {
 QColor riga(int r) { return VbColor::fromHex6(Profilo.Colori[r][0]); }
-MovieView *clown(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 // The fill and the outline objects of a part the movie is told about (the hair stands for the tuft too).
 const char *const kOggetti[8] = {nullptr, "cappello", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"};
-QColor riempimento(QWidget *s, int k) { return clown(s)->fillOf(QString::fromLatin1(kOggetti[k]) + QStringLiteral(".interno")); }
-QColor contorno(QWidget *s, int k) { return clown(s)->fillOf(QString::fromLatin1(kOggetti[k]) + QStringLiteral(".contorno")); }
+QColor riempimento(QWidget *s, int k) { return filmato(s)->fillOf(QString::fromLatin1(kOggetti[k]) + QStringLiteral(".interno")); }
+QColor contorno(QWidget *s, int k) { return filmato(s)->fillOf(QString::fromLatin1(kOggetti[k]) + QStringLiteral(".contorno")); }
 bool giusto(const RegoleColora &r, int k, int colore) { return colore > 0 && r.ColoriAmmessi[k][colore]; }
 } // namespace
 
@@ -25,7 +24,7 @@ class TestFormEs4 : public QObject
     static void clicca(FormEs4 *s, int k, bool voluto = true)
     {
         for (int i = 0; i < 4; ++i) {
-            emit clown(s)->FSCommand(QString::number(k), QString());
+            emit filmato(s)->FSCommand(QString::number(k), QString());
             if (giusto(s->regole(), k, s->regole().ColoreDato[k]) == voluto)
                 return;
         }
@@ -55,8 +54,7 @@ private slots:
     void everyModeColoursAndChecksOnePartAtATime_data() { righeModi(); }
     void everyModeColoursAndChecksOnePartAtATime()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         Profilo.VelocitaScansione = 8;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
@@ -67,7 +65,7 @@ private slots:
         QCOMPARE(frase(s), s->regole().Frasi[k]);
         if (modo != 0) {
             QCOMPARE(contorno(s, k), evidenza());
-            emit clown(s)->FSCommand(QString::number(k), QString()); // clicks count only with the mouse
+            emit filmato(s)->FSCommand(QString::number(k), QString()); // clicks count only with the mouse
             QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
         }
         // Checking before the part has a colour does nothing.
@@ -75,7 +73,7 @@ private slots:
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
         QCOMPARE(riempimento(s, k), QColor(0xCC, 0xCC, 0xCC));
         // The first step paints the part in row 1.
-        modo ? passo(s) : emit clown(s)->FSCommand(QString::number(k), QString());
+        modo ? passo(s) : emit filmato(s)->FSCommand(QString::number(k), QString());
         QCOMPARE(riempimento(s, k), riga(1));
 
         // A wrong colour: counted, the part stays asked; the right one closes it.
@@ -119,21 +117,21 @@ private slots:
         QVERIFY(s);
         QCOMPARE(amb->caso.rimasti(), 0);
         amb->caso.copione({});
-        QVERIFY(!clown(s)->isShown(QStringLiteral("secchio")) && clown(s)->isShown(QStringLiteral("cappello")));
+        QVERIFY(!filmato(s)->isShown(QStringLiteral("secchio")) && filmato(s)->isShown(QStringLiteral("cappello")));
         QCOMPARE(frase(s), QStringLiteral("La camicia è blu."));
         // Anything but a part's row is ignored and does not move the colour.
         for (const char *c : {"", "x", "8", "-1", "0", "2.5"})
-            emit clown(s)->FSCommand(QString::fromLatin1(c), QString());
-        emit clown(s)->FSCommand(QStringLiteral("2"), QString());
+            emit filmato(s)->FSCommand(QString::fromLatin1(c), QString());
+        emit filmato(s)->FSCommand(QStringLiteral("2"), QString());
         QCOMPARE(riempimento(s, 2), riga(1));
-        QCOMPARE(clown(s)->fillOf(QStringLiteral("ciuffo.interno")), riga(1)); // the tuft with the hair
-        emit clown(s)->FSCommand(QStringLiteral("3"), QString());
-        emit clown(s)->FSCommand(QStringLiteral("3"), QString());
+        QCOMPARE(filmato(s)->fillOf(QStringLiteral("ciuffo.interno")), riga(1)); // the tuft with the hair
+        emit filmato(s)->FSCommand(QStringLiteral("3"), QString());
+        emit filmato(s)->FSCommand(QStringLiteral("3"), QString());
         QCOMPARE(riempimento(s, 3), riga(3));
         QTest::mouseClick(pulsante(s, 0), Qt::LeftButton);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
         // The shirt is closed now: a click on it only moves the colour.
-        emit clown(s)->FSCommand(QStringLiteral("3"), QString());
+        emit filmato(s)->FSCommand(QStringLiteral("3"), QString());
         QCOMPARE(riempimento(s, 3), riga(3));
         QCOMPARE(s->regole().ColoreCorrente, 4);
         // The hair keeps the colour of the first click until its turn comes: then it is judged.

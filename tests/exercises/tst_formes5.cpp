@@ -13,7 +13,6 @@ class TestFormEs5 : public QObject
     std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs5 *apri() { return amb->apri<FormEs5>(QStringLiteral("FormEs5"), QStringLiteral("Insiemi")); }
-    static MovieView *grande(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
     static int piccoliVisibili(FormEs5 *s, int insieme)
     {
         int n = 0;
@@ -39,8 +38,7 @@ private slots:
     void everyModeFillsTheSetsAndEndsTheExercise_data() { righeModi(); }
     void everyModeFillsTheSetsAndEndsTheExercise()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormEs5> s = apri();
         QVERIFY(s);
         QVERIFY(amb->voce.frasi.last().testo.endsWith(frase(s)));
@@ -90,7 +88,7 @@ private slots:
         const int detti = amb->voce.frasi.size();
         QVERIFY(rispondi(s, 2));
         QCOMPARE(piccoliVisibili(s, 0) + piccoliVisibili(s, 1), 0);
-        QVERIFY(grande(s)->isVisibleTo(s));
+        QVERIFY(filmato(s)->isVisibleTo(s));
         QCOMPARE(amb->voce.frasi.size(), detti + 1);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti %1").arg(risposte + 1));
         if (modo != 0)

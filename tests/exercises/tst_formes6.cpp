@@ -60,8 +60,7 @@ private slots:
     void everyModeRemovesTheIntrudersOnce_data() { righeModi(); }
     void everyModeRemovesTheIntrudersOnce()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
         QCOMPARE(frase(s), QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"));

@@ -26,8 +26,7 @@ private slots:
     void everyModeJudgesTheChosenClown_data() { righeModi(); }
     void everyModeJudgesTheChosenClown()
     {
-        QFETCH(int, modo);
-        Profilo.ModalitaInput = ModoInputDa(modo);
+        const int modo = modoDellaRiga();
         QPointer<FormEs7> s = apri();
         QVERIFY(s);
         QCOMPARE(frase(s), QStringLiteral("Trova il zanfrone che possiede tutte le caratteristiche"));

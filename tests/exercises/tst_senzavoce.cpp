@@ -58,9 +58,8 @@ private slots:
     }
     void withSpeechOnButNoVoiceEveryScreenShowsItsText()
     {
-        QFETCH(int, modo);
+        modoDellaRiga();
         QFETCH(Availability, motore);
-        Profilo.ModalitaInput = ModoInputDa(modo);
         amb->voce.disponibilita(motore);
         for (const Schermata &schermata : schermate) {
             QPointer<FormEsercizio> s = apri(schermata);

@@ -1,4 +1,5 @@
 #include "Catalogo.h"
+#include "Schermate.h"
 #include "ServiziDiProva.h"
 #include "log/FormEserciziEseguiti.h"
 #include "log/StampaGriglia.h"
@@ -58,15 +59,11 @@ private slots:
         servizi = std::make_unique<ServiziDiProva>();
         NomeUtente = QStringLiteral("Anna");
         SvuotaAttivita();
-        RegistraSchermi();
-        Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+        Schermate::registraConMenuFinto();
     }
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        Schermate::chiudiTutte();
         servizi.reset();
         radice.reset();
     }

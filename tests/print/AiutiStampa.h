@@ -9,6 +9,23 @@
 #include <QTimer>
 #include <cmath>
 #include <functional>
+#include <memory>
+
+// A plain black window of the given size: a screen whose print is easy to find on the page.
+inline std::unique_ptr<QWidget> schermoNero(int w, int h)
+{
+    auto s = std::make_unique<QWidget>();
+    s->setObjectName(QStringLiteral("FormProva"));
+    s->setAutoFillBackground(true);
+    QPalette p = s->palette();
+    p.setColor(QPalette::Window, Qt::black);
+    s->setPalette(p);
+    s->resize(w, h);
+    return s;
+}
+
+// A control of the print dialog by its name.
+template <class T> T *trova(QWidget *d, const char *nome) { return d->findChild<T *>(QString::fromLatin1(nome)); }
 
 // Acts on the next modal window of the given class as soon as it is shown (the caller is then
 // blocked in its exec()). The action must close it.

@@ -20,20 +20,6 @@
 #include <QtTest>
 
 namespace {
-// A plain black window of the given size: a screen whose print is easy to find on the page.
-std::unique_ptr<QWidget> schermoNero(int w, int h)
-{
-    auto s = std::make_unique<QWidget>();
-    s->setObjectName(QStringLiteral("FormProva"));
-    s->setAutoFillBackground(true);
-    QPalette p = s->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    s->setPalette(p);
-    s->resize(w, h);
-    return s;
-}
-
-template <class T> T *trova(QWidget *d, const char *nome) { return d->findChild<T *>(QString::fromLatin1(nome)); }
 QString testo(QWidget *d, const char *nome) { return trova<QLineEdit>(d, nome)->text(); }
 void scrivi(QWidget *d, const char *nome, const QString &t)
 {

@@ -22,20 +22,6 @@
 #include <cstdio>
 
 namespace {
-template <class T> T *trova(QWidget *d, const char *nome) { return d->findChild<T *>(QString::fromLatin1(nome)); }
-
-std::unique_ptr<QWidget> schermoNero(int w, int h)
-{
-    auto s = std::make_unique<QWidget>();
-    s->setObjectName(QStringLiteral("FormProva"));
-    s->setAutoFillBackground(true);
-    QPalette p = s->palette();
-    p.setColor(QPalette::Window, Qt::black);
-    s->setPalette(p);
-    s->resize(w, h);
-    return s;
-}
-
 QString testoRett(const QRectF &r)
 {
     return QStringLiteral("%1, %2, %3 x %4 mm").arg(r.x(), 0, 'f', 1).arg(r.y(), 0, 'f', 1).arg(r.width(), 0, 'f', 1).arg(r.height(), 0, 'f', 1);

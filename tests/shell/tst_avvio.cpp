@@ -10,22 +10,25 @@
 class TestAvvio : public QObject
 {
     Q_OBJECT
-    QByteArray leggimi() const
-    {
-        QFile f(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/leggimi.txt")));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
 private slots:
     void init() { radice = std::make_unique<RadiceTemporanea>(); }
     void cleanup() { radice.reset(); }
 
+    // A first run, in an existing data folder or on a new account whose data folder has no parents yet.
+    void firstRunCreatesTheFoldersTheReadMeAndInstallsTheFont_data()
+    {
+        QTest::addColumn<QString>("radiceDati"); // under the temporary folder
+        QTest::newRow("existing data folder") << QString();
+        QTest::newRow("new account") << QStringLiteral("casa/nuova/.local/share/");
+    }
     void firstRunCreatesTheFoldersTheReadMeAndInstallsTheFont()
     {
+        QFETCH(QString, radiceDati);
         ServiziDiProva servizi;
         DialoghiFinti &dialoghi = servizi.dialoghi;
+        PathResolver::setRoot(radice->percorso(radiceDati));
         QVERIFY(PreparaCartelle());
-        QVERIFY(QFileInfo(radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
+        QVERIFY(QFileInfo(radice->percorso(radiceDati + QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
         const QByteArray atteso =
             "Questa cartella contiene i files di impostazione dei programmi presenti nel sito https://www.zanfroni.it.\r\n"
             " \r\n"
@@ -33,9 +36,12 @@ private slots:
             "relativo al programma in quata cartella.\r\n"
             " \r\n"
             "Non cancellare questo file.\r\n";
-        QCOMPARE(leggimi(), atteso);
-        QVERIFY(QFile::exists(radice->percorso(QStringLiteral("fonts/indis1.ttf"))));
+        QFile leggimi(radice->percorso(radiceDati + QStringLiteral("ImpostazioniProgrammiDorva/leggimi.txt")));
+        QVERIFY(leggimi.open(QIODevice::ReadOnly));
+        QCOMPARE(leggimi.readAll(), atteso);
+        QVERIFY(QFile::exists(radice->percorso(radiceDati + QStringLiteral("fonts/indis1.ttf"))));
         QCOMPARE(dialoghi.messaggi.size(), 1);
+        QVERIFY(dialoghi.messaggi[0].testo.startsWith(QStringLiteral("Ho installato il font")));
     }
 
     void onlyTheMissingFolderIsMadeAndTheFontIsNotLookedAt()
@@ -51,17 +57,6 @@ private slots:
         QFile::remove(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/leggimi.txt")));
         QVERIFY(PreparaCartelle());
         QVERIFY(!QFile::exists(radice->percorso(QStringLiteral("IMPOSTAZIONIPROGRAMMIDORVA/leggimi.txt"))));
-    }
-
-    void aNewAccountGetsItsDataFolderWithEveryParent()
-    {
-        ServiziDiProva servizi;
-        DialoghiFinti &dialoghi = servizi.dialoghi;
-        PathResolver::setRoot(radice->percorso(QStringLiteral("casa/nuova/.local/share")));
-        QVERIFY(PreparaCartelle());
-        QVERIFY(QFileInfo(radice->percorso(QStringLiteral("casa/nuova/.local/share/ImpostazioniProgrammiDorva/Zanfroni/dati"))).isDir());
-        QCOMPARE(dialoghi.messaggi.size(), 1); // the font, as on every first run
-        QVERIFY(dialoghi.messaggi[0].testo.startsWith(QStringLiteral("Ho installato il font")));
     }
 
     void aFolderBlockedByAFileIsNamedAndStopsTheStart_data()

@@ -216,7 +216,7 @@ private slots:
         QVERIFY(servizi->dialoghi.messaggi.isEmpty()); // said on the page, not in a box at every visit
     }
 
-    void theScreenAnswersEveryClickWithinFiftyMsWhileTheSpeechServiceHangs()
+    void theScreenAnswersEveryClickAtOnceWhileTheSpeechServiceHangs()
     {
         MotoreFinto::imposta(MotoreFinto::Modo::Bloccato);
         servizi->usa(Clock::system()); // the engine is given up in real time, as the clicks go on
@@ -253,8 +253,10 @@ private slots:
         }
         clic(schede, schede->tabRect(4).center());
         battito.stop();
-        QVERIFY2(clicMassimo < 50, qPrintable(QStringLiteral("a click took %1 ms").arg(clicMassimo)));
-        QVERIFY2(pausaMassima < 50, qPrintable(QStringLiteral("the screen stalled %1 ms").arg(pausaMassima)));
+        // Waiting on the service would hold the screen for the engine's 1500 ms; a busy machine alone
+        // can delay a click by tens of milliseconds.
+        QVERIFY2(clicMassimo < 150, qPrintable(QStringLiteral("a click took %1 ms").arg(clicMassimo)));
+        QVERIFY2(pausaMassima < 150, qPrintable(QStringLiteral("the screen stalled %1 ms").arg(pausaMassima)));
         QVERIFY(c<QLabel>(QStringLiteral("NotaVoci"))->text().startsWith(QStringLiteral("Nessuna voce disponibile")));
         QVERIFY(c<QLabel>(QStringLiteral("NotaVoci"))->isVisible());
 

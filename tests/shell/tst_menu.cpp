@@ -1,5 +1,5 @@
+#include "AmbienteMenu.h"
 #include "Catalogo.h"
-#include "ServiziDiProva.h"
 #include "Tasti.h"
 #include "platform/MovieView.h"
 #include "platform/TextFile.h"
@@ -20,11 +20,13 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+using Schermate::apriMenu;
+using Schermate::attivo;
+
 class TestMenu : public QObject
 {
     Q_OBJECT
 
-    QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/")); }
 
     // A profile file with the default values but the given input mode, scanning speed and letter case.
     void scriviProfilo(const QString &nome, int modo, int velocita = 4, const QString &caso = QStringLiteral("minuscolo"))
@@ -33,18 +35,7 @@ class TestMenu : public QObject
         p.ModalitaInput = ModoInputDa(modo);
         p.VelocitaScansione = qint16(velocita);
         p.TipoCarattere = TipoLettere::daParola(caso);
-        QVERIFY(TextFile::writeLines(cartella() + nome, p.righe()));
-    }
-
-    FormMenu *apriMenu(const QString &utente = QStringLiteral("_predefinito"))
-    {
-        NomeUtente = utente;
-        FileIni = CartellaImpostazioni + utente + QStringLiteral(".ini");
-        CaricaProfilo();
-        auto *m = qobject_cast<FormMenu *>(Schermi::mostra(QStringLiteral("FormMenu")));
-        if (m && !QTest::qWaitFor([m] { return m->attivato(); }))
-            return nullptr;
-        return m;
+        QVERIFY(TextFile::writeLines(amb->cartella() + nome, p.righe()));
     }
 
     static QWidget *bersaglio(QWidget *schermo)
@@ -70,33 +61,18 @@ class TestMenu : public QObject
                 return a;
         return nullptr;
     }
-    // The screen shown now, once set up.
-    template <class T = Schermo> static T *attivo()
-    {
-        auto *s = qobject_cast<T *>(Schermi::attivo());
-        return s && QTest::qWaitFor([s] { return s->attivato(); }) ? s : nullptr;
-    }
-
 private slots:
     void initTestCase() { RegistraSchermi(); }
 
     void init()
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        QDir().mkpath(cartella());
-        servizi = std::make_unique<ServiziDiProva>();
-        SvuotaAttivita();
+        amb = std::make_unique<AmbienteMenu>();
         Schermo::tastiFisici().attendeCoppie = false;
     }
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        servizi.reset();
-        radice.reset();
+        amb.reset();
     }
 
     void manualScanningStepsWrapsAndEnterOnEsciSavesAndEnds()
@@ -112,11 +88,11 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(0));
         Profilo.VelocitaVoce = 222;
         tasto(m, Qt::Key_Return);
-        QCOMPARE(servizi->fine.volte, 1);
-        const auto righe = TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"));
+        QCOMPARE(amb->servizi.fine.volte, 1);
+        const auto righe = TextFile::readLines(amb->cartella() + QStringLiteral("_predefinito.INI"));
         QVERIFY(righe);
         QCOMPARE(righe->at(0), QStringLiteral(" 222 "));
-        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
+        QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 
     void eachExerciseButtonRecordsItsRowAndOpensItsScreen()
@@ -146,7 +122,7 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
         QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
-        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
+        QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 
     // A catalogue entry and its screen agree on the name; the menu has a button per entry, then "esci".
@@ -209,7 +185,7 @@ private slots:
         QVERIFY(evidenziati(m).isEmpty());
         QTest::mouseClick(m->pulsante(4), Qt::LeftButton);
         QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Colora il zanfrone"));
-        QVERIFY(!QFile::exists(cartella() + QStringLiteral("_predefinito.INI"))); // nothing saved on showing
+        QVERIFY(!QFile::exists(amb->cartella() + QStringLiteral("_predefinito.INI"))); // nothing saved on showing
     }
 
     void fillingTheUserListNeverSwitchesOnlyAChoiceDoes()
@@ -227,7 +203,7 @@ private slots:
         Profilo.TonoVoce = 333; // unsaved change of zeta's
         combo->setCurrentIndex(0);
         emit combo->activated(0);
-        QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
+        QCOMPARE(TextFile::readLines(amb->cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
         QCOMPARE(NomeUtente, QStringLiteral("anna"));
         QCOMPARE(Profilo.TonoVoce, qint16(100));
         QVERIFY(m->modalita() == ModoInput::ScansioneManuale); // anna's profile applied
@@ -309,15 +285,15 @@ private slots:
         QVERIFY(m);
         FileIni = QStringLiteral("C:\\ImpostazioniProgrammiDorva\\manca\\x.ini"); // folder missing
         m->AvviaEsercizi(m->esci());
-        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
-        QCOMPARE(servizi->fine.volte, 1);
+        QCOMPARE(amb->servizi.dialoghi.messaggi.size(), 1);
+        QCOMPARE(amb->servizi.fine.volte, 1);
 
         // Closed by the window manager, the menu ends the program as "esci" does.
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         Profilo.VelocitaVoce = 99;
         QVERIFY(!m->close());
-        QTRY_COMPARE(servizi->fine.volte, 2);
-        QCOMPARE(TextFile::readLines(cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
+        QTRY_COMPARE(amb->servizi.fine.volte, 2);
+        QCOMPARE(TextFile::readLines(amb->cartella() + QStringLiteral("_predefinito.INI"))->at(0), QStringLiteral(" 99 "));
     }
 
     void menuEntriesOpenTheirScreens()
@@ -326,7 +302,7 @@ private slots:
         QVERIFY(m);
         QVERIFY(!voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
         voce(m, QStringLiteral("documentazione"))->trigger();
-        QCOMPARE(servizi->dialoghi.documentiAperti.size(), 1);
+        QCOMPARE(amb->servizi.dialoghi.documentiAperti.size(), 1);
         voce(m, QStringLiteral("Configurazione"))->trigger();
         QCOMPARE(attivo()->nome(), QStringLiteral("FormConfigura"));
         Profilo.TracciaAttivita = true;
@@ -356,12 +332,11 @@ private slots:
             QVERIFY(m->isVisible());
         }
         QCOMPARE(ultimaChiusa, 0);
-        QCOMPARE(servizi->fine.volte, 0);
+        QCOMPARE(amb->servizi.fine.volte, 0);
     }
 
 private:
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<ServiziDiProva> servizi;
+    std::unique_ptr<AmbienteMenu> amb;
 };
 
 ZANFRONI_TEST_MAIN(TestMenu)

@@ -1,7 +1,7 @@
 // The users of the settings folder as the main menu and the settings screen list, choose and create
 // them, driven by mouse and key events.
+#include "AmbienteMenu.h"
 #include "Catalogo.h"
-#include "ServiziDiProva.h"
 #include "platform/TextFile.h"
 #include "shell/Attivita.h"
 #include "shell/FormMenu.h"
@@ -19,17 +19,18 @@
 #include <QtTest>
 #include <sys/stat.h>
 
+using Schermate::apriMenu;
+using Schermate::attivo;
+
 class TestUtenti : public QObject
 {
     Q_OBJECT
 
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<ServiziDiProva> servizi;
+    std::unique_ptr<AmbienteMenu> amb;
 
-    QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni/")); }
     QStringList fileNellaCartella() const
     {
-        return QDir(cartella()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        return QDir(amb->cartella()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                                           QDir::Name);
     }
     void scriviProfilo(const QString &file, qint16 velocita, const QString &caso = QStringLiteral("minuscolo"))
@@ -38,21 +39,16 @@ class TestUtenti : public QObject
         p.VelocitaVoce = velocita;
         p.TipoCarattere = TipoLettere::daParola(caso);
         // Written as they are: a path resolver would read the backslashes in some names as folders.
-        QFile f(cartella() + file);
+        QFile f(amb->cartella() + file);
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(p.righe().join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
     }
     QString rigaProfilo(const QString &file, int riga) const
     {
-        const auto righe = TextFile::readLines(cartella() + file);
+        const auto righe = TextFile::readLines(amb->cartella() + file);
         return righe && righe->size() >= riga ? righe->at(riga - 1) : QString();
     }
 
-    template <class T = Schermo> static T *attivo()
-    {
-        auto *s = qobject_cast<T *>(Schermi::attivo());
-        return s && QTest::qWaitFor([s] { return s->attivato(); }) && QTest::qWaitForWindowActive(s) ? s : nullptr;
-    }
     template <class T> static T *c(QWidget *schermo, const QString &nome)
     {
         T *w = schermo->findChild<T *>(nome);
@@ -76,15 +72,6 @@ class TestUtenti : public QObject
         QTest::mouseClick(schede, Qt::LeftButton, {}, schede->tabRect(indice).center());
     }
 
-    // The main menu of the user given, as the start screen shows it.
-    FormMenu *apriMenu(const QString &nome, const QString &file)
-    {
-        NomeUtente = nome;
-        FileIni = CartellaImpostazioni + file;
-        CaricaProfilo();
-        Schermi::mostra(QStringLiteral("FormMenu"));
-        return attivo<FormMenu>();
-    }
     static QStringList vociCombo(QComboBox *combo)
     {
         QStringList r;
@@ -98,21 +85,13 @@ private slots:
 
     void init()
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        QDir().mkpath(cartella());
-        servizi = std::make_unique<ServiziDiProva>(ServiziDiProva::Udibile);
-        SvuotaAttivita();
+        amb = std::make_unique<AmbienteMenu>(ServiziDiProva::Udibile);
         ImpostaPredefiniti();
     }
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *s = qobject_cast<Schermo *>(w))
-                s->chiudi();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        servizi.reset();
-        radice.reset();
+        amb.reset();
     }
 
     // Only profiles that could have been created under their names are users, and both lists agree.
@@ -126,11 +105,11 @@ private slots:
         scriviProfilo(QStringLiteral("co:sa.ini"), 130);
         scriviProfilo(QString(65, QLatin1Char('x')) + QStringLiteral(".ini"), 130);
         scriviProfilo(QStringLiteral("Anna.ini.bak"), 130);
-        QVERIFY(QDir().mkdir(cartella() + QStringLiteral("cartella.ini")));
-        QVERIFY(QFile::link(cartella() + QStringLiteral("Anna.ini"), cartella() + QStringLiteral("link.ini")));
-        QVERIFY(QFile::link(cartella() + QStringLiteral("manca"), cartella() + QStringLiteral("rotto.ini")));
-        QVERIFY(::mkfifo(QFile::encodeName(cartella() + QStringLiteral("tubo.ini")).constData(), 0600) == 0);
-        QVERIFY(QFile::link(cartella() + QStringLiteral("tubo.ini"), cartella() + QStringLiteral("nodo.ini")));
+        QVERIFY(QDir().mkdir(amb->cartella() + QStringLiteral("cartella.ini")));
+        QVERIFY(QFile::link(amb->cartella() + QStringLiteral("Anna.ini"), amb->cartella() + QStringLiteral("link.ini")));
+        QVERIFY(QFile::link(amb->cartella() + QStringLiteral("manca"), amb->cartella() + QStringLiteral("rotto.ini")));
+        QVERIFY(::mkfifo(QFile::encodeName(amb->cartella() + QStringLiteral("tubo.ini")).constData(), 0600) == 0);
+        QVERIFY(QFile::link(amb->cartella() + QStringLiteral("tubo.ini"), amb->cartella() + QStringLiteral("nodo.ini")));
 
         QStringList nomi, file;
         for (const Utente &u : ElencoUtenti()) {
@@ -193,14 +172,14 @@ private slots:
 
         if (fileAtteso.isEmpty()) { // refused: the screen stays, nothing is written
             QCOMPARE(Schermi::attivo(), f);
-            QCOMPARE(servizi->dialoghi.messaggi.size(), messaggi + 1); // told again on "&Esci"
+            QCOMPARE(amb->servizi.dialoghi.messaggi.size(), messaggi + 1); // told again on "&Esci"
             QCOMPARE(fileNellaCartella(), (QStringList{QStringLiteral("_predefinito.INI"), QStringLiteral("marco.ini")}));
             return;
         }
         QVERIFY(attivo<FormMenu>());
         QTest::qWait(50); // focus changes settle
-        QCOMPARE(servizi->dialoghi.messaggi.size(), messaggi);
-        QVERIFY(QFile::exists(cartella() + fileAtteso));
+        QCOMPARE(amb->servizi.dialoghi.messaggi.size(), messaggi);
+        QVERIFY(QFile::exists(amb->cartella() + fileAtteso));
         QCOMPARE(NomeUtente, fileAtteso.chopped(4));
     }
 
@@ -261,7 +240,7 @@ private slots:
         QCOMPARE(rigaProfilo(QStringLiteral("Weiß.ini"), 1), QStringLiteral(" 190 "));
         QCOMPARE(NumeroAttivita, qint16(1));
         QCOMPARE(fileNellaCartella(), fileAttesi);
-        QVERIFY(servizi->dialoghi.messaggi.isEmpty());
+        QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 };
 
