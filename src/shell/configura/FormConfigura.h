@@ -98,6 +98,7 @@ protected:
     bool chiusuraDalSistema() override;
 
 private:
+    void cambiaStileFumetto(int bit, bool acceso, const QString &annuncio);
     void CaricaMerlino();
     void costruisciPaginaUtenti();
     void costruisciPaginaZanfroni();

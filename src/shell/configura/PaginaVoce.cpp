@@ -155,24 +155,26 @@ void FormConfigura::HScroll2_Change(int valore)
 
 void FormConfigura::ChkFumetto_Click(bool spuntato)
 {
-    const int stile = Merlino_->BalloonStyle();
-    Merlino_->setBalloonStyle(spuntato ? (stile | 1) : (stile & ~1));
-    Merlino_->StopAll();
-    Merlino_->Speak(TagVoce + (spuntato ? QStringLiteral("Il fumetto è visibile.")
-                                        : QStringLiteral("Il fumetto non sarà visualizzato.")));
     Profilo.FumettoVisibile = spuntato;
-    ImpostaConfigurazioni();
+    cambiaStileFumetto(1, spuntato, spuntato ? QStringLiteral("Il fumetto è visibile.")
+                                             : QStringLiteral("Il fumetto non sarà visualizzato."));
 }
 
 void FormConfigura::CheckContieneTesto_Click(bool spuntato)
 {
-    const int stile = Merlino_->BalloonStyle();
-    Merlino_->setBalloonStyle(spuntato ? (stile | 2) : (stile & ~2));
-    Merlino_->StopAll();
-    Merlino_->Speak(TagVoce + (spuntato ? QStringLiteral("Il fumetto conterrà tutto il testo.")
-                                        : QStringLiteral("Il fumetto avrà dimensioni ridotte e rimarrà visibile "
-                                                         "solo una parte del testo.")));
     Profilo.FumettoTuttoTesto = spuntato;
+    cambiaStileFumetto(2, spuntato, spuntato ? QStringLiteral("Il fumetto conterrà tutto il testo.")
+                                             : QStringLiteral("Il fumetto avrà dimensioni ridotte e rimarrà visibile "
+                                                              "solo una parte del testo."));
+}
+
+// Sets or clears one bit of the balloon's style and says what changed.
+void FormConfigura::cambiaStileFumetto(int bit, bool acceso, const QString &annuncio)
+{
+    const int stile = Merlino_->BalloonStyle();
+    Merlino_->setBalloonStyle(acceso ? (stile | bit) : (stile & ~bit));
+    Merlino_->StopAll();
+    Merlino_->Speak(TagVoce + annuncio);
     ImpostaConfigurazioni();
 }
 
