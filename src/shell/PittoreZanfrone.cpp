@@ -4,7 +4,14 @@
 
 namespace {
 const QString kNero = QStringLiteral("000000");
+
+// A highlight in black would look like every plain outline; all but black keeps it apart, and
+// the movie draws a light core line inside it.
+QString ColoreEvidenza(const QString &codice)
+{
+    return codice.compare(kNero, Qt::CaseInsensitive) == 0 ? QStringLiteral("010101") : codice;
 }
+} // namespace
 
 void CaricaZanfrone(MovieView &movie, int numero)
 {
@@ -53,5 +60,10 @@ void EvidenziaContorno(MovieView &movie, int parte, const QString &codice)
 {
     for (int k = 1; k <= Parti::Secchio; ++k)
         ColoraParte(movie, k, kNero, true);
-    ColoraParte(movie, parte, codice, true);
+    EvidenziaParte(movie, parte, codice);
+}
+
+void EvidenziaParte(MovieView &movie, int parte, const QString &codice)
+{
+    ColoraParte(movie, parte, ColoreEvidenza(codice), true);
 }

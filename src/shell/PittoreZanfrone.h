@@ -19,5 +19,8 @@ void ColoraSfondo(MovieView &movie);
 void ColoraParte(MovieView &movie, int parte, const QString &codice, bool contorno = false);
 // Shows or hides the bucket and the hat.
 void MostraSecchioCappello(MovieView &movie, bool secchio, bool cappello);
-// Every outline black but part `parte`'s, drawn in `codice`.
+// Outlines part `parte` in the highlight colour `codice`, told apart from the plain black outline
+// even when the highlight is black.
+void EvidenziaParte(MovieView &movie, int parte, const QString &codice);
+// Every outline black but part `parte`'s, highlighted in `codice`.
 void EvidenziaContorno(MovieView &movie, int parte, const QString &codice);

@@ -2,6 +2,7 @@
 #include "exercises/search/FormEs3.h"
 #include "exercises/search/FormEs8.h"
 #include "platform/Assistant.h"
+#include "platform/MovieDrawing.h"
 #include "platform/MovieView.h"
 #include "platform/VbColor.h"
 #include "shell/Immagine.h"
@@ -167,6 +168,18 @@ private slots:
         // Clicks on the clowns are for the mouse only.
         s->ShockwaveFlash2_FSCommand(QString::number(daTrovare(s->coppia()).first()), QString());
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
+    }
+
+    void aBlackHighlightStaysApartFromThePlainOutlines()
+    {
+        Profilo.ModalitaInput = ModoInput::Tastiera;
+        Profilo.ColorePulsanteSelezionato = 0; // black, as the plain outlines
+        QPointer<FormEs3> s = qobject_cast<FormEs3 *>(apri(true));
+        QVERIFY(s);
+        MovieView *destro = zanfrone(s, 2);
+        const QColor evidenza = destro->fillOf(QStringLiteral("cappello.contorno"));
+        QVERIFY(evidenza != destro->fillOf(QStringLiteral("capelli.contorno")));
+        QCOMPARE(MovieDrawing::coreColour(evidenza), QColor(Qt::white)); // drawn with a light line inside
     }
 
     void drawingFramesFollowThePointerOrTheScan()

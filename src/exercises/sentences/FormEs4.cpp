@@ -124,8 +124,8 @@ void FormEs4::evidenziaNuovo()
 void FormEs4::ColoraContorno()
 {
     // The highlight colour as the movie takes it; a system colour resolves through the palette.
-    ColoraParte(*ShockwaveFlash1, regole_.ParteCorrente,
-                VbColor::toHex6(VbColor::toQColor(Profilo.ColorePulsanteSelezionato)), true);
+    EvidenziaParte(*ShockwaveFlash1, regole_.ParteCorrente,
+                   VbColor::toHex6(VbColor::toQColor(Profilo.ColorePulsanteSelezionato)));
 }
 
 void FormEs4::DeColoraContorno() { ColoraParte(*ShockwaveFlash1, regole_.ParteCorrente, kNero, true); }
