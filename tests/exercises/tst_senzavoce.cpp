@@ -84,6 +84,34 @@ private slots:
         }
     }
 
+    void theLitAnswerStaysReadableOnAnyHighlight_data()
+    {
+        QTest::addColumn<int>("evidenza");
+        QTest::addColumn<QColor>("testo");
+        QTest::addRow("black: white text") << 0 << QColor(Qt::white);
+        QTest::addRow("dark blue: white text") << 0x800000 << QColor(Qt::white);
+        QTest::addRow("red: the text keeps its black") << 255 << QColor(Qt::black);
+    }
+    void theLitAnswerStaysReadableOnAnyHighlight()
+    {
+        QFETCH(int, evidenza);
+        QFETCH(QColor, testo);
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale;
+        Profilo.ColorePulsanteSelezionato = evidenza;
+        amb->voce.disponibilita(Availability::Unavailable);
+        QPointer<FormEsercizio> s = apri(schermate[0]);
+        QVERIFY(s);
+        PulsanteImmagine *acceso = risposte(s).first();
+        QCOMPARE(acceso->sfondo(), VbColor::toQColor(evidenza));
+        const QImage img = acceso->grab().toImage();
+        int tratti = 0; // pixels of the word in the expected colour
+        for (int y = img.height() / 4; y < img.height() * 3 / 4; ++y)
+            for (int x = img.width() / 4; x < img.width() * 3 / 4; ++x)
+                tratti += qAbs(qGray(img.pixel(x, y)) - qGray(testo.rgb())) < 30;
+        QVERIFY2(tratti > 50, qPrintable(QString::number(tratti)));
+        chiudi(s);
+    }
+
     void aVoiceLostInAGameBringsTheTextBackAndALateOneHidesNothing()
     {
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;
