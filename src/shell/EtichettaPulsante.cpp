@@ -1,4 +1,5 @@
 #include "EtichettaPulsante.h"
+#include "TestoLeggibile.h"
 
 #include "Impaginazione.h"
 
@@ -36,7 +37,7 @@ void EtichettaPulsante::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     drawFrame(&p);
-    p.setPen(palette().color(foregroundRole()));
+    p.setPen(TestoLeggibile(palette().color(foregroundRole()), sfondo()));
     const QRect area = contentsRect();
     Impaginazione(font(), text(), area.width()).disegna(p, area, alignment());
 }

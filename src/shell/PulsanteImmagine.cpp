@@ -1,6 +1,5 @@
 #include "PulsanteImmagine.h"
-
-#include <cmath>
+#include "TestoLeggibile.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -33,27 +32,6 @@ void PulsanteImmagine::setColoreTesto(const QColor &colore)
     update();
 }
 
-namespace {
-qreal luminanza(const QColor &c)
-{
-    auto lineare = [](qreal v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-    return 0.2126 * lineare(c.redF()) + 0.7152 * lineare(c.greenF()) + 0.0722 * lineare(c.blueF());
-}
-qreal contrasto(const QColor &a, const QColor &b)
-{
-    const qreal la = luminanza(a), lb = luminanza(b);
-    return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
-}
-// The text colour, unless the background (a highlight the teacher chose) leaves it unreadable:
-// then black or white, whichever stands out more.
-QColor leggibileSu(const QColor &testo, const QColor &fondo)
-{
-    if (contrasto(testo, fondo) >= 3)
-        return testo;
-    return contrasto(Qt::black, fondo) >= contrasto(Qt::white, fondo) ? QColor(Qt::black) : QColor(Qt::white);
-}
-} // namespace
-
 void PulsanteImmagine::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -69,7 +47,7 @@ void PulsanteImmagine::paintEvent(QPaintEvent *)
     if (figura_.valida()) {
         figura_.disegna(p, dentro);
     } else {
-        p.setPen(isEnabled() ? leggibileSu(testo_, sfondo_) : QColor(128, 128, 128));
+        p.setPen(isEnabled() ? TestoLeggibile(testo_, sfondo_) : QColor(128, 128, 128));
         p.setFont(font());
         p.drawText(dentro, Qt::AlignCenter | Qt::TextWordWrap, text());
     }

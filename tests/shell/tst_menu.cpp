@@ -258,6 +258,23 @@ private slots:
         }
     }
 
+    void theLitCaptionStaysReadableOnABlackHighlight()
+    {
+        scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        Profilo.ColorePulsanteSelezionato = 0;
+        m->ImpostaUtente();
+        EtichettaPulsante *acceso = m->pulsante(0); // manual scanning starts on the first button
+        QCOMPARE(acceso->sfondo(), QColor(Qt::black));
+        const QImage img = acceso->grab().toImage();
+        int bianchi = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                bianchi += qGray(img.pixel(x, y)) > 200;
+        QVERIFY2(bianchi > 50, qPrintable(QString::number(bianchi)));
+    }
+
     void holdingEnterOnTheStartScreenStartsNothing()
     {
         scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
