@@ -1,6 +1,7 @@
 #include "PittoreZanfrone.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
+#include "platform/VbColor.h"
 
 namespace {
 const QString kNero = QStringLiteral("000000");
@@ -59,9 +60,16 @@ void ColoraZanfrone(MovieView &movie, const Aspetto &aspetto)
 void EvidenziaContorno(MovieView &movie, int parte, const QString &codice)
 {
     for (int k = 1; k <= Parti::Secchio; ++k)
-        ColoraParte(movie, k, kNero, true);
+        SpegniContorno(movie, k);
     EvidenziaParte(movie, parte, codice);
 }
+
+QString TrovaColoreScansione(double colorePulsanteSelezionato)
+{
+    return VbColor::toHex6(VbColor::toQColor(colorePulsanteSelezionato));
+}
+
+void SpegniContorno(MovieView &movie, int parte) { ColoraParte(movie, parte, kNero, true); }
 
 void EvidenziaParte(MovieView &movie, int parte, const QString &codice)
 {

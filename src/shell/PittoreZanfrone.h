@@ -19,6 +19,10 @@ void ColoraSfondo(MovieView &movie);
 void ColoraParte(MovieView &movie, int parte, const QString &codice, bool contorno = false);
 // Shows or hides the bucket and the hat.
 void MostraSecchioCappello(MovieView &movie, bool secchio, bool cappello);
+// The highlight colour as the movie takes it, "RRGGBB"; a system colour is resolved to the colour it shows.
+QString TrovaColoreScansione(double colorePulsanteSelezionato);
+// Part `parte`'s outline back in plain black.
+void SpegniContorno(MovieView &movie, int parte);
 // Outlines part `parte` in the highlight colour `codice`, told apart from the plain black outline
 // even when the highlight is black.
 void EvidenziaParte(MovieView &movie, int parte, const QString &codice);

@@ -3,6 +3,7 @@
 #include "exercises/search/CoppiaDifferenze.h"
 #include "platform/Rnd.h"
 #include "platform/VbColor.h"
+#include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 
 #include <QtTest>

@@ -1,6 +1,5 @@
 #include "CoppiaDifferenze.h"
 #include "platform/Rnd.h"
-#include "platform/VbColor.h"
 
 #include <algorithm>
 
@@ -71,8 +70,3 @@ bool CoppiaDifferenze::Giudica(int riga, int sorgente, int bersaglio, bool conMo
     return true;
 }
 
-QString TrovaColoreScansione(double colorePulsanteSelezionato)
-{
-    // A system colour is resolved to the colour it shows, not cut into digits.
-    return VbColor::toHex6(VbColor::toQColor(colorePulsanteSelezionato));
-}

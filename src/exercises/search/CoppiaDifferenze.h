@@ -27,6 +27,3 @@ public:
     bool Giudica(int riga, int sorgente, int bersaglio, bool conMouse);
     bool Finita() const { return Trovate >= Livello; }
 };
-
-// The scanning highlight as "RRGGBB" for the clown's outlines.
-QString TrovaColoreScansione(double colorePulsanteSelezionato);

@@ -1,6 +1,5 @@
 #include "FormEs4.h"
 #include "platform/MovieView.h"
-#include "platform/VbColor.h"
 #include "shell/Immagini.h"
 #include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
@@ -11,7 +10,6 @@
 
 namespace {
 const QString kGrigio = QStringLiteral("CCCCCC");
-const QString kNero = QStringLiteral("000000");
 } // namespace
 
 FormEs4::FormEs4()
@@ -123,12 +121,10 @@ void FormEs4::evidenziaNuovo()
 
 void FormEs4::ColoraContorno()
 {
-    // The highlight colour as the movie takes it; a system colour resolves through the palette.
-    EvidenziaParte(*ShockwaveFlash1, regole_.ParteCorrente,
-                   VbColor::toHex6(VbColor::toQColor(Profilo.ColorePulsanteSelezionato)));
+    EvidenziaParte(*ShockwaveFlash1, regole_.ParteCorrente, TrovaColoreScansione(Profilo.ColorePulsanteSelezionato));
 }
 
-void FormEs4::DeColoraContorno() { ColoraParte(*ShockwaveFlash1, regole_.ParteCorrente, kNero, true); }
+void FormEs4::DeColoraContorno() { SpegniContorno(*ShockwaveFlash1, regole_.ParteCorrente); }
 
 void FormEs4::coloraParte(int parte)
 {
