@@ -2,6 +2,9 @@
 #include "Profilo.h"
 #include "platform/Rnd.h"
 
+#include <array>
+#include <numeric>
+
 Accordo AccordoParte(int parte)
 {
     switch (parte) {
@@ -28,14 +31,43 @@ QString CodiceColore(int riga)
     return Profilo.Colori[riga][0];
 }
 
+namespace {
+bool simili(int a, int b, Accordo accordo)
+{
+    return CodiceColore(a).compare(CodiceColore(b), Qt::CaseInsensitive) == 0
+           || ParolaColore(a, accordo).trimmed().compare(ParolaColore(b, accordo).trimmed(), Qt::CaseInsensitive) == 0;
+}
+
+// Each row's group on a part: rows 1..kColori joined by a shared colour or word, row to row (union-find).
+std::array<int, Parti::kColori + 1> gruppi(Accordo accordo)
+{
+    std::array<int, Parti::kColori + 1> radice{};
+    std::iota(radice.begin(), radice.end(), 0);
+    const auto trova = [&radice](int r) {
+        while (radice[r] != r)
+            r = radice[r];
+        return r;
+    };
+    for (int a = 1; a <= Parti::kColori; ++a)
+        for (int b = a + 1; b <= Parti::kColori; ++b)
+            if (simili(a, b, accordo))
+                radice[trova(b)] = trova(a);
+    for (int &r : radice)
+        r = trova(r);
+    return radice;
+}
+} // namespace
+
 bool ColoriConfondibili(int a, int b, int parte)
 {
     if (a == b)
         return true;
-    if (CodiceColore(a).compare(CodiceColore(b), Qt::CaseInsensitive) == 0)
-        return true;
     const Accordo accordo = AccordoParte(parte);
-    return ParolaColore(a, accordo).trimmed().compare(ParolaColore(b, accordo).trimmed(), Qt::CaseInsensitive) == 0;
+    const auto dentro = [](int r) { return r >= 1 && r <= Parti::kColori; };
+    if (!dentro(a) || !dentro(b))
+        return simili(a, b, accordo);
+    const auto g = gruppi(accordo);
+    return g[a] == g[b];
 }
 
 bool ColoreRiconoscibile(int riga, int parte)

@@ -17,8 +17,9 @@ QString ParolaColore(int riga, Accordo accordo);
 // "RRGGBB" of a colour row (row 0: the background).
 QString CodiceColore(int riga);
 
-// Whether a child can mistake colour row `a` for row `b` on part `parte` (1..7): the same row, the
-// same colour, or the same word in the part's agreement (case and outer blanks aside).
+// Whether a child can mistake colour row `a` for row `b` on part `parte` (1..7): the same row, or
+// rows linked by the same colour or the same word in the part's agreement (case and outer blanks
+// aside), through any chain of rows: green "verde", green "blu" and blue "blu" are one colour.
 bool ColoriConfondibili(int a, int b, int parte);
 // Whether some colour row can be told apart from row `riga` on part `parte`.
 bool ColoreRiconoscibile(int riga, int parte);

@@ -88,6 +88,13 @@ private slots:
         u.ImpostaColori();
         QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(u.aspetto[1][Parti::Cappello], 1);
+        // Through a chain too: green "verde", green "blu", blue "blu". A false clause about the green
+        // hat passes over rows 2 and 3.
+        Profilo = ProfiloUtente();
+        Profilo.Colori[2][0] = Profilo.Colori[1][0];
+        for (int col = 1; col <= 4; ++col)
+            Profilo.Colori[2][col] = Profilo.Colori[3][col];
+        QCOMPARE(vf(1, clown(1, 1), {d(1, 2), d(0, 9), d(1, 4), d(2, 4), d(3, 4)}), QStringLiteral("Il cappello è giallo"));
 
         // Every row the same colour: no colour is asked, no pair called different.
         for (int riga = 2; riga <= 4; ++riga)

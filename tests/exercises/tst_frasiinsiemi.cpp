@@ -8,7 +8,7 @@
 
 namespace {
 // What the child sees: a clause about the hat's colour holds only while the hat is shown; a colour
-// holds when it is painted or named like the one the clause names.
+// holds when it is painted or named like the one the clause names, or like a row that is.
 bool visibile(const FrasiInsiemi &f, int parte, int valore)
 {
     if (parte == Parti::Cappello && f.aspetto.conCappello != 1)
@@ -17,7 +17,16 @@ bool visibile(const FrasiInsiemi &f, int parte, int valore)
     if (parte < Parti::Cappello || parte > Parti::kColorate)
         return riga == valore;
     const Accordo accordo = AccordoParte(parte);
-    return CodiceColore(riga) == CodiceColore(valore) || ParolaColore(riga, accordo) == ParolaColore(valore, accordo);
+    const auto simili = [accordo](int a, int b) {
+        return CodiceColore(a) == CodiceColore(b) || ParolaColore(a, accordo) == ParolaColore(b, accordo);
+    };
+    bool come[Parti::kColori + 1] = {};
+    come[valore] = true;
+    for (int giro = 0; giro < Parti::kColori; ++giro)
+        for (int a = 1; a <= Parti::kColori; ++a)
+            for (int b = 1; b <= Parti::kColori; ++b)
+                come[a] = come[a] || (come[b] && simili(a, b));
+    return come[riga];
 }
 } // namespace
 
@@ -25,6 +34,7 @@ class TestFrasiInsiemi : public QObject
 {
     Q_OBJECT
     std::unique_ptr<ServiziDiProva> servizi;
+    static constexpr int kCatena = 5; // a table whose rows are alike only through a third
 
     QString frase(int livello, const std::vector<double> &disegni)
     {
@@ -95,16 +105,19 @@ private slots:
     // Rows that look or read alike are one colour to the child, in the sentence and in the clown.
     void coloursAlikeAreOneColour()
     {
-        for (int col = 1; col <= 4; ++col) // row 2 named like row 1
-            Profilo.Colori[2][col] = Profilo.Colori[1][col];
+        Profilo.Colori[2][1] = Profilo.Colori[1][1]; // row 2 a "verde" hat
         Profilo.Colori[3][0] = Profilo.Colori[1][0]; // rows 3 and 4 painted like row 1
         Profilo.Colori[4][0] = Profilo.Colori[1][0];
-        // Row 1 can be told from no other row: a clause never names it.
-        QCOMPARE(frase(1, {d(0, 9), d(0, 4), d(2, 9), d(3, 4)}), QStringLiteral("Ha la camicia gialla"));
+        // On the hat every row is one colour (row 2 through row 1): a clause never names it. On the
+        // other parts red stands apart.
+        QCOMPARE(frase(1, {d(0, 9), d(2, 4), d(2, 9), d(3, 4)}), QStringLiteral("Ha la camicia gialla"));
         QCOMPARE(frase(3, {d(0, 7), d(0, 4), d(1, 7), d(1, 4), d(1, 9), d(0, 9), d(0, 4), d(7, 9), d(1, 2)}),
-                 QStringLiteral("O ha i capelli verdi o almeno il secchio"));
+                 QStringLiteral("O ha i capelli rossi o almeno il secchio"));
 
-        // "Ha il cappello verde" (row 2), not fitting: a shown hat of row 1 reads "verde" and is redrawn.
+        // Rows 3 and 4 painted blue and yellow again. "Ha il cappello verde" (row 2), not fitting: a
+        // shown hat of row 1 reads "verde" and is redrawn.
+        Profilo.Colori[3][0] = QStringLiteral("0000FF");
+        Profilo.Colori[4][0] = QStringLiteral("FFFF00");
         FrasiInsiemi f;
         f.Parte1 = Parti::Cappello;
         f.Colore1 = 2;
@@ -114,8 +127,6 @@ private slots:
         QCOMPARE(servizi->caso.rimasti(), 0);
         QCOMPARE(f.aspetto[Parti::Cappello], 3);
         // A hidden hat is recoloured past every row that looks or reads like the one asked.
-        Profilo.Colori[3][0] = QStringLiteral("0000FF");
-        Profilo.Colori[4][0] = QStringLiteral("FFFF00");
         Profilo.Colori[3][1] = Profilo.Colori[4][1] = QStringLiteral("celeste"); // rows 3 and 4 one word
         f.Colore1 = 3;
         servizi->caso.copione(std::vector<double>{d(1, 100), d(2, 4), d(1, 4), d(2, 4), d(3, 4), d(0, 4), d(1, 4), d(2, 4),
@@ -137,6 +148,7 @@ private slots:
             QTest::addRow("level %d, two pairs of rows alike", l) << l << 2;
             QTest::addRow("level %d, three rows alike", l) << l << 3;
             QTest::addRow("level %d, every row alike", l) << l << 4;
+            QTest::addRow("level %d, three rows in a chain", l) << l << kCatena;
         }
     }
     void everyClownFitsAsTheCoinSays()
@@ -148,9 +160,14 @@ private slots:
             for (int col = 1; col <= 4; ++col) // yellow named red
                 Profilo.Colori[4][col] = Profilo.Colori[2][col];
         }
-        if (somiglianti >= 3) // painted green: only red stands out, or no colour at all
+        if (somiglianti == 3 || somiglianti == 4) // painted green: only red stands out, or no colour at all
             for (int riga = somiglianti == 3 ? 3 : 2; riga <= 4; ++riga)
                 Profilo.Colori[riga][0] = Profilo.Colori[1][0];
+        if (somiglianti == kCatena) { // green "verde", green "blu", blue "blu": one colour
+            Profilo.Colori[2][0] = Profilo.Colori[1][0];
+            for (int col = 1; col <= 4; ++col)
+                Profilo.Colori[2][col] = Profilo.Colori[3][col];
+        }
         servizi->caso.seme(20 + livello);
         FrasiInsiemi f;
         f.Parte2 = 1; // left by an earlier two-clause sentence
@@ -169,7 +186,7 @@ private slots:
                 };
                 const bool v1 = visibile(f, f.Parte1, f.Colore1);
                 const bool v2 = visibile(f, f.Parte2, f.Colore2);
-                if (somiglianti < 4) // no colour can be told: judged by the rows
+                if (somiglianti != 4) // no colour can be told: judged by the rows
                     QCOMPARE(verdetto(v1, v2), f.Risposta == 0);
                 QCOMPARE(verdetto(f.Vale1(), f.Vale2()), f.Risposta == 0);
                 ++modi[f.Risposta][int(v1) + 2 * int(v2)];

@@ -77,6 +77,18 @@ private slots:
         servizi->caso.copione(righe({1, 4, 4, 1, 3, 4, 2}));
         r.ScriviFrase(5, false); // "Il cappello non è verde."
         QVERIFY(!r.ColoriAmmessi[1][1] && !r.ColoriAmmessi[1][3] && r.ColoriAmmessi[1][2] && r.ColoriAmmessi[1][4]);
+
+        // A chain: green "verde", green "blu", blue "blu" are one colour, whichever row is named.
+        Profilo = ProfiloUtente();
+        Profilo.Colori[2][0] = QStringLiteral("00FF00");
+        for (int col = 1; col <= 4; ++col)
+            Profilo.Colori[2][col] = QStringLiteral("blu");
+        servizi->caso.copione(righe({3, 2, 1, 4, 1, 2, 3}));
+        r.ScriviFrase(1, false); // "Il cappello è blu."
+        QVERIFY(r.ColoriAmmessi[1][1] && r.ColoriAmmessi[1][2] && r.ColoriAmmessi[1][3] && !r.ColoriAmmessi[1][4]);
+        servizi->caso.copione(righe({1, 4, 4, 1, 3, 4, 2}));
+        r.ScriviFrase(5, false); // "Il cappello non è verde."
+        QVERIFY(!r.ColoriAmmessi[1][2] && !r.ColoriAmmessi[1][3] && r.ColoriAmmessi[1][4]);
     }
 
     void partsAreDrawnOnceEach()
