@@ -1,6 +1,8 @@
 #include "StampaGriglia.h"
 #include "UscitaStampa.h"
 
+#include <algorithm>
+
 namespace {
 constexpr double kSpazio = 120; // between columns
 constexpr double kMargine = 60; // inside the ruled cells
@@ -53,8 +55,27 @@ void stampaTitolo(UscitaStampa &uscita, const QString &testo)
 
 QString AdattaTesto(const UscitaStampa &uscita, QString testo, double larghezza)
 {
-    while (!testo.isEmpty() && uscita.TextWidth(testo) > larghezza)
-        testo.chop(1);
+    // The longest beginning that fits, by doubling and then halving its length: a few measurements
+    // of beginnings at most twice as long as what fits, however long the cell.
+    const auto entra = [&](qsizetype n) { return uscita.TextWidth(testo.left(n)) <= larghezza; };
+    qsizetype dentro = 0; // fits (nothing always does)
+    qsizetype fuori = -1; // does not fit
+    for (qsizetype n = 1; fuori < 0; n *= 2) {
+        const qsizetype m = std::min(n, testo.size());
+        if (!entra(m))
+            fuori = m;
+        else if (m == testo.size())
+            return testo;
+        else
+            dentro = m;
+    }
+    while (fuori - dentro > 1) {
+        const qsizetype m = dentro + (fuori - dentro) / 2;
+        (entra(m) ? dentro : fuori) = m;
+    }
+    if (dentro > 0 && testo[dentro - 1].isHighSurrogate())
+        --dentro; // never half a character
+    testo.truncate(dentro);
     return testo;
 }
 

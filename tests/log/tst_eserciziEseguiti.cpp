@@ -9,6 +9,7 @@
 #include "shell/Profilo.h"
 #include "shell/Schermi.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
 #include <QImage>
@@ -111,6 +112,27 @@ private slots:
         nessunErrore();
         QCOMPARE(s->rapporto(), salvato);
         QCOMPARE(testo(s, "Label1"), QStringLiteral("Anna"));
+    }
+
+    // A cell of 300 000 characters opens whole and prints its beginning at once, not in minutes.
+    void aReportWithAHugeCellOpensAndPrintsQuickly()
+    {
+        auto *s = apri();
+        QVERIFY(s);
+        const QString file = radice->percorso(QStringLiteral("lungo.rpt"));
+        const QString lungo = QStringLiteral("Insiemi ").repeated(37500);
+        QVERIFY(TextFile::writeLines(file, {QStringLiteral("Anna"), QStringLiteral("Data"), QStringLiteral(" 2 "), lungo,
+                                            QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QString()}));
+        QElapsedTimer tempo;
+        tempo.start();
+        servizi->dialoghi.file.push_back(file);
+        s->mnuApri_Click();
+        QCOMPARE(s->rapporto().righe.value(0)[0], lungo);
+        servizi->dialoghi.scelte.push_back(Dialogs::Yes);
+        s->mnuStampa_Click();
+        QCOMPARE(servizi->stampanti.lavori().size(), 1);
+        QVERIFY2(tempo.elapsed() < 5000, qPrintable(QString::number(tempo.elapsed())));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1); // "Sto stampando", nothing else
     }
 
     void cancellingOrABadFileLeavesTheGridAsItWas()
