@@ -125,6 +125,8 @@ private slots:
         const auto tutti = [](int) { return true; };
         QCOMPARE(Allineamento::Verticale(7, 1, 4, tutti), 1);
         QCOMPARE(Allineamento::Verticale(1, -1, 4, tutti), 7);
+        QCOMPARE(Allineamento::Verticale(6, 1, 4, tutti), 0); // the last row to the first, exactly
+        QCOMPARE(Allineamento::Verticale(3, -1, 4, tutti), 0);
         // Level 5, column 1: clown 5 removed, Down from 1 lands on 9.
         QCOMPARE(Allineamento::Verticale(1, 1, 5, [](int i) { return i != 5; }), 9);
         // Only the frame's own clown is left in its column: it stays.

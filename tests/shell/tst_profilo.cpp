@@ -119,13 +119,16 @@ private slots:
         QByteArray corto = canonico();
         corto.chop(QByteArray("Merlin\r\n").size());
         QTest::newRow("49 righe") << corto;
-        QByteArray rotto = canonico();
-        rotto.replace(" 24 \r\n", "ventiquattro\r\n");
-        QTest::newRow("numero illeggibile") << rotto;
+        for (const char *numero : {"ventiquattro", " NAN ", "-INF "}) {
+            QByteArray rotto = canonico();
+            rotto.replace(" 24 \r\n", QByteArray(numero) + "\r\n");
+            QTest::newRow(numero) << rotto;
+        }
         QByteArray troppo = canonico();
         troppo.replace(" 130 \r\n", " 40000 \r\n");
         QTest::newRow("oltre 16 bit") << troppo;
-        for (const char *colore : {" 1e19 ", " 1e308 ", "-1e19 ", " 4294967296 ", "-2147483649 "}) {
+        for (const char *colore : {" 1e19 ", " 1e308 ", "-1e19 ", " 4294967296 ", "-2147483649 ", " nan ", "NaN", " inf ",
+                                   "-inf", "infinity"}) {
             QByteArray largo = canonico();
             largo.replace(" 16777088 ", colore);
             QTest::newRow(colore) << largo;
