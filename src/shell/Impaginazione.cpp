@@ -48,26 +48,31 @@ Impaginazione::Impaginazione(const QFont &font, const QString &testo, double lar
         altezza_ = righe_ * riga;
         return;
     }
-    // Each line's ink sits a small gap below the ink of the line above; an empty line keeps the
-    // room of two small letters.
-    const double spazio = 0.35 * fm.xHeight();
-    int n = 0;
-    for (const auto &layout : paragrafi_) {
-        for (int i = 0; i < layout->lineCount() && n < righe_; ++i, ++n) {
-            const QTextLine line = layout->lineAt(i);
-            if (n > 0)
-                altezza_ += spazio;
-            if (testiRighe[n].isEmpty()) {
-                cime_.push_back(altezza_);
-                altezza_ += 2 * fm.xHeight();
-                continue;
-            }
-            const QRectF inchiostro = fm.tightBoundingRect(testiRighe[n]);
-            // The baseline lies -inchiostro.top() below the ink's top.
-            cime_.push_back(altezza_ - inchiostro.top() - line.ascent());
-            altezza_ += inchiostro.height();
-        }
+    // Cursive lines follow an even pitch, as on ruled paper: a line's loops reach into the empty
+    // room of its neighbours but never down to the small letters of the line above nor up to those
+    // of the line below. The face's tallest and deepest letters set the pitch, and so do this text's
+    // own lines where they reach further (an accented capital).
+    if (righe_ == 0)
+        return;
+    const double x = fm.xHeight();
+    double sopra = -fm.tightBoundingRect(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZbdfhklt")).top();
+    double sotto = fm.tightBoundingRect(QStringLiteral("fgjpqyzGJZ")).bottom();
+    std::vector<QRectF> inchiostri;
+    for (int n = 0; n < righe_; ++n) {
+        inchiostri.push_back(testiRighe[n].isEmpty() ? QRectF(0, -x, 0, x) : fm.tightBoundingRect(testiRighe[n]));
+        if (n > 0)
+            sopra = std::max(sopra, -inchiostri[n].top());
+        if (n + 1 < righe_)
+            sotto = std::max(sotto, inchiostri[n].bottom());
     }
+    const double passo = std::max(sopra, sotto + x) + 0.15 * x;
+    // The text reaches from the first line's ink to the last one's.
+    const double primaBase = -inchiostri.front().top();
+    int n = 0;
+    for (const auto &layout : paragrafi_)
+        for (int i = 0; i < layout->lineCount() && n < righe_; ++i, ++n)
+            cime_.push_back(primaBase + n * passo - layout->lineAt(i).ascent());
+    altezza_ = primaBase + (righe_ - 1) * passo + std::max(0.0, inchiostri[righe_ - 1].bottom());
 }
 
 Impaginazione::~Impaginazione() = default;

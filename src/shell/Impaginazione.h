@@ -9,8 +9,9 @@ class QPainter;
 class QTextLayout;
 
 // A text broken into lines no wider than a width, one paragraph a line break, lines as close as the
-// letters allow. The plain faces keep an even spacing; the cursive face's loops reach far above and
-// below its small letters, so its lines are stacked by the ink each one really has.
+// letters allow, at an even spacing. The cursive face's loops reach far above and below its small
+// letters: its lines are spaced by its small letters, as on ruled paper, and loops share the room
+// between them.
 class Impaginazione
 {
 public:
