@@ -1,8 +1,6 @@
 #include "EtichettaPulsante.h"
 #include "TestoLeggibile.h"
 
-#include "Impaginazione.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -33,13 +31,14 @@ void EtichettaPulsante::setColoreTesto(const QColor &colore)
     setPalette(pal);
 }
 
+QFont EtichettaPulsante::carattereMostrato() const { return testo_.carattere(font(), text(), contentsRect()); }
+
 void EtichettaPulsante::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     drawFrame(&p);
     p.setPen(TestoLeggibile(palette().color(foregroundRole()), sfondo()));
-    const QRect area = contentsRect();
-    Impaginazione(font(), text(), area.width()).disegna(p, area, alignment());
+    testo_.disegna(p, font(), text(), contentsRect(), alignment());
 }
 
 void EtichettaPulsante::mouseMoveEvent(QMouseEvent *event)

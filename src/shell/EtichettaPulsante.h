@@ -1,10 +1,13 @@
 #pragma once
+#include "CarattereTesto.h"
+
 #include <QColor>
 #include <QLabel>
 
 // A caption that works as a button: centred text on a plain background that the screen colours
 // (plain, hover or scanning highlight). It reports clicks and the pointer moving over it, and never
-// takes the keyboard focus. Its lines are laid out as Impaginazione does.
+// takes the keyboard focus. Its lines are laid out as Impaginazione does, in its font or smaller where
+// that would not fit.
 class EtichettaPulsante : public QLabel
 {
     Q_OBJECT
@@ -13,6 +16,8 @@ public:
     void setSfondo(const QColor &colore);
     QColor sfondo() const;
     void setColoreTesto(const QColor &colore);
+    // The font the caption is drawn in at the present size: font(), or smaller where that does not fit.
+    QFont carattereMostrato() const;
 
 signals:
     void clicked();
@@ -22,4 +27,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    mutable CarattereTesto::TestoAdattato testo_;
 };

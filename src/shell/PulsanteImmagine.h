@@ -1,12 +1,13 @@
 #pragma once
+#include "CarattereTesto.h"
 #include "FiguraProgramma.h"
 
 #include <QAbstractButton>
 #include <QColor>
 
 // A button showing a picture of the program's folder stretched inside it, or its caption when it has
-// no picture. Its background colour is the plain colour, the hover colour or the scanning highlight.
-// It never takes the keyboard focus: keys belong to the screen.
+// no picture, made smaller where it would not fit. Its background colour is the plain colour, the
+// hover colour or the scanning highlight. It never takes the keyboard focus: keys belong to the screen.
 class PulsanteImmagine : public QAbstractButton
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ public:
     void setSfondo(const QColor &colore);
     QColor sfondo() const { return sfondo_; }
     void setColoreTesto(const QColor &colore);
+    // The font the caption is drawn in at the present size: font(), or smaller where that does not fit.
+    QFont carattereMostrato() const;
 
 signals:
     void mouseSopra(); // the pointer moved over the button
@@ -27,7 +30,11 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    qreal margine() const;
+    QRectF areaContenuto() const; // the picture's or the caption's place, inside the margin
+
     FiguraProgramma figura_;
     QColor sfondo_ = Qt::lightGray;
     QColor testo_ = Qt::black;
+    mutable CarattereTesto::TestoAdattato didascalia_;
 };
