@@ -26,6 +26,12 @@ void PulsanteImmagine::setSfondo(const QColor &colore)
     update();
 }
 
+void PulsanteImmagine::setSfondoSpento(const QColor &colore)
+{
+    spento_ = colore;
+    update();
+}
+
 void PulsanteImmagine::setColoreTesto(const QColor &colore)
 {
     testo_ = colore;
@@ -51,6 +57,13 @@ void PulsanteImmagine::paintEvent(QPaintEvent *)
     p.setBrush(sfondo_);
     p.drawRoundedRect(r, 6, 6);
     const QRectF dentro = areaContenuto();
+    const QColor bordo = sfondo_ != spento_ ? BordoEvidenza(sfondo_, spento_) : QColor();
+    if (bordo.isValid()) {
+        const qreal spessore = qMax(3.0, 0.7 * margine()); // within the margin, clear of the contents
+        p.setPen(QPen(bordo, spessore));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2), 6, 6);
+    }
     if (!isEnabled())
         p.setOpacity(0.4);
     if (figura_.valida()) {

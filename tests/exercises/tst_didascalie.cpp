@@ -1,7 +1,9 @@
-// Captions as the child sees them at 1024 x 768: every answer and menu caption shows whole inside its
-// button in each letter case.
+// Captions and highlights as the child sees them at 1024 x 768: every answer and menu caption shows
+// whole inside its button in each letter case, and a highlight too close to the plain colour behind
+// it is drawn with an edge that shows.
 #include "AmbienteAllineamento.h"
 #include "shell/Avvio.h"
+#include "shell/CorniceEvidenza.h"
 #include "shell/Esercizi.h"
 #include "shell/EtichettaPulsante.h"
 #include "shell/FormMenu.h"
@@ -53,6 +55,7 @@ class TestDidascalie : public QObject
             m->ImpostaUtente();
         return m;
     }
+    static QRgb alCentroSinistra(QWidget *w, int x) { return w->grab().toImage().pixel(x, w->height() / 2); }
 
 private slots:
     void initTestCase() { RegistraCaratteri(); } // the program's cursive face, from the build
@@ -103,6 +106,47 @@ private slots:
         QVERIFY(m);
         for (int i = 0; i < m->pulsanti(); ++i)
             intera(m->pulsante(i), QStringLiteral("menu"));
+    }
+
+    void aHighlightTooCloseToThePlainColourHasAContrastingEdge_data()
+    {
+        QTest::addColumn<int>("evidenza");
+        QTest::addColumn<QColor>("bordo");
+        QTest::addRow("white: a black edge") << 0xFFFFFF << QColor(Qt::black);
+        QTest::addRow("dark blue stands out: no edge") << 0x800000 << QColor(0, 0, 128);
+    }
+    void aHighlightTooCloseToThePlainColourHasAContrastingEdge()
+    {
+        QFETCH(int, evidenza);
+        QFETCH(QColor, bordo);
+        Profilo.ColorePulsanteSelezionato = evidenza;
+        Profilo.ModalitaInput = ModoInput::ScansioneManuale; // every screen starts with its first item lit
+        auto bordoVisto = [&](QWidget *w, int x, const char *dove) {
+            const QRgb c = alCentroSinistra(w, x);
+            QVERIFY2(qAbs(qRed(c) - bordo.red()) + qAbs(qGreen(c) - bordo.green()) + qAbs(qBlue(c) - bordo.blue()) < 60,
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(dove), QColor(c).name())));
+        };
+
+        QPointer<FormEsercizio> s = a1024(amb->apri<FormEsercizio>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")));
+        QVERIFY(s);
+        bordoVisto(pulsante(s, 0), 3, "the lit answer");
+        QCOMPARE(QColor(alCentroSinistra(pulsante(s, 1), 4)), VbColor::toQColor(Profilo.ColorePulsanti)); // the others stay plain
+        s->chiudi();
+
+        s = a1024(amb->apri<FormEsercizio>(QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°")));
+        QVERIFY(s);
+        bordoVisto(s->findChild<CorniceEvidenza *>(QStringLiteral("Shape1_0")), 0, "the frame on a drawing");
+        s->chiudi();
+
+        auto *allineamento = a1024(amb->apri<FormAllineamento>(QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")));
+        QVERIFY(allineamento);
+        QVERIFY(portaA(allineamento, 0));
+        bordoVisto(riquadro(allineamento), 0, "the frame on a clown");
+        allineamento->chiudi();
+
+        FormMenu *m = apriMenu();
+        QVERIFY(m);
+        bordoVisto(m->pulsante(0), 1, "the lit menu caption");
     }
 };
 
