@@ -79,4 +79,23 @@ QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio)
     return f;
 }
 
+QFont TestoAdattato::carattere(const QFont &font, const QString &testo, const QRectF &area)
+{
+    // Whole pixels inside the area, so the text never reaches past it.
+    const QSize spazio(int(area.width()), int(area.height()));
+    if (!misurato_ || testo != testo_ || font != base_ || spazio != spazio_) {
+        misurato_ = true;
+        testo_ = testo;
+        base_ = font;
+        spazio_ = spazio;
+        adattato_ = Adattato(font, testo, spazio);
+    }
+    return adattato_;
+}
+
+void TestoAdattato::disegna(QPainter &p, const QFont &font, const QString &testo, const QRectF &area, Qt::Alignment allineamento)
+{
+    Impaginazione(carattere(font, testo, area), testo, int(area.width())).disegna(p, area, allineamento);
+}
+
 } // namespace CarattereTesto

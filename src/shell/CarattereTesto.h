@@ -1,7 +1,10 @@
 #pragma once
 #include <QFont>
+#include <QRectF>
 #include <QSize>
 #include <QString>
+
+class QPainter;
 
 // The letters of the exercise texts and of the menu captions.
 //
@@ -25,4 +28,21 @@ bool Entra(const QFont &font, const QString &testo, const QSize &spazio);
 // `font` made smaller, in whole points, until `testo` fits `spazio` (never below 6 points); as it
 // is when it fits already.
 QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio);
+
+// One widget's text drawn whole: in its own font, or made smaller as Adattato says. The fitting is
+// redone only when the text, the font or the space change; the widget's font is left as set.
+class TestoAdattato
+{
+public:
+    // The font `testo` is drawn in within `area` (whole pixels of it).
+    QFont carattere(const QFont &font, const QString &testo, const QRectF &area);
+    // Draws `testo` in `area`, its lines laid out as Impaginazione does and aligned as `allineamento` says.
+    void disegna(QPainter &p, const QFont &font, const QString &testo, const QRectF &area, Qt::Alignment allineamento);
+
+private:
+    bool misurato_ = false;
+    QString testo_;
+    QFont base_, adattato_;
+    QSize spazio_;
+};
 } // namespace CarattereTesto

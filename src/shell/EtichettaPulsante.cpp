@@ -1,8 +1,6 @@
 #include "EtichettaPulsante.h"
 #include "TestoLeggibile.h"
 
-#include "Impaginazione.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -12,7 +10,7 @@ EtichettaPulsante::EtichettaPulsante(QWidget *parent) : QLabel(parent)
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);
     setMouseTracking(true);
-    setContentsMargins(4, 2, 4, 2); // captions never touch the edges
+    setContentsMargins(4, 4, 4, 4); // captions never touch the edges, nor a highlight's edge
 }
 
 void EtichettaPulsante::setSfondo(const QColor &colore)
@@ -26,6 +24,12 @@ void EtichettaPulsante::setSfondo(const QColor &colore)
 
 QColor EtichettaPulsante::sfondo() const { return palette().color(QPalette::Window); }
 
+void EtichettaPulsante::setSfondoSpento(const QColor &colore)
+{
+    spento_ = colore;
+    update();
+}
+
 void EtichettaPulsante::setColoreTesto(const QColor &colore)
 {
     QPalette pal = palette();
@@ -33,13 +37,20 @@ void EtichettaPulsante::setColoreTesto(const QColor &colore)
     setPalette(pal);
 }
 
+QFont EtichettaPulsante::carattereMostrato() const { return testo_.carattere(font(), text(), contentsRect()); }
+
 void EtichettaPulsante::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     drawFrame(&p);
+    const QColor bordo = sfondo() != spento_ ? BordoEvidenza(sfondo(), spento_) : QColor();
+    if (bordo.isValid()) {
+        const int spessore = qMax(3, qMin(width(), height()) / 30);
+        p.setPen(QPen(bordo, spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        p.drawRect(QRectF(rect()).adjusted(spessore / 2.0, spessore / 2.0, -spessore / 2.0, -spessore / 2.0));
+    }
     p.setPen(TestoLeggibile(palette().color(foregroundRole()), sfondo()));
-    const QRect area = contentsRect();
-    Impaginazione(font(), text(), area.width()).disegna(p, area, alignment());
+    testo_.disegna(p, font(), text(), contentsRect(), alignment());
 }
 
 void EtichettaPulsante::mouseMoveEvent(QMouseEvent *event)

@@ -197,6 +197,7 @@ void FormMenu::ImpostaUtente()
     for (int i = 0; i < pulsanti(); ++i) {
         EtichettaPulsante *b = Command1[i];
         b->setSfondo(fondo);
+        b->setSfondoSpento(fondo);
         const QString &testo = testiPulsanti_[i];
         b->setText(maiuscolo ? testo.toUpper() : testo.toLower());
         QFont f = b->font();

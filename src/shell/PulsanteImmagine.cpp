@@ -26,11 +26,27 @@ void PulsanteImmagine::setSfondo(const QColor &colore)
     update();
 }
 
+void PulsanteImmagine::setSfondoSpento(const QColor &colore)
+{
+    spento_ = colore;
+    update();
+}
+
 void PulsanteImmagine::setColoreTesto(const QColor &colore)
 {
     testo_ = colore;
     update();
 }
+
+qreal PulsanteImmagine::margine() const { return qMin(width(), height()) * 0.08; }
+
+QRectF PulsanteImmagine::areaContenuto() const
+{
+    const qreal m = 1 + margine();
+    return QRectF(rect()).adjusted(m, m, -m, -m);
+}
+
+QFont PulsanteImmagine::carattereMostrato() const { return didascalia_.carattere(font(), text(), areaContenuto()); }
 
 void PulsanteImmagine::paintEvent(QPaintEvent *)
 {
@@ -40,16 +56,21 @@ void PulsanteImmagine::paintEvent(QPaintEvent *)
     p.setPen(QPen(isEnabled() ? QColor(60, 60, 60) : QColor(160, 160, 160), 2));
     p.setBrush(sfondo_);
     p.drawRoundedRect(r, 6, 6);
-    const qreal margine = qMin(width(), height()) * 0.08;
-    const QRectF dentro = r.adjusted(margine, margine, -margine, -margine);
+    const QRectF dentro = areaContenuto();
+    const QColor bordo = sfondo_ != spento_ ? BordoEvidenza(sfondo_, spento_) : QColor();
+    if (bordo.isValid()) {
+        const qreal spessore = qMax(3.0, 0.7 * margine()); // within the margin, clear of the contents
+        p.setPen(QPen(bordo, spessore));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(QRectF(rect()).adjusted(spessore / 2, spessore / 2, -spessore / 2, -spessore / 2), 6, 6);
+    }
     if (!isEnabled())
         p.setOpacity(0.4);
     if (figura_.valida()) {
         figura_.disegna(p, dentro);
     } else {
         p.setPen(isEnabled() ? TestoLeggibile(testo_, sfondo_) : QColor(128, 128, 128));
-        p.setFont(font());
-        p.drawText(dentro, Qt::AlignCenter | Qt::TextWordWrap, text());
+        didascalia_.disegna(p, font(), text(), dentro, Qt::AlignCenter);
     }
 }
 

@@ -13,11 +13,19 @@ qreal contrasto(const QColor &a, const QColor &b)
     const qreal la = luminanza(a), lb = luminanza(b);
     return (qMax(la, lb) + 0.05) / (qMin(la, lb) + 0.05);
 }
+constexpr qreal kContrastoMinimo = 3;
 } // namespace
 
 QColor TestoLeggibile(const QColor &testo, const QColor &fondo)
 {
-    if (contrasto(testo, fondo) >= 3)
+    if (contrasto(testo, fondo) >= kContrastoMinimo)
         return testo;
     return contrasto(Qt::black, fondo) >= contrasto(Qt::white, fondo) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+QColor BordoEvidenza(const QColor &evidenza, const QColor &dietro)
+{
+    if (!evidenza.isValid() || !dietro.isValid() || contrasto(evidenza, dietro) >= kContrastoMinimo)
+        return {};
+    return TestoLeggibile(dietro, evidenza);
 }

@@ -1,6 +1,4 @@
 #include "EtichettaAdattata.h"
-#include "shell/CarattereTesto.h"
-#include "shell/Impaginazione.h"
 
 #include <QPainter>
 
@@ -16,17 +14,7 @@ QRect EtichettaAdattata::areaTesto() const
     return contentsRect().adjusted(m, m, -m, -m);
 }
 
-QFont EtichettaAdattata::carattereMostrato() const
-{
-    const QSize spazio = areaTesto().size();
-    if (text() != testo_ || font() != base_ || spazio != spazio_) {
-        testo_ = text();
-        base_ = font();
-        spazio_ = spazio;
-        adattato_ = CarattereTesto::Adattato(font(), text(), spazio);
-    }
-    return adattato_;
-}
+QFont EtichettaAdattata::carattereMostrato() const { return adattato_.carattere(font(), text(), areaTesto()); }
 
 void EtichettaAdattata::paintEvent(QPaintEvent *)
 {
@@ -34,5 +22,5 @@ void EtichettaAdattata::paintEvent(QPaintEvent *)
     drawFrame(&p);
     const QRect area = areaTesto();
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole()));
-    Impaginazione(carattereMostrato(), text(), area.width()).disegna(p, area, alignment());
+    adattato_.disegna(p, font(), text(), area, alignment());
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/CarattereTesto.h"
+
 #include <QLabel>
 
 // A read-only text (a sentence, the list of a target's traits) that always shows whole: drawn in its
@@ -17,8 +19,5 @@ protected:
 private:
     QRect areaTesto() const;
 
-    // The last fitting, redone only when the text, the font or the box change.
-    mutable QString testo_;
-    mutable QFont base_, adattato_;
-    mutable QSize spazio_;
+    mutable CarattereTesto::TestoAdattato adattato_;
 };

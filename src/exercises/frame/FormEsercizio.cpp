@@ -206,6 +206,7 @@ void FormEsercizio::Form_Activate()
     stileTesto(Label1);
     for (PulsanteImmagine *p : Command1) {
         p->setSfondo(VbColor::toQColor(Profilo.ColorePulsanti));
+        p->setSfondoSpento(VbColor::toQColor(Profilo.ColorePulsanti));
         if (Profilo.CursoreSistema || scansione())
             p->setCursor(Qt::ArrowCursor);
     }

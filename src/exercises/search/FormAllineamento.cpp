@@ -3,6 +3,7 @@
 #include "platform/Assistant.h"
 #include "platform/MovieView.h"
 #include "platform/VbColor.h"
+#include "shell/CorniceEvidenza.h"
 #include "shell/Immagine.h"
 #include "shell/Immagini.h"
 #include "shell/PittoreZanfrone.h"
@@ -12,38 +13,10 @@
 
 #include <QEvent>
 #include <QLabel>
-#include <QPainter>
 #include <QTimer>
 
 namespace {
-constexpr int kBordo = 9; // pixels of the frame's border
-
-// The frame around the scanned or the found clown: a border only, clicks pass through.
-class Riquadro : public QWidget
-{
-public:
-    explicit Riquadro(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
-    void setColore(const QColor &c)
-    {
-        colore_ = c;
-        update();
-    }
-    QColor colore() const { return colore_; }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        const QRect r = rect();
-        p.fillRect(r.x(), r.y(), r.width(), kBordo, colore_);
-        p.fillRect(r.x(), r.bottom() - kBordo + 1, r.width(), kBordo, colore_);
-        p.fillRect(r.x(), r.y(), kBordo, r.height(), colore_);
-        p.fillRect(r.right() - kBordo + 1, r.y(), kBordo, r.height(), colore_);
-    }
-
-private:
-    QColor colore_ = Qt::red;
-};
+constexpr int kBordo = 9; // pixels of the frame around the scanned or the found clown
 } // namespace
 
 FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, const QString &istruzione,
@@ -60,7 +33,7 @@ FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, cons
         connect(m, &MovieView::FSCommand, this, [this, i] { ShockwaveFlash1_FSCommand(i); });
         ShockwaveFlash1_[i] = m;
     }
-    Shape1 = new Riquadro(area());
+    Shape1 = new CorniceEvidenza(kBordo, area());
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->hide();
 
@@ -111,7 +84,6 @@ void FormAllineamento::Form_Activate()
 {
     stileTesto(Text1);
     Picture1->raise();
-    static_cast<Riquadro *>(Shape1)->setColore(VbColor::toQColor(Profilo.ColorePulsanteSelezionato));
     Shape1->hide();
     for (Immagine *icona : Image1)
         icona->setCursor(Profilo.CursoreSistema ? QCursor(Qt::ArrowCursor) : PuntatoreProgramma());
@@ -119,6 +91,7 @@ void FormAllineamento::Form_Activate()
         Text1->setCursor(Qt::ArrowCursor);
 
     FormEsercizio::Form_Activate();
+    Shape1->setColori(VbColor::toQColor(Profilo.ColorePulsanteSelezionato), coloreSfondo());
 
     QFont istruzione(QStringLiteral("Verdana"));
     istruzione.setPointSize(12);

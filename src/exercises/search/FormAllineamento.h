@@ -5,6 +5,7 @@
 
 #include <array>
 
+class CorniceEvidenza;
 class EtichettaAdattata;
 class Immagine;
 
@@ -70,7 +71,7 @@ protected:
     EtichettaAdattata *Text1 = nullptr; // the target's sentences, one a line
     QWidget *Picture1 = nullptr;
     std::array<Immagine *, FrasiCaratteristiche::kIcone> Image1{};
-    QWidget *Shape1 = nullptr;
+    CorniceEvidenza *Shape1 = nullptr;
     QTimer *Timer2 = nullptr;
 
 private:

@@ -1,5 +1,6 @@
 #include "FormEs8.h"
 #include "platform/VbColor.h"
+#include "shell/CorniceEvidenza.h"
 #include "shell/Immagine.h"
 #include "shell/Immagini.h"
 #include "shell/PittoreZanfrone.h"
@@ -7,13 +8,13 @@
 #include "shell/Puntatore.h"
 
 #include <QEvent>
-#include <QFrame>
 
 namespace {
 // The strip stands 20 twips above the status bar (495 twips high, at the bottom).
 constexpr int kAltezza = 7755;
 constexpr int kStrisciaTop = kAltezza - 495 - 615 - 20;
 constexpr int kDisegno = 615;
+constexpr int kCornice = 6; // pixels of the frame around the chosen drawing
 } // namespace
 
 FormEs8::FormEs8()
@@ -38,8 +39,7 @@ FormEs8::FormEs8()
         connect(disegno, &Immagine::clicked, this, [this, i] { Image1_Click(i); });
         Image1[i] = disegno;
 
-        auto *cornice = new QFrame(area());
-        cornice->setAttribute(Qt::WA_TransparentForMouseEvents);
+        auto *cornice = new CorniceEvidenza(kCornice, area());
         cornice->hide();
         posiziona(cornice, QStringLiteral("Shape1_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
         Shape1[i] = cornice;
@@ -56,12 +56,7 @@ QString FormEs8::istruzione() const
 
 void FormEs8::Form_Activate()
 {
-    const QString bordo = QStringLiteral("QFrame { border: 4px solid %1; background: transparent; }")
-                              .arg(VbColor::styleColor(Profilo.ColorePulsanteSelezionato));
-    for (QFrame *cornice : Shape1) {
-        cornice->setStyleSheet(bordo);
-        cornice->hide();
-    }
+    nascondiCornici();
     if (Profilo.CursoreSistema)
         for (Immagine *disegno : Image1)
             disegno->setCursor(Qt::ArrowCursor);
@@ -69,6 +64,8 @@ void FormEs8::Form_Activate()
     QPalette pal = Picture1->palette();
     pal.setColor(QPalette::Window, coloreSfondo());
     Picture1->setPalette(pal);
+    for (CorniceEvidenza *cornice : Shape1)
+        cornice->setColori(VbColor::toQColor(Profilo.ColorePulsanteSelezionato), coloreSfondo());
 }
 
 void FormEs8::ApriFileZanfroni()
@@ -86,7 +83,7 @@ void FormEs8::ColoraSelezionato(int parte)
 
 void FormEs8::nascondiCornici()
 {
-    for (QFrame *cornice : Shape1)
+    for (CorniceEvidenza *cornice : Shape1)
         cornice->hide();
 }
 

@@ -4,7 +4,7 @@
 #include <array>
 
 class Immagine;
-class QFrame;
+class CorniceEvidenza;
 
 // "Trova le differenze - 1°": two clowns and, under them, a strip of eight part drawings; the child
 // chooses the drawing of each part in which the right clown differs, and it takes the left one's.
@@ -33,5 +33,5 @@ private:
 
     QWidget *Picture1;
     std::array<Immagine *, 8> Image1{};
-    std::array<QFrame *, 8> Shape1{};
+    std::array<CorniceEvidenza *, 8> Shape1{};
 };
