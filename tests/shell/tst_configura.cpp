@@ -302,7 +302,8 @@ private slots:
         c<QRadioButton>(QStringLiteral("OptionUtente_2"))->click();
         auto *testo = c<QLineEdit>(QStringLiteral("TextNuovoUtente"));
         const QStringList cattivi = {QStringLiteral("a/b"), QStringLiteral("..\\x"), QStringLiteral(".."),
-                                     QStringLiteral(".nome"), QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x'))};
+                                     QStringLiteral(".nome"), QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x')),
+                                     QStringLiteral("Łukasz")};
         for (const QString &nome : cattivi) {
             testo->setText(nome);
             QVERIFY(!f->ConfermaNuovoUtente());
