@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/VbColor.h"
 
+#include <QFontInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -28,6 +29,18 @@ bool ScegliFont(QWidget *owner, QFont &font)
     font.setFamily(chosen->family());
     const double decimi = std::round(chosen->pointSizeF() * 10.0);
     font.setPointSize(static_cast<int>(std::nearbyint(decimi / 10.0)));
+    return true;
+}
+
+bool ScegliFontSalvato(QWidget *owner, QString &famiglia, int &punti)
+{
+    const QFont offerto(QFontInfo(QFont(famiglia)).family(), punti);
+    QFont scelto = offerto;
+    if (!ScegliFont(owner, scelto))
+        return false;
+    if (scelto.family() != offerto.family())
+        famiglia = scelto.family();
+    punti = scelto.pointSize();
     return true;
 }
 
