@@ -4,6 +4,7 @@
 #include "platform/Services.h"
 #include "platform/VbColor.h"
 
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -34,7 +35,15 @@ bool ScegliFont(QWidget *owner, QFont &font)
 
 bool ScegliFontSalvato(QWidget *owner, QString &famiglia, int &punti)
 {
-    const QFont offerto(QFontInfo(QFont(famiglia)).family(), punti);
+    QFont offerto(QFontInfo(QFont(famiglia)).family(), punti);
+    // Named, the regular style is found in the dialog's list; unnamed, the dialog looks for the
+    // translated word for "Normal" and falls on the first style listed, often "Bold".
+    const QString famigliaOfferta = offerto.family();
+    for (const QString &stile : QFontDatabase::styles(famigliaOfferta))
+        if (QFontDatabase::weight(famigliaOfferta, stile) == QFont::Normal && !QFontDatabase::italic(famigliaOfferta, stile)) {
+            offerto.setStyleName(stile);
+            break;
+        }
     QFont scelto = offerto;
     if (!ScegliFont(owner, scelto))
         return false;
