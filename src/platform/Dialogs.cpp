@@ -11,7 +11,8 @@
 #include <QRegularExpression>
 
 namespace {
-constexpr int kLongestWord = 40;
+// Words up to a user name's longest (64) are shown whole; such a word fits a 1024-pixel screen.
+constexpr int kLongestWord = 64;
 constexpr QChar kBreak(0x200B); // zero width space: a word may break here
 
 // `word` cut after `n` characters from the start (n > 0) or before n from the end (n < 0), never
@@ -26,7 +27,7 @@ QString piece(const QString &word, int n)
 
 // The text of a message box made to fit any screen: a box grows to its longest unbroken word.
 // A path stays whole but may break after each separator and within long folder names; any other
-// long word (a refused name) is shortened in its middle.
+// long word (a refused name) is shortened in its middle, keeping both its ends.
 QString fitToBox(const QString &text)
 {
     static const QRegularExpression word(QStringLiteral("\\S{%1,}").arg(kLongestWord + 1));
@@ -38,7 +39,18 @@ QString fitToBox(const QString &text)
         done = m.capturedEnd();
         const QString w = m.captured();
         if (!w.contains(separator)) {
-            out += piece(w, kLongestWord / 2) + QChar(0x2026) + piece(w, -(kLongestWord / 2 - 1));
+            // The quotes and stops around a name are not counted and stay.
+            qsizetype from = 0, to = w.size();
+            while (from < to && w[from].isPunct())
+                ++from;
+            while (to > from && w[to - 1].isPunct())
+                --to;
+            const QString name = w.mid(from, to - from);
+            out += w.left(from);
+            out += name.size() <= kLongestWord
+                       ? name
+                       : piece(name, kLongestWord / 2) + QChar(0x2026) + piece(name, -(kLongestWord / 2 - 1));
+            out += w.mid(to);
             continue;
         }
         qsizetype run = 0; // characters since the last place to break
