@@ -8,8 +8,68 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
+// Words up to a user name's longest (64) are shown whole; such a word fits a 1024-pixel screen.
+constexpr int kLongestWord = 64;
+constexpr QChar kBreak(0x200B); // zero width space: a word may break here
+
+// `word` cut after `n` characters from the start (n > 0) or before n from the end (n < 0), never
+// between the halves of a surrogate pair.
+QString piece(const QString &word, int n)
+{
+    if (n > 0)
+        return word.left(word[n - 1].isHighSurrogate() ? n + 1 : n);
+    const qsizetype from = word.size() + n;
+    return word.mid(word[from].isLowSurrogate() ? from - 1 : from);
+}
+
+// The text of a message box made to fit any screen: a box grows to its longest unbroken word.
+// A path stays whole but may break after each separator and within long folder names; any other
+// long word (a refused name) is shortened in its middle, keeping both its ends.
+QString fitToBox(const QString &text)
+{
+    static const QRegularExpression word(QStringLiteral("\\S{%1,}").arg(kLongestWord + 1));
+    static const QRegularExpression separator(QStringLiteral("[/\\\\]"));
+    QString out;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch &m : word.globalMatch(text)) {
+        out += text.mid(done, m.capturedStart() - done);
+        done = m.capturedEnd();
+        const QString w = m.captured();
+        if (!w.contains(separator)) {
+            // The quotes and stops around a name are not counted and stay.
+            qsizetype from = 0, to = w.size();
+            while (from < to && w[from].isPunct())
+                ++from;
+            while (to > from && w[to - 1].isPunct())
+                --to;
+            const QString name = w.mid(from, to - from);
+            out += w.left(from);
+            out += name.size() <= kLongestWord
+                       ? name
+                       : piece(name, kLongestWord / 2) + QChar(0x2026) + piece(name, -(kLongestWord / 2 - 1));
+            out += w.mid(to);
+            continue;
+        }
+        qsizetype run = 0; // characters since the last place to break
+        for (QChar c : w) {
+            if (run >= kLongestWord && !c.isLowSurrogate()) {
+                out += kBreak;
+                run = 0;
+            }
+            out += c;
+            ++run;
+            if (c == QLatin1Char('/') || c == QLatin1Char('\\')) {
+                out += kBreak;
+                run = 0;
+            }
+        }
+    }
+    return out + text.mid(done);
+}
+
 class RealDialogs final : public Dialogs
 {
 public:
@@ -17,7 +77,7 @@ public:
     {
         QMessageBox box(owner);
         box.setWindowTitle(title);
-        box.setText(text);
+        box.setText(fitToBox(text));
         box.setIcon(icon == Critical      ? QMessageBox::Critical
                     : icon == Information ? QMessageBox::Information
                     : icon == Exclamation ? QMessageBox::Warning
@@ -30,7 +90,7 @@ public:
     {
         QMessageBox box(owner);
         box.setWindowTitle(title);
-        box.setText(text);
+        box.setText(fitToBox(text));
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | (withCancel ? QMessageBox::Cancel : QMessageBox::NoButton));
         box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);

@@ -58,6 +58,12 @@ bool FileErrors::replaceable(const QString &nativePath, QString *why)
     return false;
 }
 
+bool FileErrors::writeProtected(const QString &nativePath)
+{
+    const QFileInfo info(nativePath);
+    return info.exists() && (!info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner));
+}
+
 QString FileErrors::reason(const QString &nativePath, Target target, int errorCode, const QString &systemText)
 {
     bool blocked = false;
@@ -74,7 +80,7 @@ QString FileErrors::reason(const QString &nativePath, Target target, int errorCo
     const QString fs = fileSystemReason(info.absolutePath(), errorCode);
     if (!fs.isEmpty())
         return fs;
-    if (target == Target::File && info.exists() && !info.isWritable())
+    if (target == Target::File && writeProtected(nativePath))
         return QStringLiteral("il file è protetto dalla scrittura");
     if (errorCode == ENAMETOOLONG)
         return QStringLiteral("il nome è troppo lungo");

@@ -13,4 +13,8 @@ QString reason(const QString &nativePath, Target target, int errorCode = 0, cons
 // True when `nativePath` may be replaced by a save: nothing there yet, a regular file, or a link
 // that leads to a regular file. Otherwise *why says what is there instead.
 bool replaceable(const QString &nativePath, QString *why = nullptr);
+
+// True when the file at `nativePath` (through a link) must not be written: the system refuses it,
+// or its owner has taken away the owner's write permission (which the superuser would overlook).
+bool writeProtected(const QString &nativePath);
 } // namespace FileErrors

@@ -17,22 +17,31 @@ constexpr char16_t kHigh[32] = {
 };
 } // namespace
 
+namespace {
+// The byte cp1252 writes `u` as, or -1 when the code page has none.
+int cp1252Byte(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    // The five bytes the code page leaves undefined were read as U+0081.. and go back unchanged.
+    if (u < 0xA0 && kHigh[u - 0x80] == 0)
+        return u;
+    for (int i = 0; i < 32; ++i)
+        if (kHigh[i] == u)
+            return 0x80 + i;
+    return -1;
+}
+} // namespace
+
+bool TextFile::holdsCp1252(QChar c) { return cp1252Byte(c.unicode()) >= 0; }
+
 QByteArray TextFile::encodeCp1252(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out.append(char(u));
-            continue;
-        }
-        // The five bytes the code page leaves undefined were read as U+0081.. and go back unchanged.
-        int found = u < 0xA0 && kHigh[u - 0x80] == 0 ? u - 0x80 : -1;
-        for (int i = 0; i < 32 && found < 0; ++i)
-            if (kHigh[i] == u)
-                found = i;
-        out.append(found >= 0 ? char(0x80 + found) : '?');
+        const int b = cp1252Byte(c.unicode());
+        out.append(b >= 0 ? char(b) : '?');
     }
     return out;
 }
@@ -71,6 +80,8 @@ bool TextFile::writeLines(const QString &path, const QStringList &lines, QString
     QString why;
     if (!FileErrors::replaceable(native, &why))
         return fail(why);
+    if (FileErrors::writeProtected(native))
+        return fail(FileErrors::reason(native, FileErrors::Target::File));
     // Unbuffered: the bytes reach the disk inside write(), where a full disk is seen. Through
     // Qt's buffer the failure would come up in commit(), which then still replaces the old file.
     QSaveFile file(native);

@@ -7,7 +7,10 @@
 // Text files as the Windows program writes them: the Windows 8-bit character set (cp1252)
 // and CR LF after every line. Writes are atomic: a failed write keeps the old file whole.
 namespace TextFile {
+// Characters cp1252 cannot hold are written as '?'.
 QByteArray encodeCp1252(const QString &text);
+// Whether cp1252 holds `c` (never half of a surrogate pair).
+bool holdsCp1252(QChar c);
 QString decodeCp1252(const QByteArray &bytes);
 
 // Writes each line followed by CR LF; on failure returns false and puts in *error an Italian message

@@ -4,6 +4,8 @@
 #include "platform/Services.h"
 #include "platform/VbColor.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
@@ -28,6 +30,26 @@ bool ScegliFont(QWidget *owner, QFont &font)
     font.setFamily(chosen->family());
     const double decimi = std::round(chosen->pointSizeF() * 10.0);
     font.setPointSize(static_cast<int>(std::nearbyint(decimi / 10.0)));
+    return true;
+}
+
+bool ScegliFontSalvato(QWidget *owner, QString &famiglia, int &punti)
+{
+    QFont offerto(QFontInfo(QFont(famiglia)).family(), punti);
+    // Named, the regular style is found in the dialog's list; unnamed, the dialog looks for the
+    // translated word for "Normal" and falls on the first style listed, often "Bold".
+    const QString famigliaOfferta = offerto.family();
+    for (const QString &stile : QFontDatabase::styles(famigliaOfferta))
+        if (QFontDatabase::weight(famigliaOfferta, stile) == QFont::Normal && !QFontDatabase::italic(famigliaOfferta, stile)) {
+            offerto.setStyleName(stile);
+            break;
+        }
+    QFont scelto = offerto;
+    if (!ScegliFont(owner, scelto))
+        return false;
+    if (scelto.family() != offerto.family())
+        famiglia = scelto.family();
+    punti = scelto.pointSize();
     return true;
 }
 

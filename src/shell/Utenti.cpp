@@ -1,6 +1,7 @@
 #include "Utenti.h"
 #include "Profilo.h"
 #include "platform/PathResolver.h"
+#include "platform/TextFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -26,6 +27,14 @@ QString MotivoNomeNonValido(const QString &nome)
     for (QChar c : nome)
         if (vietati.contains(c) || c.unicode() < 32 || c.unicode() == 127)
             return QStringLiteral("Il nome non può contenere i caratteri  \\ / : * ? \" < > |");
+    // Reports hold the name in the Windows character set, where a missing letter would become '?'.
+    for (qsizetype i = 0; i < nome.size(); ++i)
+        if (!TextFile::holdsCp1252(nome[i])) {
+            const bool coppia = nome[i].isHighSurrogate() && i + 1 < nome.size() && nome[i + 1].isLowSurrogate();
+            return QStringLiteral("Il nome non può contenere il carattere \u00AB%1\u00BB, che i file del programma "
+                                  "non sanno conservare.")
+                .arg(nome.mid(i, coppia ? 2 : 1));
+        }
     return {};
 }
 

@@ -138,6 +138,37 @@ private slots:
         QVERIFY(!QFileInfo::exists(percorso(QStringLiteral("non/esiste.txt"))));
         QVERIFY(leggi(percorso(QStringLiteral("vero.txt"))).startsWith(" 130 \r\n"));
     }
+
+    // A file whose owner took away the write permission is kept as it was, by the superuser too.
+    void aReadOnlyFileStaysAsItWas()
+    {
+        ServiziDiProva servizi;
+        ImpostaPredefiniti();
+        const QString nativo = percorso(QStringLiteral("anna.ini")), collegamento = percorso(QStringLiteral("link.ini"));
+        QVERIFY(QFile::link(nativo, collegamento));
+        FileIni = nativo;
+        QVERIFY(SalvaProfilo());
+        QCOMPARE(::chmod(QFile::encodeName(nativo).constData(), 0444), 0);
+        auto modo = [&] {
+            struct stat st {};
+            return ::stat(QFile::encodeName(nativo).constData(), &st) == 0 ? st.st_mode & 07777 : 0;
+        };
+        const QByteArray prima = leggi(nativo);
+        Profilo.VelocitaVoce = 99;
+        for (const QString &file : {nativo, collegamento}) {
+            FileIni = file;
+            QVERIFY(!SalvaProfilo());
+            QCOMPARE(leggi(nativo), prima);
+            QCOMPARE(modo(), 0444u);
+            QVERIFY(QFileInfo(collegamento).isSymLink());
+            const QString testo = servizi.dialoghi.messaggi.takeFirst().testo;
+            QVERIFY2(testo.contains(QStringLiteral("il file è protetto dalla scrittura"))
+                         && testo.contains(QStringLiteral("Il file precedente non è stato modificato")),
+                     qPrintable(testo));
+        }
+        QCOMPARE(::chmod(QFile::encodeName(nativo).constData(), 0644), 0);
+        QVERIFY(SalvaProfilo());
+    }
 };
 
 ZANFRONI_TEST_MAIN(TestSalvataggi)

@@ -10,6 +10,8 @@
 #include "shell/configura/FormConfigura.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -139,6 +141,62 @@ private slots:
 
         c<QRadioButton>(QStringLiteral("maiuscolo"))->click();
         QCOMPARE(Profilo.FontTesto, QStringLiteral("Courier"));
+    }
+
+    // The font dialogs open on the stored family (the face it is drawn with: the dialog lists no
+    // aliases) and the stored size, not the enlarged cursive sample's; OK without a change leaves the
+    // profile byte for byte, and a new size alone keeps the family word as written.
+    void fontDialogsOpenOnTheStoredFont_data()
+    {
+        QTest::addColumn<QString>("caso");
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<int>("scheda");
+        QTest::newRow("corsivo") << "corsivo" << "CommandSceltaFont" << 3;
+        QTest::newRow("minuscolo") << "minuscolo" << "CommandSceltaFont" << 3;
+        QTest::newRow("balloon") << "corsivo" << "CommandFontFumetto" << 4;
+    }
+    void fontDialogsOpenOnTheStoredFont()
+    {
+        QFETCH(QString, caso);
+        QFETCH(QString, pulsante);
+        QFETCH(int, scheda);
+        const bool fumetto = pulsante == QLatin1String("CommandFontFumetto");
+        Profilo.TipoCarattere = TipoLettere::daParola(caso);
+        Profilo.FontTesto = caso == QLatin1String("corsivo") ? QStringLiteral("Indis1") : QStringLiteral("arial");
+        scriviProfilo(QStringLiteral("_predefinito.INI"), Profilo);
+        QFile file(this->file(QStringLiteral("_predefinito.INI")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray prima = file.readAll();
+        file.close();
+        QString &parola = fumetto ? Profilo.FontFumetto : Profilo.FontScelto;
+        const qint16 &dimensione = fumetto ? Profilo.DimensioneFontFumetto : Profilo.DimensioneFontTesto;
+        const qint16 dimensionePrima = dimensione;
+        const QString parolaPrima = parola; // "Arial", "arial"
+        apri();
+        pagina(scheda);
+        DialoghiFinti &dialoghi = servizi->dialoghi;
+        dialoghi.fontOffertoSeVuoto = true;
+        for (int volta = 0; volta < 2; ++volta)
+            c<QPushButton>(pulsante)->click();
+        QVERIFY(SalvaProfilo()); // as the screen does on leaving
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), prima);
+
+        QCOMPARE(dialoghi.fontOfferti.size(), 2);
+        const QFont offerto = dialoghi.fontOfferti[1];
+        QCOMPARE(offerto, dialoghi.fontOfferti[0]);
+        QCOMPARE(offerto.pointSize(), int(dimensionePrima));
+        QVERIFY2(QFontDatabase::families().contains(offerto.family()), qPrintable(offerto.family()));
+        QCOMPARE(QFontInfo(offerto).family(), QFontInfo(QFont(parolaPrima)).family());
+
+        // A new size alone; then a new family.
+        dialoghi.font = {QFont(offerto.family(), 30), QFont(QStringLiteral("DejaVu Serif"), 30)};
+        c<QPushButton>(pulsante)->click();
+        QCOMPARE(parola + QString::number(dimensione), parolaPrima + QStringLiteral("30"));
+        c<QPushButton>(pulsante)->click();
+        QCOMPARE(parola, QStringLiteral("DejaVu Serif"));
+        if (!fumetto)
+            QCOMPARE(Profilo.FontTesto, caso == QLatin1String("corsivo") ? QStringLiteral("Indis1") : parola);
     }
 
     void fillingFromTheProfileRunsNoHandler()
@@ -302,7 +360,8 @@ private slots:
         c<QRadioButton>(QStringLiteral("OptionUtente_2"))->click();
         auto *testo = c<QLineEdit>(QStringLiteral("TextNuovoUtente"));
         const QStringList cattivi = {QStringLiteral("a/b"), QStringLiteral("..\\x"), QStringLiteral(".."),
-                                     QStringLiteral(".nome"), QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x'))};
+                                     QStringLiteral(".nome"), QStringLiteral("co:sa"), QStringLiteral("chi?"), QString(65, QLatin1Char('x')),
+                                     QStringLiteral("Łukasz")};
         for (const QString &nome : cattivi) {
             testo->setText(nome);
             QVERIFY(!f->ConfermaNuovoUtente());

@@ -100,6 +100,7 @@ private slots:
         scriviProfilo(QStringLiteral("_predefinito.INI"), 130);
         scriviProfilo(QStringLiteral("Anna.ini"), 130);
         scriviProfilo(QStringLiteral("Weiß.INI"), 130);
+        scriviProfilo(QStringLiteral("Łukasz.ini"), 130); // a report would hold "?ukasz"
         scriviProfilo(QStringLiteral(".nome.ini"), 130);
         scriviProfilo(QStringLiteral("dati\\..\\..\\..\\fuori.ini"), 130);
         scriviProfilo(QStringLiteral("co:sa.ini"), 130);
@@ -119,6 +120,10 @@ private slots:
         QCOMPARE(nomi, (QStringList{QStringLiteral("_predefinito"), QStringLiteral("Anna"), QStringLiteral("link"),
                                     QStringLiteral("Weiß")}));
         QCOMPARE(file.last(), QStringLiteral("Weiß.INI"));
+        // The reason names the whole character; the letters of the Windows set beyond Latin-1 pass.
+        QVERIFY(MotivoNomeNonValido(QStringLiteral("Łukasz")).contains(QStringLiteral("«Ł»")));
+        QVERIFY(MotivoNomeNonValido(QStringLiteral("Ugo 😀")).contains(QStringLiteral("«😀»")));
+        QCOMPARE(MotivoNomeNonValido(QStringLiteral("Œdipe Šime €")), QString());
 
         FormMenu *m = apriMenu(QStringLiteral("_predefinito"), QStringLiteral("_predefinito.INI"));
         QVERIFY(m);

@@ -28,7 +28,11 @@ Dialogs::Answer DialoghiFinti::question(QWidget *, const QString &t, const QStri
 
 std::optional<QColor> DialoghiFinti::chooseColor(QWidget *) { return prendi(colori, std::optional<QColor>()); }
 
-std::optional<QFont> DialoghiFinti::chooseFont(QWidget *, const QFont &) { return prendi(font, std::optional<QFont>()); }
+std::optional<QFont> DialoghiFinti::chooseFont(QWidget *, const QFont &iniziale)
+{
+    fontOfferti << iniziale;
+    return prendi(font, fontOffertoSeVuoto ? std::optional<QFont>(iniziale) : std::nullopt);
+}
 
 QString DialoghiFinti::chooseFile(QWidget *, bool apri, const QString &titolo, const QString &, const QString &filtro,
                                   const QString &cartella, const QString &estensione)

@@ -22,7 +22,9 @@ public:
     QList<Messaggio> messaggi;
     std::deque<QString> risposte;            // input boxes; "" when empty (= cancelled)
     std::deque<std::optional<QColor>> colori; // colour dialog answers
-    std::deque<std::optional<QFont>> font;
+    std::deque<std::optional<QFont>> font;   // font dialog answers; with none queued, Cancel
+    bool fontOffertoSeVuoto = false;          // ... or, with this, OK on the font offered
+    QList<QFont> fontOfferti;                // the fonts the font dialogs opened on
     std::deque<QString> file;
     QStringList documentiAperti;
     QStringList domande;                     // input box prompts

@@ -118,7 +118,8 @@ private:
     // The listed user (or the default user) that a typed name names.
     std::optional<Utente> utenteEsistente(const QString &nome) const;
     void sceltaColorePulsante(double &voce, QPushButton *pulsante);
-    bool sceltaFontValida(QFont &font);
+    // The font dialog on a stored font; on OK with a name and a size, both written back.
+    bool sceltaFontValida(QString &famiglia, qint16 &dimensione);
     void collocaMerlino();
     static QString stilePulsante(double colore);
 
@@ -161,7 +162,6 @@ private:
     QLabel *NotaVoci;
     QLineEdit *Text1;
     QWidget *RiquadroMerlino;
-    QFont Label3; // carries the balloon font through the font dialog
 
     // Input mode.
     QRadioButton *Option4[4];

@@ -81,8 +81,6 @@ void FormConfigura::costruisciPaginaSuoni()
     // Where the assistant stands while this page is shown.
     RiquadroMerlino = new QWidget(pagina);
     posiziona(RiquadroMerlino, QStringLiteral("RiquadroMerlino"), 7320, 3240, 2160, 3360);
-
-    Label3 = QFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
 }
 
 void FormConfigura::collocaMerlino()
@@ -180,12 +178,8 @@ void FormConfigura::cambiaStileFumetto(int bit, bool acceso, const QString &annu
 
 void FormConfigura::CommandFontFumetto_Click()
 {
-    QFont font = Label3;
-    if (!sceltaFontValida(font))
+    if (!sceltaFontValida(Profilo.FontFumetto, Profilo.DimensioneFontFumetto))
         return;
-    Label3 = font;
-    Profilo.FontFumetto = font.family();
-    Profilo.DimensioneFontFumetto = static_cast<qint16>(std::clamp(font.pointSize(), 1, 400));
     Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
 }
 

@@ -151,32 +151,40 @@ void FormConfigura::corsivo_Click()
 
 void FormConfigura::Check1_Click(bool spuntato) { Profilo.PassaggioLivelli = spuntato; }
 
-bool FormConfigura::sceltaFontValida(QFont &font)
+bool FormConfigura::sceltaFontValida(QString &famiglia, qint16 &dimensione)
 {
-    if (!ScegliFont(this, font))
+    QString scelta = famiglia;
+    int punti = dimensione;
+    if (!ScegliFontSalvato(this, scelta, punti))
         return false;
-    if (font.family().isEmpty() || font.pointSize() <= 0) {
+    if (scelta.isEmpty() || punti <= 0) {
         MsgBox(this, QStringLiteral("selezionare sia il tipo di font che la dimensione"), kTitolo, Dialogs::Critical);
         return false;
     }
+    famiglia = LimitaNome(scelta);
+    dimensione = static_cast<qint16>(std::min(punti, 400));
     return true;
 }
 
+// While "corsivo" is on the dialog shows the remembered font, which a choice replaces; the size is
+// the one in use either way.
 void FormConfigura::CommandSceltaFont_Click()
 {
-    QFont font = LabelFontSelezionato[0]->font();
-    if (!sceltaFontValida(font))
+    const bool corsivo = Profilo.TipoCarattere == Lettere::Corsivo;
+    QString famiglia = corsivo ? Profilo.FontScelto : Profilo.FontTesto;
+    const QString prima = famiglia;
+    if (!sceltaFontValida(famiglia, Profilo.DimensioneFontTesto))
         return;
-    LabelFontSelezionato[0]->setFont(font);
-    if (Profilo.TipoCarattere != Lettere::Corsivo)
-        Profilo.FontTesto = LimitaNome(font.family());
-    else
+    if (corsivo)
         MsgBox(this,
                QStringLiteral("Il font scelto non verrà utilizzato mentre è attiva l'opzione per il corsivo.\n"
                               "Verrà invece applicata la modifica alla dimensione."),
                kTitolo, Dialogs::Information);
-    Profilo.DimensioneFontTesto = static_cast<qint16>(std::clamp(font.pointSize(), 1, 400));
-    Profilo.FontScelto = LimitaNome(font.family());
+    if (famiglia != prima) {
+        if (!corsivo)
+            Profilo.FontTesto = famiglia;
+        Profilo.FontScelto = famiglia;
+    }
     ImpostaConfigurazioni();
 }
 
