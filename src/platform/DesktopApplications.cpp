@@ -201,10 +201,11 @@ QStringList DesktopApplications::commandFor(const QString &mimeType, const QStri
     types << QMimeDatabase().mimeTypeForName(mimeType).aliases();
     const QStringList dataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     const Installed installed = installedApplications(dataDirs);
-    auto tryIds = [&](const QStringList &ids, bool mustListType) {
+    // A default or an added association serves without listing the type itself.
+    const auto serving = [&](const QStringList &ids, const QStringList &removed) {
         for (const QString &id : ids)
-            if (installed.files.contains(id))
-                if (QStringList c = commandOf(installed.files[id], target, types, mustListType); !c.isEmpty())
+            if (installed.files.contains(id) && !removed.contains(id))
+                if (QStringList c = commandOf(installed.files[id], target, types, false); !c.isEmpty())
                     return c;
         return QStringList();
     };
@@ -213,20 +214,18 @@ QStringList DesktopApplications::commandFor(const QString &mimeType, const QStri
     for (const QString &list : mimeappsLists(dataDirs)) {
         const Groups groups = readGroups(list);
         for (const QString &type : types) {
-            if (QStringList c = tryIds(listValue(groups[QStringLiteral("Default Applications")].value(type)), false);
+            if (QStringList c = serving(listValue(groups[QStringLiteral("Default Applications")].value(type)), {});
                 !c.isEmpty())
                 return c;
             added << listValue(groups[QStringLiteral("Added Associations")].value(type));
             removed << listValue(groups[QStringLiteral("Removed Associations")].value(type));
         }
     }
-    QStringList candidates;
-    for (const QString &id : added + installed.order)
-        if (!removed.contains(id) && !candidates.contains(id))
-            candidates << id;
-    // An added association serves without listing the type itself.
-    for (const QString &id : candidates)
-        if (QStringList c = commandOf(installed.files.value(id), target, types, !added.contains(id)); !c.isEmpty())
-            return c;
+    if (QStringList c = serving(added, removed); !c.isEmpty())
+        return c;
+    for (const QString &id : installed.order)
+        if (!removed.contains(id))
+            if (QStringList c = commandOf(installed.files[id], target, types, true); !c.isEmpty())
+                return c;
     return {};
 }
