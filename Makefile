@@ -1,5 +1,6 @@
 # make run: install what is missing, build the program alone (no tests), start it.
-# make test: install what is missing, build, run every test.
+# make test: install what is missing, build, run every test (each benchmark briefly too).
+# make bench: build, then run the benchmarks in full (times to the next question drawn).
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 SUDO  := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -34,7 +35,6 @@ run: deps $(BUILD)/CMakeCache.txt
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
-# The benchmarks are built with everything else (and run briefly by "make test"); here in full.
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then QT_QPA_PLATFORM=offscreen "$$b" || exit 1; fi; \
