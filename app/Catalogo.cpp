@@ -13,7 +13,6 @@
 #include "shell/FormGuida.h"
 #include "shell/FormInfo.h"
 #include "shell/FormMenu.h"
-#include "shell/Immagini.h"
 #include "shell/configura/FormConfigura.h"
 
 namespace {
@@ -23,29 +22,29 @@ template <class S> Schermo *nuovo() { return new S; }
 QList<Esercizio> catalogo()
 {
     return {
-        {.schermo = QStringLiteral("FormEs1"), .crea = nuovo<FormEs1>, .attivita = QStringLiteral("Vero - falso"),
-         .didascalia = QStringLiteral("\nVero o falso"), .immagine = Immagini::Menu(0),
+        {.schermo = FormEs1::Nome, .crea = nuovo<FormEs1>, .attivita = QStringLiteral("Vero - falso"),
+         .didascalia = QStringLiteral("\nVero o falso"), .immagine = QStringLiteral("\\immagini\\verofalso.svg"),
          .pulsante = {960, 360}, .riquadroImmagine = {240, 120, 735, 1035}},
-        {.schermo = QStringLiteral("FormEs2"), .crea = nuovo<FormEs2>, .attivita = QStringLiteral("Uguale - Diverso"),
-         .didascalia = QStringLiteral("\nUguale - diverso"), .immagine = Immagini::Menu(1),
+        {.schermo = FormEs2::Nome, .crea = nuovo<FormEs2>, .attivita = QStringLiteral("Uguale - Diverso"),
+         .didascalia = QStringLiteral("\nUguale - diverso"), .immagine = QStringLiteral("\\immagini\\ugualediverso.svg"),
          .pulsante = {960, 1680}, .riquadroImmagine = {120, 1320, 855, 1155}},
-        {.schermo = QStringLiteral("FormEs8"), .crea = nuovo<FormEs8>, .attivita = QStringLiteral("Trova le differenze - 1°"),
-         .didascalia = QStringLiteral("Trova le\ndifferenze\n1°"), .immagine = Immagini::Menu(2),
+        {.schermo = FormEs8::Nome, .crea = nuovo<FormEs8>, .attivita = QStringLiteral("Trova le differenze - 1°"),
+         .didascalia = QStringLiteral("Trova le\ndifferenze\n1°"), .immagine = QStringLiteral("\\immagini\\differenze1.svg"),
          .pulsante = {960, 3000}, .riquadroImmagine = {120, 2760, 855, 1035}},
-        {.schermo = QStringLiteral("FormEs3"), .crea = nuovo<FormEs3>, .attivita = QStringLiteral("Trova le differenze - 2°"),
-         .didascalia = QStringLiteral("Trova le\ndifferenze\n2°"), .immagine = Immagini::Menu(3),
+        {.schermo = FormEs3::Nome, .crea = nuovo<FormEs3>, .attivita = QStringLiteral("Trova le differenze - 2°"),
+         .didascalia = QStringLiteral("Trova le\ndifferenze\n2°"), .immagine = QStringLiteral("\\immagini\\differenze2.svg"),
          .pulsante = {960, 4320}, .riquadroImmagine = {120, 4080, 855, 1035}},
-        {.schermo = QStringLiteral("FormEs4"), .crea = nuovo<FormEs4>, .attivita = QStringLiteral("Colora il zanfrone"),
-         .didascalia = QStringLiteral("\nColora il zanfrone"), .immagine = Immagini::Menu(4),
+        {.schermo = FormEs4::Nome, .crea = nuovo<FormEs4>, .attivita = QStringLiteral("Colora il zanfrone"),
+         .didascalia = QStringLiteral("\nColora il zanfrone"), .immagine = QStringLiteral("\\immagini\\colora.svg"),
          .pulsante = {3360, 360}, .riquadroImmagine = {2520, 120, 855, 1035}},
-        {.schermo = QStringLiteral("FormEs5"), .crea = nuovo<FormEs5>, .attivita = QStringLiteral("Insiemi"),
-         .didascalia = QStringLiteral("\nInsiemi"), .immagine = Immagini::Menu(5),
+        {.schermo = FormEs5::Nome, .crea = nuovo<FormEs5>, .attivita = QStringLiteral("Insiemi"),
+         .didascalia = QStringLiteral("\nInsiemi"), .immagine = QStringLiteral("\\immagini\\insiemi.svg"),
          .pulsante = {3360, 1680}, .riquadroImmagine = {2520, 1440, 855, 1035}},
-        {.schermo = QStringLiteral("FormEs6"), .crea = nuovo<FormEs6>, .attivita = QStringLiteral("Elimina gli intrusi"),
-         .didascalia = QStringLiteral("\nTrova gli\nintrusi"), .immagine = Immagini::Menu(6),
+        {.schermo = FormEs6::Nome, .crea = nuovo<FormEs6>, .attivita = QStringLiteral("Elimina gli intrusi"),
+         .didascalia = QStringLiteral("\nTrova gli\nintrusi"), .immagine = QStringLiteral("\\immagini\\intrusi.svg"),
          .pulsante = {3360, 3000}, .riquadroImmagine = {2520, 2760, 855, 1035}},
-        {.schermo = QStringLiteral("FormEs7"), .crea = nuovo<FormEs7>, .attivita = QStringLiteral("Indovina chi?"),
-         .didascalia = QStringLiteral("\nIndovina chi?"), .immagine = Immagini::Menu(7),
+        {.schermo = FormEs7::Nome, .crea = nuovo<FormEs7>, .attivita = QStringLiteral("Indovina chi?"),
+         .didascalia = QStringLiteral("\nIndovina chi?"), .immagine = QStringLiteral("\\immagini\\indovinachi.svg"),
          .pulsante = {3360, 4320}, .riquadroImmagine = {2520, 4080, 855, 1035}},
     };
 }
@@ -53,12 +52,14 @@ QList<Esercizio> catalogo()
 
 void RegistraSchermi()
 {
-    Schermi::registra(QStringLiteral("FormAvvio"), nuovo<FormAvvio>);
-    Schermi::registra(QStringLiteral("FormConfigura"), nuovo<FormConfigura>);
-    Schermi::registra(QStringLiteral("FormMenu"), nuovo<FormMenu>);
-    Schermi::registra(QStringLiteral("FormInfo"), nuovo<FormInfo>);
-    Schermi::registra(QStringLiteral("Form2"), [] { return new FormGuida(QStringLiteral("Form2"), QStringLiteral("\\conf\\zanfroni.swf")); });
-    Schermi::registra(QStringLiteral("Form3"), [] { return new FormGuida(QStringLiteral("Form3"), QStringLiteral("\\conf\\menu.swf")); });
-    Schermi::registra(QStringLiteral("FormEserciziEseguiti"), nuovo<FormEserciziEseguiti>);
+    Schermi::registra(FormAvvio::Nome, nuovo<FormAvvio>);
+    Schermi::registra(FormConfigura::Nome, nuovo<FormConfigura>);
+    Schermi::registra(FormMenu::Nome, nuovo<FormMenu>);
+    Schermi::registra(FormInfo::Nome, nuovo<FormInfo>);
+    Schermi::registra(FormGuida::NomeConfigurazione,
+                      [] { return new FormGuida(FormGuida::NomeConfigurazione, QStringLiteral("\\conf\\zanfroni.swf")); });
+    Schermi::registra(FormGuida::NomeColoriMenu,
+                      [] { return new FormGuida(FormGuida::NomeColoriMenu, QStringLiteral("\\conf\\menu.swf")); });
+    Schermi::registra(FormEserciziEseguiti::Nome, nuovo<FormEserciziEseguiti>);
     Esercizi::registra(catalogo());
 }

@@ -8,6 +8,7 @@
 #include "shell/Attivita.h"
 #include "shell/Avvio.h"
 #include "shell/DialoghiComuni.h"
+#include "shell/FormMenu.h"
 #include "shell/Profilo.h"
 #include "shell/Schermi.h"
 
@@ -45,7 +46,7 @@ QLabel *etichetta(QWidget *padre, double punti, bool grassetto)
 }
 } // namespace
 
-FormEserciziEseguiti::FormEserciziEseguiti() : Schermo(QStringLiteral("FormEserciziEseguiti"), 7740, 5970)
+FormEserciziEseguiti::FormEserciziEseguiti() : Schermo(Nome, 7740, 5970)
 {
     coloreSfondo(kSfondo);
     Label1 = etichetta(area(), 15.75, true);
@@ -212,7 +213,7 @@ void FormEserciziEseguiti::mnuStampa_Click()
         MsgBox(this, MessaggioStampaFallita(NomeDiStampante(*stampante), motivo), kTitolo, Dialogs::Exclamation);
 }
 
-void FormEserciziEseguiti::mnuesci_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }
+void FormEserciziEseguiti::mnuesci_Click() { Schermi::mostra(FormMenu::Nome, this); }
 
 bool FormEserciziEseguiti::chiusuraDalSistema()
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include "FileRapporto.h"
 #include "StampaGriglia.h"
+#include "shell/Attivita.h"
 #include "shell/Schermo.h"
 
 class QLabel;
@@ -12,6 +13,7 @@ class FormEserciziEseguiti : public Schermo
 {
     Q_OBJECT
 public:
+    static inline const QString &Nome = SchermoAttivita;
     FormEserciziEseguiti();
 
     void mnuSalva_Click();

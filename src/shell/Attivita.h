@@ -14,3 +14,6 @@ bool IniziaAttivita(const QString &nome);
 void ScriviRisultatoAttivita(int livello, long long esatti, int errati);
 // Choosing another user empties the table.
 void SvuotaAttivita();
+
+// The screen that shows the table (in the log layer, above the menu that opens it), by name.
+inline const QString SchermoAttivita = QStringLiteral("FormEserciziEseguiti");

@@ -1,4 +1,5 @@
 #include "Avvio.h"
+#include "FormAvvio.h"
 #include "Profilo.h"
 #include "Schermi.h"
 #include "Tavolozza.h"
@@ -156,6 +157,6 @@ EsitoAvvio Main()
     NomeUtente = QStringLiteral("_predefinito");
     CaricaProfilo();
     PreparaTavolozza();
-    Schermi::mostra(QStringLiteral("FormAvvio"));
+    Schermi::mostra(FormAvvio::Nome);
     return EsitoAvvio::Avviato;
 }

@@ -1,4 +1,5 @@
 #include "FormAvvio.h"
+#include "FormMenu.h"
 #include "Immagine.h"
 #include "Immagini.h"
 #include "Puntatore.h"
@@ -8,7 +9,7 @@
 
 #include <QLabel>
 
-FormAvvio::FormAvvio() : Schermo(QStringLiteral("FormAvvio"), 9645, 7230)
+FormAvvio::FormAvvio() : Schermo(Nome, 9645, 7230)
 {
     coloreSfondo(QColor(0xFF, 0xFF, 0x00));
     area()->setCursor(PuntatoreProgramma());
@@ -41,7 +42,7 @@ FormAvvio::FormAvvio() : Schermo(QStringLiteral("FormAvvio"), 9645, 7230)
     connect(Command1, &PulsanteImmagine::clicked, this, &FormAvvio::Command1_Click);
 }
 
-void FormAvvio::Command1_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }
+void FormAvvio::Command1_Click() { Schermi::mostra(FormMenu::Nome, this); }
 
 void FormAvvio::KeyUp(int key)
 {

@@ -10,6 +10,7 @@ class FormAvvio : public Schermo
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormAvvio");
     FormAvvio();
     void Command1_Click();
 

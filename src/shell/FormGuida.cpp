@@ -1,4 +1,5 @@
 #include "FormGuida.h"
+#include "FormMenu.h"
 #include "Schermi.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
@@ -31,12 +32,12 @@ void FormGuida::Form_Activate()
 void FormGuida::mnuesci_Click()
 {
     ShockwaveFlash1->StopPlay();
-    Schermi::mostra(QStringLiteral("FormMenu"), this);
+    Schermi::mostra(FormMenu::Nome, this);
 }
 
 bool FormGuida::chiusuraDalSistema()
 {
     // Closed from the window manager it goes back to the main menu, as "&Esci" does.
     ShockwaveFlash1->StopPlay();
-    return Schermi::mostra(QStringLiteral("FormMenu")) != nullptr;
+    return Schermi::mostra(FormMenu::Nome) != nullptr;
 }

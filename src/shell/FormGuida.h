@@ -5,11 +5,13 @@ class MovieView;
 class QLabel;
 
 // A screen that plays one guide movie; "&Esci" goes back to the main menu.
-// Registered twice: "Form2" (the settings) and "Form3" (the menu's colours and sizes).
+// Registered twice: the guide to the settings and the one to the menu's colours and sizes.
 class FormGuida : public Schermo
 {
     Q_OBJECT
 public:
+    static inline const QString NomeConfigurazione = QStringLiteral("Form2");
+    static inline const QString NomeColoriMenu = QStringLiteral("Form3");
     FormGuida(const QString &nome, const QString &filmato);
     void mnuesci_Click();
 

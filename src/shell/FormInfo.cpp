@@ -1,4 +1,5 @@
 #include "FormInfo.h"
+#include "FormMenu.h"
 #include "Schermi.h"
 
 #include <QLabel>
@@ -8,7 +9,7 @@ namespace {
 const QColor kSfondo(0xFF, 0xFF, 0xC0); // &H00C0FFFF&
 }
 
-FormInfo::FormInfo() : Schermo(QStringLiteral("FormInfo"), 8535, 6420)
+FormInfo::FormInfo() : Schermo(Nome, 8535, 6420)
 {
     // Unlike the other screens the about box keeps its border and title bar.
     setWindowFlag(Qt::FramelessWindowHint, false);
@@ -48,12 +49,12 @@ void FormInfo::Form_Activate()
     Command1->setFocus();
 }
 
-void FormInfo::Command1_Click() { Schermi::mostra(QStringLiteral("FormMenu"), this); }
+void FormInfo::Command1_Click() { Schermi::mostra(FormMenu::Nome, this); }
 
 bool FormInfo::chiusuraDalSistema()
 {
     // Closed from the window manager it goes back to the main menu, as "Chiudi" does.
-    return Schermi::mostra(QStringLiteral("FormMenu")) != nullptr;
+    return Schermi::mostra(FormMenu::Nome) != nullptr;
 }
 
 void FormInfo::KeyUp(int key)

@@ -9,6 +9,7 @@ class FormInfo : public Schermo
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormInfo");
     FormInfo();
     void Command1_Click();
 

@@ -4,12 +4,15 @@
 #include "DialoghiComuni.h"
 #include "Esercizi.h"
 #include "EtichettaPulsante.h"
+#include "FormGuida.h"
+#include "FormInfo.h"
 #include "Immagine.h"
 #include "Immagini.h"
 #include "Profilo.h"
 #include "Puntatore.h"
 #include "Schermi.h"
 #include "Utenti.h"
+#include "configura/FormConfigura.h"
 #include "platform/Assistant.h"
 #include "platform/PathResolver.h"
 #include "platform/ProgramEnd.h"
@@ -54,7 +57,7 @@ ProgramEnd &FormMenu::FineProgramma()
     return fine;
 }
 
-FormMenu::FormMenu() : Schermo(QStringLiteral("FormMenu"), 7230, 5250)
+FormMenu::FormMenu() : Schermo(Nome, 7230, 5250)
 {
     setWindowTitle(QStringLiteral("Zanfroni - menu"));
     coloreSfondo(kSfondoMenu);
@@ -111,18 +114,18 @@ void FormMenu::creaPulsante(const QString &didascalia, const QString &immagine, 
 void FormMenu::creaMenu()
 {
     QMenuBar *barra = menuBar();
-    auto voce = [this](QAction *a, const char *schermo) {
-        connect(a, &QAction::triggered, this, [this, schermo] { Schermi::mostra(QString::fromLatin1(schermo), this); });
+    auto voce = [this](QAction *a, const QString &schermo) {
+        connect(a, &QAction::triggered, this, [this, schermo] { Schermi::mostra(schermo, this); });
     };
-    voce(barra->addAction(QStringLiteral("Configurazione")), "FormConfigura");
+    voce(barra->addAction(QStringLiteral("Configurazione")), FormConfigura::Nome);
     mnuEserciziEseguiti = barra->addAction(QStringLiteral("Esercizi eseguiti"));
-    voce(mnuEserciziEseguiti, "FormEserciziEseguiti");
+    voce(mnuEserciziEseguiti, SchermoAttivita);
     QMenu *mnuInfo = barra->addMenu(QStringLiteral("Informazioni"));
     connect(mnuInfo->addAction(QStringLiteral("documentazione")), &QAction::triggered, this,
             [this] { ApriDocumento(this, App::Path() + QStringLiteral("\\zanfrone.pdf")); });
-    voce(mnuInfo->addAction(QStringLiteral("procedure per la configurazione")), "Form2");
-    voce(mnuInfo->addAction(QStringLiteral("colori e dimensioni menù")), "Form3");
-    voce(mnuInfo->addAction(QStringLiteral("about")), "FormInfo");
+    voce(mnuInfo->addAction(QStringLiteral("procedure per la configurazione")), FormGuida::NomeConfigurazione);
+    voce(mnuInfo->addAction(QStringLiteral("colori e dimensioni menù")), FormGuida::NomeColoriMenu);
+    voce(mnuInfo->addAction(QStringLiteral("about")), FormInfo::Nome);
 }
 
 void FormMenu::Form_Activate()

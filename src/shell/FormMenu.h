@@ -23,6 +23,7 @@ class FormMenu : public Schermo
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormMenu");
     FormMenu();
 
     // The exercises' buttons come first, "esci" last.

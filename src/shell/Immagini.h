@@ -5,8 +5,7 @@
 namespace Immagini {
 inline const QString Avvio = QStringLiteral("\\immagini\\avvio.svg");      // start screen picture
 inline const QString Avvia = QStringLiteral("\\immagini\\avvia.svg");      // start screen button
-inline QString Menu(int indice) { return QStringLiteral("\\immagini\\menu%1.svg").arg(indice); } // an exercise's, 0..7
-inline const QString Esci = QStringLiteral("\\immagini\\menu8.svg");
+inline const QString Esci = QStringLiteral("\\immagini\\esci.svg");     // the menu's "esci"; each exercise's is in the catalogue
 inline const QString Vero = QStringLiteral("\\immagini\\vero.svg");
 inline const QString Falso = QStringLiteral("\\immagini\\falso.svg");
 inline const QString Uguali = QStringLiteral("\\immagini\\uguali.svg");

@@ -12,6 +12,7 @@
 #include "platform/PathResolver.h"
 #include "platform/VbColor.h"
 #include "shell/Attivita.h"
+#include "shell/Esercizi.h"
 #include "shell/Immagini.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
@@ -71,6 +72,15 @@ public:
         if (s && !QTest::qWaitFor([s] { return s->attivato(); }, 3000))
             return nullptr;
         return s;
+    }
+    template <class T = FormEsercizio> T *apri(const Esercizio &e) { return apri<T>(e.schermo, e.attivita); }
+    // Exercise screen T, with the activity name its catalogue entry gives.
+    template <class T> T *apri()
+    {
+        for (const Esercizio &e : Esercizi::elenco())
+            if (e.schermo == T::Nome)
+                return apri<T>(e);
+        return nullptr;
     }
 
     int suonati(const char *cartella) const

@@ -2,6 +2,9 @@
 // whole inside its button in each letter case, and a highlight too close to the plain colour behind
 // it is drawn with an edge that shows.
 #include "AmbienteAllineamento.h"
+#include "exercises/search/FormEs6.h"
+#include "exercises/search/FormEs8.h"
+#include "exercises/sentences/FormEs1.h"
 #include "shell/Avvio.h"
 #include "shell/CorniceEvidenza.h"
 #include "shell/Esercizi.h"
@@ -49,8 +52,8 @@ class TestDidascalie : public QObject
     }
     FormMenu *apriMenu()
     {
-        Schermi::registra(QStringLiteral("FormMenu"), [] { return new FormMenu; });
-        auto *m = a1024(qobject_cast<FormMenu *>(Schermi::mostra(QStringLiteral("FormMenu"))));
+        Schermi::registra(FormMenu::Nome, [] { return new FormMenu; });
+        auto *m = a1024(qobject_cast<FormMenu *>(Schermi::mostra(FormMenu::Nome)));
         if (m && QTest::qWaitFor([m] { return m->attivato(); }))
             m->ImpostaUtente();
         return m;
@@ -81,7 +84,7 @@ private slots:
         Profilo.FontTesto = font;
         QSet<QString> viste;
         for (const Esercizio &e : Esercizi::elenco()) {
-            QPointer<FormEsercizio> s = a1024(amb->apri<FormEsercizio>(e.schermo, e.attivita));
+            QPointer<FormEsercizio> s = a1024(amb->apri(e));
             QVERIFY2(s, qPrintable(e.schermo));
             // A few questions: some screens change their captions with the question.
             for (int domanda = 0; domanda < 8; ++domanda) {
@@ -127,18 +130,18 @@ private slots:
                      qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(dove), QColor(c).name())));
         };
 
-        QPointer<FormEsercizio> s = a1024(amb->apri<FormEsercizio>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")));
+        QPointer<FormEsercizio> s = a1024(amb->apri<FormEs1>());
         QVERIFY(s);
         bordoVisto(pulsante(s, 0), 3, "the lit answer");
         QCOMPARE(QColor(alCentroSinistra(pulsante(s, 1), 4)), VbColor::toQColor(Profilo.ColorePulsanti)); // the others stay plain
         s->chiudi();
 
-        s = a1024(amb->apri<FormEsercizio>(QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°")));
+        s = a1024(amb->apri<FormEs8>());
         QVERIFY(s);
         bordoVisto(s->findChild<CorniceEvidenza *>(QStringLiteral("Shape1_0")), 0, "the frame on a drawing");
         s->chiudi();
 
-        auto *allineamento = a1024(amb->apri<FormAllineamento>(QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")));
+        auto *allineamento = a1024(amb->apri<FormEs6>());
         QVERIFY(allineamento);
         QVERIFY(portaA(allineamento, 0));
         bordoVisto(riquadro(allineamento), 0, "the frame on a clown");

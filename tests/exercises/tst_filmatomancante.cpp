@@ -11,7 +11,7 @@ private slots:
         AmbienteEsercizi amb;
         QVERIFY(QFile::remove(amb.programma.filePath(QStringLiteral("swf/zanfrone1.svg"))));
         for (int volta = 0; volta < 2; ++volta) {
-            QPointer<FormEs1> s = amb.apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso"));
+            QPointer<FormEs1> s = amb.apri<FormEs1>();
             QVERIFY(s);
             QTest::qWait(50);
             QVERIFY(!frase(s).isEmpty()); // the question is asked all the same

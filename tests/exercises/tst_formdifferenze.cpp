@@ -53,8 +53,8 @@ class TestFormDifferenze : public QObject
     FormDifferenze *apri(bool secondo)
     {
         if (secondo)
-            return amb->apri<FormEs3>(QStringLiteral("FormEs3"), QStringLiteral("Trova le differenze - 2°"));
-        return amb->apri<FormEs8>(QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°"));
+            return amb->apri<FormEs3>();
+        return amb->apri<FormEs8>();
     }
 
     // Chooses part row `riga` in the present input mode (keyboard backwards, across the wrap); with
@@ -84,7 +84,7 @@ private slots:
         QTest::addColumn<int>("modo");
         for (int schermo = 0; schermo < 2; ++schermo)
             for (int m = 0; m <= 3; ++m)
-                QTest::addRow("%s mode %d", schermo ? "FormEs3" : "FormEs8", m) << bool(schermo) << m;
+                QTest::addRow("%s mode %d", qPrintable(schermo ? FormEs3::Nome : FormEs8::Nome), m) << bool(schermo) << m;
     }
     void everyModeFindsThePairOnBothScreens()
     {

@@ -13,7 +13,7 @@ class TestFormEs1 : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
+    FormEs1 *apri() { return amb->apri<FormEs1>(); }
 
     // Manual scanning: the highlight brought to the wanted answer, then Enter.
     static void rispondiScansione(FormEs1 *s, bool giusta)
@@ -92,7 +92,7 @@ private slots:
         QTRY_VERIFY(!s);
         QCOMPARE(AttivitaEseguite[2][1] + AttivitaEseguite[2][2] + AttivitaEseguite[2][3], QStringLiteral("220"));
         QCOMPARE(NumeroAttivita, qint16(3));
-        QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
+        QCOMPARE(Schermi::attivo()->nome(), FormMenu::Nome);
     }
 
     void everyModeAnswers_data() { righeModi(); }
@@ -304,7 +304,7 @@ private slots:
         QTRY_VERIFY(!s);
         QCOMPARE(AttivitaEseguite[1][2], QStringLiteral("1"));
         QCOMPARE(NumeroAttivita, qint16(2));
-        QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormMenu"));
+        QCOMPARE(Schermi::attivo()->nome(), FormMenu::Nome);
 
         // Row 500 is the last: the opening that fills it keeps it, later stretches are not written.
         NumeroAttivita = kRigheAttivita - 1;

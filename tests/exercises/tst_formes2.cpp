@@ -12,7 +12,7 @@ class TestFormEs2 : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs2 *apri() { return amb->apri<FormEs2>(QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso")); }
+    FormEs2 *apri() { return amb->apri<FormEs2>(); }
     static int giusta(FormEs2 *s) { return s->frasi().Diverso[s->frasi().Parte][0]; }
     static QString ultimaDetta(const AmbienteEsercizi &a) { return a.voce.frasi.last().testo; }
 

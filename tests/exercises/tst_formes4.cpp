@@ -18,7 +18,7 @@ class TestFormEs4 : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs4 *apri() { return amb->apri<FormEs4>(QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone")); }
+    FormEs4 *apri() { return amb->apri<FormEs4>(); }
 
     // Mouse: clicks on part k until it has a colour that makes its sentence true (or false).
     static void clicca(FormEs4 *s, int k, bool voluto = true)

@@ -12,7 +12,7 @@ class TestFormEs5 : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs5 *apri() { return amb->apri<FormEs5>(QStringLiteral("FormEs5"), QStringLiteral("Insiemi")); }
+    FormEs5 *apri() { return amb->apri<FormEs5>(); }
     static int piccoliVisibili(FormEs5 *s, int insieme)
     {
         int n = 0;

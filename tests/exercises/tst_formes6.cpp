@@ -9,7 +9,7 @@ class TestFormEs6 : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs6 *apri() { return amb->apri<FormEs6>(QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")); }
+    FormEs6 *apri() { return amb->apri<FormEs6>(); }
     static QTimer *timer(QWidget *s, const char *nome) { return s->findChild<QTimer *>(QString::fromLatin1(nome)); }
     QStringList detti() const
     {

@@ -7,7 +7,7 @@ class TestFormEs7 : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs7 *apri() { return amb->apri<FormEs7>(QStringLiteral("FormEs7"), QStringLiteral("Indovina chi?")); }
+    FormEs7 *apri() { return amb->apri<FormEs7>(); }
     static QTimer *timer2(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer2")); }
     static int sbagliato(FormEs7 *s) { return s->ZanfroneGiusto() == 0 ? 1 : 0; }
     static int mostrati(FormEs7 *s)

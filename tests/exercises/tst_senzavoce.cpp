@@ -1,4 +1,7 @@
 #include "AmbienteAllineamento.h"
+#include "exercises/search/FormEs7.h"
+#include "exercises/sentences/FormEs1.h"
+#include "exercises/sentences/FormEs5.h"
 
 #include <QPlainTextEdit>
 
@@ -13,19 +16,6 @@ class TestSenzaVoce : public QObject
 
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    struct Schermata { QString nome, attivita; };
-    const QList<Schermata> schermate{
-        {QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")},
-        {QStringLiteral("FormEs2"), QStringLiteral("Uguale - Diverso")},
-        {QStringLiteral("FormEs8"), QStringLiteral("Trova le differenze - 1°")},
-        {QStringLiteral("FormEs3"), QStringLiteral("Trova le differenze - 2°")},
-        {QStringLiteral("FormEs4"), QStringLiteral("Colora il zanfrone")},
-        {QStringLiteral("FormEs5"), QStringLiteral("Insiemi")},
-        {QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")},
-        {QStringLiteral("FormEs7"), QStringLiteral("Indovina chi?")},
-    };
-
-    FormEsercizio *apri(const Schermata &s) { return amb->apri<FormEsercizio>(s.nome, s.attivita); }
     static QWidget *figlio(QWidget *s, const char *nome) { return s->findChild<QWidget *>(QLatin1String(nome)); }
     // Answer buttons that would show a picture in place of their caption when speech is heard.
     static QList<PulsanteImmagine *> risposte(QWidget *s)
@@ -66,14 +56,14 @@ private slots:
         QFETCH(bool, uscitaAudio);
         amb->voce.disponibilita(motore);
         amb->suoni.uscita = uscitaAudio;
-        for (const Schermata &schermata : schermate) {
-            QPointer<FormEsercizio> s = apri(schermata);
-            QVERIFY2(s, qPrintable(schermata.nome));
-            QVERIFY2(!s->Merlino()->Visible(), qPrintable(schermata.nome));
+        for (const Esercizio &e : Esercizi::elenco()) {
+            QPointer<FormEsercizio> s = amb->apri(e);
+            QVERIFY2(s, qPrintable(e.schermo));
+            QVERIFY2(!s->Merlino()->Visible(), qPrintable(e.schermo));
             for (PulsanteImmagine *p : risposte(s)) {
-                if (schermata.nome == QLatin1String("FormEs5"))
+                if (e.schermo == FormEs5::Nome)
                     break; // the thumbs are pictures whatever the speech
-                QVERIFY2(!p->haImmagine() && !p->text().isEmpty(), qPrintable(schermata.nome));
+                QVERIFY2(!p->haImmagine() && !p->text().isEmpty(), qPrintable(e.schermo));
             }
             auto *testo = s->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
             if (testo) { // the line-ups: every trait written, no icon panel over it
@@ -82,9 +72,9 @@ private slots:
                 QVERIFY(righeTesto(s).size() >= 8);
             } else if (figlio(s, "Label1")->isHidden()) { // the differences: help shows the instruction
                 QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
-                QVERIFY2(figlio(s, "Label1")->isVisible(), qPrintable(schermata.nome));
+                QVERIFY2(figlio(s, "Label1")->isVisible(), qPrintable(e.schermo));
             }
-            QVERIFY2(!frase(s).isEmpty() && figlio(s, "Label1")->isVisible(), qPrintable(schermata.nome));
+            QVERIFY2(!frase(s).isEmpty() && figlio(s, "Label1")->isVisible(), qPrintable(e.schermo));
             chiudi(s);
         }
     }
@@ -104,7 +94,7 @@ private slots:
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         Profilo.ColorePulsanteSelezionato = evidenza;
         amb->voce.disponibilita(Availability::Unavailable);
-        QPointer<FormEsercizio> s = apri(schermate[0]);
+        QPointer<FormEsercizio> s = amb->apri<FormEs1>();
         QVERIFY(s);
         PulsanteImmagine *acceso = risposte(s).first();
         QCOMPARE(acceso->sfondo(), VbColor::toQColor(evidenza));
@@ -120,7 +110,7 @@ private slots:
     void aVoiceLostInAGameBringsTheTextBackAndALateOneHidesNothing()
     {
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;
-        QPointer<FormEsercizio> s = apri(schermate[7]); // Indovina chi?
+        QPointer<FormEsercizio> s = amb->apri<FormEs7>();
         QVERIFY(s);
         QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits
         QVERIFY(s->Merlino()->Visible());
@@ -131,7 +121,7 @@ private slots:
         QVERIFY(figlio(s, "Picture1")->isHidden());
         chiudi(s);
 
-        s = apri(schermate[0]); // Vero - falso
+        s = amb->apri<FormEs1>();
         QVERIFY(s);
         QVERIFY(pulsante(s, 0)->haImmagine());
         amb->voce.disponibilita(Availability::Unavailable);
@@ -140,7 +130,7 @@ private slots:
         // The next opening asks again.
         amb->voce.disponibilita(Availability::Ready);
         chiudi(s);
-        s = apri(schermate[0]);
+        s = amb->apri<FormEs1>();
         QVERIFY(s && pulsante(s, 0)->haImmagine());
     }
 };

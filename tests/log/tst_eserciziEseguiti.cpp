@@ -30,7 +30,7 @@ class TestEserciziEseguiti : public QObject
 
     FormEserciziEseguiti *apri()
     {
-        auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(QStringLiteral("FormEserciziEseguiti")));
+        auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(FormEserciziEseguiti::Nome));
         if (s && !QTest::qWaitFor([s] { return s->attivato(); }, 3000))
             return nullptr;
         return s;

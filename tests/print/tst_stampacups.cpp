@@ -136,7 +136,7 @@ private slots:
     {
         IniziaAttivita(QStringLiteral("Vero - falso"));
         ScriviRisultatoAttivita(1, 9, 1);
-        auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(QStringLiteral("FormEserciziEseguiti")));
+        auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(FormEserciziEseguiti::Nome));
         QVERIFY(s);
         const qsizetype prima = server.pdf().size();
         servizi->dialoghi.scelte.push_back(Dialogs::Yes);
@@ -182,7 +182,7 @@ private slots:
         QVERIFY(rifiutato(servizi->dialoghi.messaggi[1]));
 
         // And the log's page.
-        auto *registro = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(QStringLiteral("FormEserciziEseguiti")));
+        auto *registro = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(FormEserciziEseguiti::Nome));
         QVERIFY(registro);
         servizi->dialoghi.scelte.push_back(Dialogs::Yes);
         registro->mnuStampa_Click();

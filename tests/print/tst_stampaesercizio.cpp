@@ -15,7 +15,7 @@ class TestStampaEsercizio : public QObject
     Q_OBJECT
     std::unique_ptr<AmbienteEsercizi> amb;
 
-    FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
+    FormEs1 *apri() { return amb->apri<FormEs1>(); }
 
     struct Visto { QString titolo, campi, foglio; bool riquadro = false; };
     static Visto guarda(QWidget *w)
@@ -88,7 +88,7 @@ private slots:
         Visto visto;
         QString sorgente;
         bool pagina = false, apertaDopo = false;
-        alModale("Form1", [&](QWidget *w) {
+        alModale(Form1::staticMetaObject.className(), [&](QWidget *w) {
             auto *f = static_cast<Form1 *>(w);
             pagina = f->Picture1.size() == 4 && f->Label1->text() == QStringLiteral("Clicca sul zanfrone che vuoi stampare");
             alModale("frmStampa", [&](QWidget *d) {

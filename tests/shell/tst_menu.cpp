@@ -12,6 +12,7 @@
 #include "shell/FormMenu.h"
 #include "shell/Profilo.h"
 #include "shell/Schermi.h"
+#include "shell/configura/FormConfigura.h"
 
 #include <QComboBox>
 #include <QMenuBar>
@@ -82,7 +83,7 @@ private slots:
         QVERIFY(m);
         QTest::mouseClick(m->pulsante(3), Qt::LeftButton); // a click does nothing while scanning
         tasto(m, Qt::Key_Right); // not a key of this mode
-        for (int i = 0; i < 17; ++i) // round once, on to the last
+        for (int i = 0; i < m->pulsanti() + m->esci(); ++i) // round once, on to the last
             tasto(m, Qt::Key_Space);
         QCOMPARE(evidenziati(m), QList<int>{m->esci()});
         QCOMPARE(NumeroAttivita, qint16(0));
@@ -97,19 +98,17 @@ private slots:
 
     void eachExerciseButtonRecordsItsRowAndOpensItsScreen()
     {
-        const QStringList schermi = {"FormEs1", "FormEs2", "FormEs8", "FormEs3", "FormEs4", "FormEs5", "FormEs6", "FormEs7"};
-        const QStringList nomi = {"Vero - falso", "Uguale - Diverso", "Trova le differenze - 1°", "Trova le differenze - 2°",
-                                  "Colora il zanfrone", "Insiemi", "Elimina gli intrusi", "Indovina chi?"};
+        const QList<Esercizio> &catalogo = Esercizi::elenco();
         scriviProfilo(QStringLiteral("_predefinito.INI"), 1);
-        for (int i = 0; i < schermi.size(); ++i) {
+        for (int i = 0; i < catalogo.size(); ++i) {
             FormMenu *m = apriMenu();
             QVERIFY(m);
             for (int passo = 0; passo < i; ++passo)
                 tasto(m, Qt::Key_Space);
             tasto(m, Qt::Key_Return);
             QCOMPARE(NumeroAttivita, qint16(i + 1));
-            QCOMPARE(AttivitaEseguite[i + 1][0], nomi[i]);
-            QCOMPARE(Schermi::attivo()->nome(), schermi[i]);
+            QCOMPARE(AttivitaEseguite[i + 1][0], catalogo[i].attivita);
+            QCOMPARE(Schermi::attivo()->nome(), catalogo[i].schermo);
             Schermi::attivo()->chiudi();
         }
 
@@ -121,7 +120,7 @@ private slots:
         tasto(m, Qt::Key_Return);
         QCOMPARE(NumeroAttivita, qint16(kRigheAttivita + 1));
         QVERIFY(AttivitaEseguite[kRigheAttivita][0].isEmpty());
-        QCOMPARE(Schermi::attivo()->nome(), QStringLiteral("FormEs1"));
+        QCOMPARE(Schermi::attivo()->nome(), Esercizi::elenco()[0].schermo);
         QVERIFY(amb->servizi.dialoghi.messaggi.isEmpty());
     }
 
@@ -147,7 +146,7 @@ private slots:
         FormMenu *m = apriMenu();
         QVERIFY(m);
         tasto(m, Qt::Key_Left);
-        QCOMPARE(evidenziati(m), QList<int>{8});
+        QCOMPARE(evidenziati(m), QList<int>{m->esci()});
         tasto(m, Qt::Key_Right);
         tasto(m, Qt::Key_Down);
         tasto(m, Qt::Key_Space); // not a key of this mode
@@ -178,7 +177,7 @@ private slots:
                            Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(w, &ev);
         };
-        muovi(m->pulsante(8));
+        muovi(m->pulsante(m->esci()));
         muovi(m->findChild<QWidget *>(QStringLiteral("Image1_2"))); // a picture counts as its button
         QCOMPARE(evidenziati(m), QList<int>{2});
         muovi(m->area());
@@ -281,7 +280,7 @@ private slots:
         NomeUtente = QStringLiteral("_predefinito");
         FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
         CaricaProfilo();
-        auto *avvio = qobject_cast<FormAvvio *>(Schermi::mostra(QStringLiteral("FormAvvio")));
+        auto *avvio = qobject_cast<FormAvvio *>(Schermi::mostra(FormAvvio::Nome));
         QVERIFY(avvio);
         Schermo::tastiFisici().attendeCoppie = true;
         Tasti::premi(bersaglio(avvio), Qt::Key_Return);
@@ -321,7 +320,7 @@ private slots:
         voce(m, QStringLiteral("documentazione"))->trigger();
         QCOMPARE(amb->servizi.dialoghi.documentiAperti.size(), 1);
         voce(m, QStringLiteral("Configurazione"))->trigger();
-        QCOMPARE(attivo()->nome(), QStringLiteral("FormConfigura"));
+        QCOMPARE(attivo()->nome(), FormConfigura::Nome);
         Profilo.TracciaAttivita = true;
         voce(attivo(), QStringLiteral("&Esci"))->trigger();
         QVERIFY((m = attivo<FormMenu>()));

@@ -1,5 +1,7 @@
+#include "Catalogo.h"
 #include "ServiziDiProva.h"
 #include "platform/PathResolver.h"
+#include "shell/Esercizi.h"
 #include "shell/Immagini.h"
 #include "shell/Suoni.h"
 
@@ -18,9 +20,10 @@ QStringList tutteLeImmagini()
 {
     QStringList nomi{Immagini::Avvio, Immagini::Avvia, Immagini::Vero, Immagini::Falso, Immagini::Uguali,
                      Immagini::Diversi, Immagini::Avanti, Immagini::Controlla, Immagini::PolliceSu,
-                     Immagini::PolliceGiu, Immagini::Aiuto};
-    for (int i = 0; i <= 8; ++i)
-        nomi << Immagini::Menu(i);
+                     Immagini::PolliceGiu, Immagini::Aiuto, Immagini::Esci};
+    RegistraSchermi();
+    for (const Esercizio &e : Esercizi::elenco())
+        nomi << e.immagine;
     for (int i = 1; i <= 8; ++i)
         nomi << Immagini::Parte(i);
     for (int i = 1; i <= 4; ++i)

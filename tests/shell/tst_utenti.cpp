@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(1));
         auto *es = attivo();
         QVERIFY(es);
-        Schermi::mostra(QStringLiteral("FormMenu"), es);
+        Schermi::mostra(FormMenu::Nome, es);
         m = attivo<FormMenu>();
         QVERIFY(m);
         QCOMPARE(c<QComboBox>(m, QStringLiteral("Combo1"))->currentText(), mostrato);

@@ -24,7 +24,7 @@ inline FormMenu *apriMenu(const QString &utente = QStringLiteral("_predefinito")
     NomeUtente = utente;
     FileIni = CartellaImpostazioni + (file.isEmpty() ? utente + QStringLiteral(".ini") : file);
     CaricaProfilo();
-    Schermi::mostra(QStringLiteral("FormMenu"));
+    Schermi::mostra(FormMenu::Nome);
     return attivo<FormMenu>();
 }
 
@@ -33,7 +33,7 @@ inline FormMenu *apriMenu(const QString &utente = QStringLiteral("_predefinito")
 inline void registraConMenuFinto()
 {
     RegistraSchermi();
-    Schermi::registra(QStringLiteral("FormMenu"), [] { return new Schermo(QStringLiteral("FormMenu"), 3000, 3000); });
+    Schermi::registra(FormMenu::Nome, [] { return new Schermo(FormMenu::Nome, 3000, 3000); });
 }
 
 // Closes and deletes every screen still open.

@@ -41,9 +41,8 @@ def main():
     # the answer and action buttons take the highlight colour behind their pictures
     for name in ("vero", "falso", "uguali", "diversi", "avanti", "controlla", "pollicesu", "pollicegiu", "aiuto"):
         scrivi(name + ".svg", *adesivo(*getattr(pulsanti, name)()), name)
-    for i in range(9):
-        w, h, e = getattr(menu, "menu%d" % i)()
-        scrivi("menu%d.svg" % i, w, h, e, "menu %d" % i)
+    for disegno in menu.TUTTE:
+        scrivi(disegno.__name__ + ".svg", *disegno(), "menu: " + disegno.__name__)
     for i, f in enumerate(parti.ALL, 1):
         scrivi("parte%d.svg" % i, 120, 120, f(), "parte %d" % i)
     for i, posa in enumerate(DISEGNI, 1):

@@ -1,16 +1,17 @@
-"""The nine main-menu pictures (portrait, sized like their places on the menu)."""
+"""The main menu's pictures (portrait, sized like their places on the menu), each written as
+its function's name + ".svg": one for each exercise of the catalogue, and "esci"."""
 from svg import (INK, RED, GREEN, BLUE, YELLOW, ORANGE, PURPLE, WHITE, circle, ellipse, rect, path, poly,
                  line, text, tick, cross, group)
 from zanfrone import face
 from pulsanti import _hat
 
 
-def menu0():   # Vero o falso
+def verofalso():   # Vero o falso
     return 98, 138, [circle(49, 38, 32, fill="#C8E6C9", sw=3), tick(49, 40, 46),
                      circle(49, 100, 32, fill="#FFCDD2", sw=3), cross(49, 100, 40)]
 
 
-def menu1():   # Uguale - diverso
+def ugualediverso():   # Uguale - diverso
     return 114, 154, [_hat(28, 66, 0.75, BLUE), _hat(86, 66, 0.75, BLUE),
                       rect(47, 36, 20, 7, fill=GREEN, sw=2, r=2), rect(47, 49, 20, 7, fill=GREEN, sw=2, r=2),
                       _hat(28, 140, 0.75, BLUE), _hat(86, 140, 0.75, RED, shape="bowler"),
@@ -28,15 +29,15 @@ def _differenze(numero):
     ]
 
 
-def menu2():   # Trova le differenze 1°
+def differenze1():   # Trova le differenze 1°
     return _differenze(1)
 
 
-def menu3():   # Trova le differenze 2°
+def differenze2():   # Trova le differenze 2°
     return _differenze(2)
 
 
-def menu4():   # Colora il zanfrone
+def colora():   # Colora il zanfrone
     return 114, 138, [
         path("M 20 98 Q 6 70 30 56 Q 50 44 66 60 Q 76 72 64 82 Q 56 90 62 100 Q 66 114 48 118 Q 28 120 20 98 Z",
              fill=WHITE, sw=3),
@@ -50,7 +51,7 @@ def menu4():   # Colora il zanfrone
     ]
 
 
-def menu5():   # Insiemi
+def insiemi():   # Insiemi
     return 114, 138, [
         ellipse(57, 72, 52, 62, fill="#FFF9C4", stroke=PURPLE, sw=6),
         face(38, 52, 15, hat_fill=RED), face(76, 58, 15, hat=False),
@@ -58,21 +59,21 @@ def menu5():   # Insiemi
     ]
 
 
-def menu6():   # Trova gli intrusi
+def intrusi():   # Trova gli intrusi
     e = [face(30, 40, 17, hat_fill=BLUE), face(84, 40, 17, hat_fill=BLUE),
          face(30, 106, 17, hat_fill=BLUE), face(84, 106, 17, hat_fill=GREEN),
          cross(84, 106, 40)]
     return 114, 138, e
 
 
-def menu7():   # Indovina chi?
+def indovinachi():   # Indovina chi?
     return 114, 138, [
         text(57, 84, "?", 96, fill=ORANGE, stroke=INK, sw=2.5),
         face(57, 112, 18, hat_fill=RED),
     ]
 
 
-def menu8():   # esci: an open door
+def esci():   # esci: an open door
     return 98, 154, [
         rect(14, 12, 70, 132, fill="#FFF59D", sw=4),                       # the doorway, light beyond
         poly([(14, 12), (46, 24), (46, 136), (14, 144)], fill="#8D6E63", sw=4),  # the door swung open
@@ -81,3 +82,6 @@ def menu8():   # esci: an open door
         rect(50, 77, 12, 10, fill=GREEN, sw=0),
         line(50, 77, 58, 77, sw=3), line(50, 87, 58, 87, sw=3), line(50, 77, 50, 87, sw=3),
     ]
+
+
+TUTTE = [verofalso, ugualediverso, differenze1, differenze2, colora, insiemi, intrusi, indovinachi, esci]

@@ -5,7 +5,7 @@
 // What tells one exercise screen from another on the common frame. Screens give it with designated
 // initialisers, leaving out what keeps its default.
 struct DescrizioneEsercizio {
-    QString schermo;        // "FormEs1": its name in the screen registry
+    QString schermo;        // its name in the screen registry, the class's Nome
     int livelli = 1;        // levels 1..livelli
     int soglia = 7;         // one level up when right minus wrong reaches it
     QString menuLivelli = QStringLiteral("Livelli");

@@ -7,6 +7,7 @@
 #include "platform/Services.h"
 #include "platform/VbColor.h"
 #include "shell/CarattereTesto.h"
+#include "shell/FormMenu.h"
 #include "shell/Immagini.h"
 #include "shell/Profilo.h"
 #include "shell/PulsanteImmagine.h"
@@ -240,20 +241,20 @@ void FormEsercizio::lascia()
 
 void FormEsercizio::mnuesci_Click()
 {
-    if (!Schermi::esiste(QStringLiteral("FormMenu"))) {
-        Schermi::mostra(QStringLiteral("FormMenu"), this); // says it is not available: the screen stays
+    if (!Schermi::esiste(FormMenu::Nome)) {
+        Schermi::mostra(FormMenu::Nome, this); // says it is not available: the screen stays
         return;
     }
     lascia();
-    Schermi::mostra(QStringLiteral("FormMenu"), this);
+    Schermi::mostra(FormMenu::Nome, this);
 }
 
 bool FormEsercizio::chiusuraDalSistema()
 {
     // Alt+F4 leaves exactly as "&Esci": the row is written and the main menu comes back.
     lascia();
-    if (Schermi::esiste(QStringLiteral("FormMenu")))
-        Schermi::mostra(QStringLiteral("FormMenu"));
+    if (Schermi::esiste(FormMenu::Nome))
+        Schermi::mostra(FormMenu::Nome);
     return true;
 }
 

@@ -4,7 +4,7 @@
 #include "shell/Profilo.h"
 
 FormEs3::FormEs3()
-    : FormDifferenze({.schermo = QStringLiteral("FormEs3"), .livelli = 4, .soglia = 12, .larghezza = 10365,
+    : FormDifferenze({.schermo = Nome, .livelli = 4, .soglia = 12, .larghezza = 10365,
                       .altezza = 7935, .sfondo = QColor(192, 192, 255)},
                      true)
 {

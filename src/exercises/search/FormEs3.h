@@ -8,6 +8,7 @@ class FormEs3 : public FormDifferenze
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs3");
     FormEs3();
     int ParteScansione() const { return IndiceScansione() + 1; } // 1..8 the parts, 9 the new-pair button
 

@@ -5,7 +5,7 @@
 #include <QTimer>
 
 FormEs6::FormEs6()
-    : FormAllineamento({.schermo = QStringLiteral("FormEs6"), .livelli = 5, .soglia = 18, .larghezza = 8355,
+    : FormAllineamento({.schermo = Nome, .livelli = 5, .soglia = 18, .larghezza = 8355,
                         .altezza = 6390, .sfondo = QColor(192, 255, 255)},
                        QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"), 1095)
 {

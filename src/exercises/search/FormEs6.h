@@ -7,6 +7,7 @@ class FormEs6 : public FormAllineamento
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs6");
     FormEs6();
     int Eliminati() const { return Eliminati_; }
     void Timer2_Timer() override;

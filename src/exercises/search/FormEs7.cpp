@@ -3,7 +3,7 @@
 #include <QTimer>
 
 FormEs7::FormEs7()
-    : FormAllineamento({.schermo = QStringLiteral("FormEs7"), .livelli = 5, .soglia = 5, .larghezza = 8310,
+    : FormAllineamento({.schermo = Nome, .livelli = 5, .soglia = 5, .larghezza = 8310,
                         .altezza = 6405, .sfondo = QColor(192, 255, 255)},
                        QStringLiteral("Trova il zanfrone che possiede tutte le caratteristiche"), 975)
 {

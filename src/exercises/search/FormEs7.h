@@ -7,6 +7,7 @@ class FormEs7 : public FormAllineamento
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs7");
     FormEs7();
 
 protected:

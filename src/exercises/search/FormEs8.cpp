@@ -18,7 +18,7 @@ constexpr int kCornice = 6; // pixels of the frame around the chosen drawing
 } // namespace
 
 FormEs8::FormEs8()
-    : FormDifferenze({.schermo = QStringLiteral("FormEs8"), .livelli = 4, .soglia = 12, .larghezza = 10410,
+    : FormDifferenze({.schermo = Nome, .livelli = 4, .soglia = 12, .larghezza = 10410,
                       .altezza = kAltezza, .sfondo = QColor(192, 192, 255)},
                      false)
 {

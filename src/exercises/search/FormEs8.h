@@ -12,6 +12,7 @@ class FormEs8 : public FormDifferenze
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs8");
     FormEs8();
     int ParteScansione() const { return IndiceScansione(); } // 0..7 the drawings, 8 the new-pair button
     // The frame shown around a drawing (-1: none).

@@ -2,7 +2,7 @@
 #include "shell/PittoreZanfrone.h"
 
 FormEs1::FormEs1()
-    : FormEsercizio({.schermo = QStringLiteral("FormEs1"), .livelli = 6, .soglia = 7, .menuLivelli = QStringLiteral("&Livelli"),
+    : FormEsercizio({.schermo = Nome, .livelli = 6, .soglia = 7, .menuLivelli = QStringLiteral("&Livelli"),
                      .premio = true, .larghezza = 7935, .altezza = 6075, .sfondo = QColor(0, 0, 255)})
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5295);

@@ -8,6 +8,7 @@ class FormEs1 : public FormEsercizio
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs1");
     FormEs1();
     const FrasiVeroFalso &frasi() const { return frasi_; }
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 
 FormEs2::FormEs2()
-    : FormEsercizio({.schermo = QStringLiteral("FormEs2"), .livelli = 3, .soglia = 7, .premio = true, .larghezza = 9630,
+    : FormEsercizio({.schermo = Nome, .livelli = 3, .soglia = 7, .premio = true, .larghezza = 9630,
                      .altezza = 6075, .sfondo = QColor(255, 255, 0)})
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);

@@ -9,6 +9,7 @@ class FormEs2 : public FormEsercizio
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs2");
     FormEs2();
     const FrasiUgualeDiverso &frasi() const { return frasi_; }
 

@@ -13,7 +13,7 @@ const QString kGrigio = QStringLiteral("CCCCCC");
 } // namespace
 
 FormEs4::FormEs4()
-    : FormEsercizio({.schermo = QStringLiteral("FormEs4"), .livelli = 6, .soglia = 14, .larghezza = 8010,
+    : FormEsercizio({.schermo = Nome, .livelli = 6, .soglia = 14, .larghezza = 8010,
                      .altezza = 6240, .sfondo = QColor(0xC0, 0xFF, 0xFF)})
 {
     auto *clown = creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5175);

@@ -10,6 +10,7 @@ class FormEs4 : public FormEsercizio
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs4");
     FormEs4();
     const RegoleColora &regole() const { return regole_; }
     // A click on the clown: the movie sends the part's row as text.

@@ -16,7 +16,7 @@ const QString kColoreBordi = QStringLiteral("#5a2d6e");
 } // namespace
 
 FormEs5::FormEs5()
-    : FormEsercizio({.schermo = QStringLiteral("FormEs5"), .livelli = 4, .soglia = 20, .larghezza = 8265,
+    : FormEsercizio({.schermo = Nome, .livelli = 4, .soglia = 20, .larghezza = 8265,
                      .altezza = 6075, .sfondo = QColor(255, 192, 255)})
 {
     creaBordi(); // beneath the clowns and the buttons

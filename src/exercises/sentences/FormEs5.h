@@ -12,6 +12,7 @@ class FormEs5 : public FormEsercizio
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormEs5");
     FormEs5();
     const FrasiInsiemi &frasi() const { return frasi_; }
     const InsiemiZanfroni &insiemi() const { return insiemi_; }

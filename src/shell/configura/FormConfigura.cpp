@@ -1,5 +1,6 @@
 #include "FormConfigura.h"
 #include "shell/CarattereTesto.h"
+#include "shell/FormMenu.h"
 #include "shell/Personaggio.h"
 #include "CasellaColore.h"
 #include "shell/Profilo.h"
@@ -53,7 +54,7 @@ QString FormConfigura::stilePulsante(double colore)
              VbColor::toQColor(colore).lightness() < 128 ? QStringLiteral("white") : QStringLiteral("black"));
 }
 
-FormConfigura::FormConfigura() : Schermo(QStringLiteral("FormConfigura"), 10950, 9345)
+FormConfigura::FormConfigura() : Schermo(Nome, 10950, 9345)
 {
     setFont(QFont(QStringLiteral("Arial"), 11));
     QAction *esci = menuBar()->addAction(QStringLiteral("&Esci"));
@@ -196,7 +197,7 @@ void FormConfigura::mnuesci_Click()
         return;
     // A failed save has been reported; the settings stay in memory for the menu's own save.
     SalvaProfilo();
-    Schermi::mostra(QStringLiteral("FormMenu"), this);
+    Schermi::mostra(FormMenu::Nome, this);
 }
 
 void FormConfigura::ImpostaConfigurazioni()

@@ -30,6 +30,7 @@ class FormConfigura : public Schermo
 {
     Q_OBJECT
 public:
+    static inline const QString Nome = QStringLiteral("FormConfigura");
     FormConfigura();
     ~FormConfigura() override;
 
