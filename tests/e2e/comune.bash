@@ -1,5 +1,6 @@
 # Shared by the end-to-end scripts (sourced; not a test by itself). A script sources it with its own
-# arguments ($1: the zanfroni executable, in $programma), names the tools it needs beyond Xvfb and
+# arguments ($1: the zanfroni executable, in $programma; $2: the file where the build wrote the main
+# menu's buttons, one "x,y" a line, "esci" last), names the tools it needs beyond Xvfb and
 # xdotool (richiedi), prepares a data folder (prepara_radice or prepara_profilo), defines a bash
 # function `scenario`, then calls esegui_scenario (the scenario does everything itself) or
 # esegui_guida (start screen, main menu, the scenario, "esci", exit status 0).
@@ -81,9 +82,10 @@ fino_al_menu() {
     sleep 1.5 # the menu applies the profile
 }
 
-# "esci" in manual scanning (the menu starts on the first button): Space x8, Enter.
+# "esci" in manual scanning (the menu starts on the first button): Space to the last button, Enter.
 esci_dal_menu() {
-    for _ in 1 2 3 4 5 6 7 8; do premi space; done
+    local i
+    for ((i = 1; i < ${#punti_menu[@]}; i++)); do premi space; done
     premi Return
 }
 
@@ -129,13 +131,11 @@ evidenziati() {
     done <<< "$letti"
     echo "${r:-nessuno}"
 }
-# Which buttons show the highlight, from a fresh screenshot: the main menu's nine, or the three
-# answer buttons of "Vero o falso" (true, false, next), each read near its top left corner.
+# Which buttons show the highlight, from a fresh screenshot: the main menu's (punti_menu), or the
+# three answer buttons of "Vero o falso" (true, false, next), each read near its top left corner.
 evidenziati_menu() {
     schermata
-    local i punti=()
-    for i in 0 1 2 3 4 5 6 7; do punti+=("$((142 + i / 4 * 340)),$((77 + i % 4 * 188))"); done
-    evidenziati "${punti[@]}" 840,642
+    evidenziati "${punti_menu[@]}"
 }
 evidenziati_risposte() {
     schermata
@@ -206,6 +206,7 @@ avvia_gestore() {
 if [ "${1:-}" = dentro ]; then # dentro SCENARIO-FILE PROGRAM ENTRY
     set -u -o pipefail
     PROGRAMMA=$3
+    read -ra punti_menu <<< "$PUNTI_MENU"
     source "$2"
     declare -F scenario >/dev/null || fallito "no scenario reached the X server"
     if [ -n "${GESTORE_FINESTRE:-}" ]; then avvia_gestore; fi
@@ -221,6 +222,10 @@ fi
 set -u
 programma=${1:?path of the zanfroni executable}
 QUI=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
+# The main menu's buttons, for the scenario: at least one exercise and "esci".
+PUNTI_MENU=$(tr '\n' ' ' < "${2:?file of the menu buttons written by the build}") || exit 1
+[[ $PUNTI_MENU =~ ^([0-9]+,[0-9]+\ ){2,}$ ]] || { echo "FAIL: no button places in $2"; exit 1; }
+export PUNTI_MENU
 
 # The tools a script needs: a missing one fails the test, as its scenario cannot run.
 richiedi() {

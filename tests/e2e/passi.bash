@@ -32,8 +32,8 @@ scenario() {
     sleep 0.3
     luce_su evidenziati_menu 2 "menu, a bounced $PASSO"
     local i
-    for i in 1 2 3 4 5 6 7; do premi $PASSO; done
-    luce_su evidenziati_menu 0 "menu, seven more steps"
+    for ((i = 2; i < ${#punti_menu[@]}; i++)); do premi $PASSO; done
+    luce_su evidenziati_menu 0 "menu, round to the first button again"
     tieni Return 2
     aspetta "! menu_visibile" 10 || fallito "the held Enter did not open Vero o falso"
     sleep 1.5 # the first question is drawn
