@@ -260,12 +260,12 @@ private slots:
         Profilo.ModalitaInput = ModoInput::ScansioneAutomatica;
         s = apri(true);
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QCOMPARE(amb->voce.frasi.size(), 1);
         QCOMPARE(amb->voce.frasi[0].testo, QStringLiteral("Clicca sui particolari diversi dei zanfroni per renderli uguali."));
         // Help answers the mouse in every mode: the assistant comes, reads and goes.
         QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QTRY_COMPARE(amb->voce.frasi.size(), 2);
     }
 };

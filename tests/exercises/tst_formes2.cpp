@@ -77,7 +77,7 @@ private slots:
         Profilo.ParlatoAttivo = false;
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QVERIFY(!pulsante(s, 0)->haImmagine());
         QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("UGUALI"));
         rispondiGiusto(s);

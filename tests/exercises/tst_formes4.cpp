@@ -58,9 +58,9 @@ private slots:
         Profilo.VelocitaScansione = 8;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
-        QCOMPARE(timer1(s)->isActive(), modo == 2);
+        QCOMPARE(timerScansione(s)->isActive(), modo == 2);
         if (modo == 2)
-            QCOMPARE(timer1(s)->interval(), 2000);
+            QCOMPARE(timerScansione(s)->interval(), 2000);
         const int k = s->regole().ParteCorrente;
         QCOMPARE(frase(s), s->regole().Frasi[k]);
         if (modo != 0) {

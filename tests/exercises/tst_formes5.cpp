@@ -119,7 +119,7 @@ private slots:
         Profilo.ParlatoAttivo = false;
         QPointer<FormEs5> s = apri();
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QVERIFY(amb->voce.frasi.isEmpty()); // the hidden assistant is silent
         QVERIFY(pulsante(s, 0)->haImmagine() && pulsante(s, 1)->haImmagine()); // thumbs with speech off too
         riempi(s);

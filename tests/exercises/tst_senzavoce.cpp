@@ -64,7 +64,7 @@ private slots:
         for (const Schermata &schermata : schermate) {
             QPointer<FormEsercizio> s = apri(schermata);
             QVERIFY2(s, qPrintable(schermata.nome));
-            QVERIFY2(!s->Merlino()->Visible(), qPrintable(schermata.nome));
+            QVERIFY2(!s->Assistente()->Visible(), qPrintable(schermata.nome));
             for (PulsanteImmagine *p : risposte(s)) {
                 if (schermata.nome == QLatin1String("FormEs5"))
                     break; // the thumbs are pictures whatever the speech
@@ -118,10 +118,10 @@ private slots:
         QPointer<FormEsercizio> s = apri(schermate[7]); // Indovina chi?
         QVERIFY(s);
         QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits
-        QVERIFY(s->Merlino()->Visible());
+        QVERIFY(s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Unavailable);
         QVERIFY(figlio(s, "Picture1")->isHidden());
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Ready);
         QVERIFY(figlio(s, "Picture1")->isHidden());
         chiudi(s);

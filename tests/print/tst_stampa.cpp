@@ -67,7 +67,7 @@ private slots:
         // A default printer that has gone: the first installed one is offered instead.
         servizi->stampanti.stampanti = {QStringLiteral("Ufficio")};
         servizi->stampanti.predefinitaNome = QStringLiteral("Sparita");
-        QCOMPARE(MotoreStampa::istanza().GetDefPrinterName(), QStringLiteral("Ufficio"));
+        QCOMPARE(MotoreStampa::istanza().NomeStampantePredefinita(), QStringLiteral("Ufficio"));
     }
 
     void wrongSourcesAndParametersAreRefused()
@@ -160,7 +160,7 @@ private slots:
     {
         MotoreStampa &m = MotoreStampa::istanza();
         QString nome;
-        QVERIFY(m.OpenDocPrinter(nullptr, nome));
+        QVERIFY(m.ApriStampante(nullptr, nome));
         m.NomeStampante = nome;
         m.NumeroCopie = 1;
         GeometriaStampa g;
@@ -324,7 +324,7 @@ private slots:
         QCOMPARE(trova<QLabel>(&d, "lblFgW")->text(), QStringLiteral("287"));
         d.cmdChiudi_Click();
         QCOMPARE(MotoreStampa::istanza().NumeroCopie, 0);
-        QCOMPARE(MotoreStampa::istanza().DevModeStampante.dmOrientation, 1);
+        QCOMPARE(MotoreStampa::istanza().Impostazioni.orientamento, 1);
         QCOMPARE(MotoreStampa::istanza().NomeStampante, QStringLiteral("Aula"));
 
         // Settings only (no source): "OK" keeps the printer and its settings.
@@ -333,7 +333,7 @@ private slots:
         cambia(o);
         o.cmdOK_Click();
         QCOMPARE(MotoreStampa::istanza().NomeStampante, QStringLiteral("Ufficio"));
-        QCOMPARE(MotoreStampa::istanza().DevModeStampante.dmOrientation, 2);
+        QCOMPARE(MotoreStampa::istanza().Impostazioni.orientamento, 2);
     }
 };
 

@@ -225,10 +225,10 @@ private slots:
         servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
         apri();
         pagina(4);
-        QVERIFY(f->Merlino()->Visible());
+        QVERIFY(f->Assistente()->Visible());
         auto *list1 = c<QListWidget>(QStringLiteral("List1"));
         list1->setCurrentRow(1);
-        QCOMPARE(f->Merlino()->TTSModeID(), QStringLiteral("{it-2}"));
+        QCOMPARE(f->Assistente()->TTSModeID(), QStringLiteral("{it-2}"));
 
         c<QScrollBar>(QStringLiteral("HScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         c<QScrollBar>(QStringLiteral("HScroll2"))->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -242,7 +242,7 @@ private slots:
         QVERIFY(!c<QWidget>(QStringLiteral("CommandProvaVoce"))->isEnabled());
 
         pagina(0);
-        QVERIFY(!f->Merlino()->Visible());
+        QVERIFY(!f->Assistente()->Visible());
     }
 
     void withoutAVoiceThePageSaysWhyItsListIsEmpty()

@@ -164,7 +164,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(evidenziati(m), QList<int>{1}, 3000);
 
         QTest::keyPress(bersaglio(m), Qt::Key_Space);
-        QVERIFY(!m->timer()->isActive()); // held: the highlight stays
+        QVERIFY(!m->timerScansione()->isActive()); // held: the highlight stays
         QTest::keyRelease(bersaglio(m), Qt::Key_Space);
         QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Uguale - Diverso"));
     }
