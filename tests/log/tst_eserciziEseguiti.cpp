@@ -228,8 +228,8 @@ private slots:
         // A longer text is cut from the right just enough.
         const QString lungo = p.celle[1][1];
         const QString corto = AdattaTesto(uscita, lungo, 1000);
-        QVERIFY(lungo.startsWith(corto) && uscita.TextWidth(corto) <= 1000);
-        QVERIFY(uscita.TextWidth(lungo.left(corto.size() + 1)) > 1000);
+        QVERIFY(lungo.startsWith(corto) && uscita.LarghezzaTesto(corto) <= 1000);
+        QVERIFY(uscita.LarghezzaTesto(lungo.left(corto.size() + 1)) > 1000);
 
         QRectF tabella = StampaGriglia(uscita, p, 2, 2);
         painter.end();
