@@ -2,6 +2,7 @@
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
 #include "Catalogo.h"
+#include "ProvaFresca.h"
 #include "ServiziDiProva.h"
 #include "Schermate.h"
 #include "Tasti.h"

@@ -45,10 +45,9 @@ int rigaUguale(const CoppiaDifferenze &c)
 
 } // namespace
 
-class TestFormDifferenze : public QObject
+class TestFormDifferenze : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormDifferenze *apri(bool secondo)
     {
@@ -75,9 +74,6 @@ class TestFormDifferenze : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeFindsThePairOnBothScreens_data()
     {
         QTest::addColumn<bool>("secondo");

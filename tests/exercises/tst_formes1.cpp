@@ -8,10 +8,9 @@
 #include <QAction>
 #include <QMenu>
 
-class TestFormEs1 : public QObject
+class TestFormEs1 : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs1 *apri() { return amb->apri<FormEs1>(QStringLiteral("FormEs1"), QStringLiteral("Vero - falso")); }
 
@@ -25,9 +24,6 @@ class TestFormEs1 : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void roadOfOneAnswerInManualScanning()
     {
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;

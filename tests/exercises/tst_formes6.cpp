@@ -4,10 +4,9 @@
 
 #include <QMenu>
 
-class TestFormEs6 : public QObject
+class TestFormEs6 : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs6 *apri() { return amb->apri<FormEs6>(QStringLiteral("FormEs6"), QStringLiteral("Elimina gli intrusi")); }
     static QTimer *timer(QWidget *s, const char *nome) { return s->findChild<QTimer *>(QString::fromLatin1(nome)); }
@@ -34,18 +33,16 @@ class TestFormEs6 : public QObject
         QTest::mouseClick(s->zanfrone(i), Qt::LeftButton, {}, s->zanfrone(i)->rect().center());
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        amb = nuovoAmbienteAllineamento();
+        ProvaConAmbiente::prepara();
         // The line-up clown answers a click anywhere on its drawing.
-        QFile clown(amb->programma.filePath(QStringLiteral("swf/zanfrone4.svg")));
-        QVERIFY(clown.open(QIODevice::WriteOnly));
-        clown.write("<svg xmlns='http://www.w3.org/2000/svg' xmlns:z='urn:zanfroni' z:clic='tutto' viewBox='0 0 10 10'>"
+        amb->scrivi(QStringLiteral("swf/zanfrone4.svg"),
+                    "<svg xmlns='http://www.w3.org/2000/svg' xmlns:z='urn:zanfroni' z:clic='tutto' viewBox='0 0 10 10'>"
                     "<rect id='camicia.interno' width='10' height='10'/></svg>");
     }
-    void cleanup() { amb.reset(); }
 
+private slots:
     void aLookAlikeOfTheTargetIsDrawnAgainSoTheGameCanEnd()
     {
         amb->caso.copione(allineamentoConSosia());

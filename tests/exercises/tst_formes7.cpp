@@ -2,10 +2,9 @@
 #include "exercises/search/FormEs7.h"
 #include "platform/Assistant.h"
 
-class TestFormEs7 : public QObject
+class TestFormEs7 : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs7 *apri() { return amb->apri<FormEs7>(QStringLiteral("FormEs7"), QStringLiteral("Indovina chi?")); }
     static QTimer *timerLettura(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("TimerLettura")); }
@@ -20,9 +19,6 @@ class TestFormEs7 : public QObject
     static bool indovina(FormEs7 *s) { return scegliZanfrone(s, s->ZanfroneGiusto()); }
 
 private slots:
-    void init() { amb = nuovoAmbienteAllineamento(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeJudgesTheChosenClown_data() { righeModi(); }
     void everyModeJudgesTheChosenClown()
     {

@@ -6,11 +6,9 @@ using Availability = SpeechEngine::Availability;
 
 // Speech switched on, but the engine is still starting or gives no voice: every exercise screen
 // shows its text as with speech off, and a voice lost in the middle of a game brings it back.
-class TestSenzaVoce : public QObject
+class TestSenzaVoce : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     struct Schermata { QString nome, attivita; };
     const QList<Schermata> schermate{
@@ -41,14 +39,13 @@ class TestSenzaVoce : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        amb = nuovoAmbienteAllineamento();
+        ProvaConAmbiente::prepara();
         Profilo.ParlatoAttivo = true;
     }
-    void cleanup() { amb.reset(); }
 
+private slots:
     void withSpeechOnButNoVoiceEveryScreenShowsItsText_data()
     {
         QTest::addColumn<int>("modo");

@@ -21,7 +21,10 @@ class TestAssistant : public QObject
         return t;
     }
 
+    // A screen with the character loaded on it, speaking through a fake voice that is heard.
     struct Scena {
+        ServiziDiProva servizi{ServiziDiProva::Udibile};
+        VoceFinta &voce = servizi.voce;
         QWidget schermo;
         Assistant assistente{&schermo};
         Scena()
@@ -50,9 +53,8 @@ private slots:
             QCOMPARE(t.text, c.text);
         }
 
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
+        VoceFinta &voce = s.voce;
         s.assistente.Show();
         s.assistente.Speak(QStringLiteral("\\Spd=170\\\\Pit=250\\Il fumetto è visibile."));
         QCOMPARE(testi(voce), QStringList{QStringLiteral("Il fumetto è visibile.")});
@@ -65,9 +67,8 @@ private slots:
 
     void sentencesQueueAndStopAllInterrupts()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
+        VoceFinta &voce = s.voce;
         s.assistente.Show();
         voce.parla = true;
         s.assistente.Speak(QStringLiteral("Uno."));
@@ -90,9 +91,8 @@ private slots:
 
     void hideWaitsForTheSentenceAndHiddenCharactersAreSilent()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
+        VoceFinta &voce = s.voce;
         s.assistente.Speak(QStringLiteral("Mai mostrato."));
         QVERIFY(voce.frasi.isEmpty());
 
@@ -136,8 +136,6 @@ private slots:
             QVERIFY2(f.frame(false, true, dim) != f.frame(false, false, dim), qPrintable(nome));
         }
 
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
         QVERIFY(!s.assistente.FallbackFigure());
         for (const QString &strano : {QStringLiteral("Nessuno"), QStringLiteral("../merlin"), QString()}) {
@@ -162,14 +160,13 @@ private slots:
 
     void voicesByIdFallBackToTheDefault()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
+        Scena s;
+        VoceFinta &voce = s.voce;
         voce.voci = {{QStringLiteral("it_IT:Italian"), QStringLiteral("Italian")},
                      {QStringLiteral("it_IT:Italian+Marco"), QStringLiteral("Marco")}};
         QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{it_IT:Italian+Marco}")), 1);
         QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{7EF71701-A92D-11d1-B17B-0020AFED142E}")), -1);
 
-        Scena s;
         s.assistente.setTTSModeID(QStringLiteral("{it_IT:Italian+Marco}"));
         s.assistente.Show();
         s.assistente.Speak(QStringLiteral("Ciao."));
@@ -195,9 +192,8 @@ private slots:
 
     void balloonFollowsItsStyle()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
+        VoceFinta &voce = s.voce;
         s.assistente.Show();
         voce.parla = true;
         s.assistente.setBalloonStyle(0);

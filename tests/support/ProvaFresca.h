@@ -1,0 +1,27 @@
+#pragma once
+#include <QObject>
+#include <memory>
+
+// The base of a test whose every function runs on a fixture of its own: made before the function,
+// dropped after it.
+class ProvaFresca : public QObject
+{
+    Q_OBJECT
+protected:
+    virtual void prepara() = 0;
+    virtual void smonta() = 0;
+
+private slots:
+    void init();
+    void cleanup();
+};
+
+// The fixture is an `Ambiente`, made anew for each test function; a test adds to it in `prepara`.
+template <class Ambiente> class ProvaConAmbiente : public ProvaFresca
+{
+protected:
+    std::unique_ptr<Ambiente> amb;
+
+    void prepara() override { amb = std::make_unique<Ambiente>(); }
+    void smonta() override { amb.reset(); }
+};
