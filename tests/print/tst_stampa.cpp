@@ -1,5 +1,5 @@
 #include "AiutiStampa.h"
-#include "ServiziDiProva.h"
+#include "ProvaFresca.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "print/AnteprimaStampa.h"
@@ -30,30 +30,26 @@ void scrivi(QWidget *d, const char *nome, const QString &t)
 }
 } // namespace
 
-class TestStampa : public QObject
+class TestStampa : public ProvaConCartella
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
-    std::unique_ptr<RadiceTemporanea> radice;
     std::unique_ptr<RiquadroDisegno> riquadro;
 
-private slots:
-    void init()
+    void prepara() override
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        servizi = std::make_unique<ServiziDiProva>();
+        ProvaConCartella::prepara();
         riquadro = std::make_unique<RiquadroDisegno>();
         riquadro->setObjectName(QStringLiteral("Picture1"));
         riquadro->resize(193, 345);
         riquadro->caricaDisegno(Immagini::Disegno(3));
     }
-    void cleanup()
+    void smonta() override
     {
         riquadro.reset();
-        servizi.reset();
-        radice.reset();
+        ProvaConCartella::smonta();
     }
 
+private slots:
     void noPrinterMeansAMessageAndNoDialog()
     {
         servizi->stampanti.stampanti.clear();

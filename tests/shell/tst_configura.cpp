@@ -1,5 +1,5 @@
 #include "MotoreFinto.h"
-#include "ServiziDiProva.h"
+#include "ProvaFresca.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/QtSpeechEngine.h"
@@ -24,12 +24,10 @@
 
 Q_IMPORT_PLUGIN(PluginMotoreFinto)
 
-class TestConfigura : public QObject
+class TestConfigura : public ProvaConCartella
 {
     Q_OBJECT
 
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<ServiziDiProva> servizi;
     QPointer<FormConfigura> f;
 
     QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni")); }
@@ -63,11 +61,9 @@ class TestConfigura : public QObject
     QString etichetta(const QString &nome) const { return c<QLabel>(nome)->text(); }
     void pagina(int i) { f->findChild<QTabBar *>(QStringLiteral("TabStrip1Schede"))->setCurrentIndex(i); }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        servizi = std::make_unique<ServiziDiProva>(ServiziDiProva::Udibile);
+        ProvaConCartella::prepara();
         QDir().mkpath(cartella());
         PreparaTavolozza();
         NomeUtente = QStringLiteral("_predefinito");
@@ -75,13 +71,16 @@ private slots:
         ImpostaPredefiniti();
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     }
-    void cleanup()
+    void smonta() override
     {
         delete f;
-        servizi.reset();
-        radice.reset();
+        ProvaConCartella::smonta();
     }
 
+public:
+    TestConfigura() : ProvaConCartella(ServiziDiProva::Udibile) {}
+
+private slots:
     void paletteCellsLieInTheirPlacesAndShowTheirColours()
     {
         const QList<QPoint> p = FormConfigura::posizioniCaselle();

@@ -1,4 +1,6 @@
 #pragma once
+#include "ServiziDiProva.h"
+
 #include <QObject>
 #include <memory>
 
@@ -24,4 +26,29 @@ protected:
 
     void prepara() override { amb = std::make_unique<Ambiente>(); }
     void smonta() override { amb.reset(); }
+};
+
+// The fixture is a temporary root for the user's files and the fakes; a test adds to it in `prepara`
+// and takes its own part away in `smonta` before the base's.
+class ProvaConCartella : public ProvaFresca
+{
+protected:
+    explicit ProvaConCartella(ServiziDiProva::Voce voce = ServiziDiProva::Muta) : voce_(voce) {}
+
+    std::unique_ptr<RadiceTemporanea> radice;
+    std::unique_ptr<ServiziDiProva> servizi;
+
+    void prepara() override
+    {
+        radice = std::make_unique<RadiceTemporanea>();
+        servizi = std::make_unique<ServiziDiProva>(voce_);
+    }
+    void smonta() override
+    {
+        servizi.reset();
+        radice.reset();
+    }
+
+private:
+    ServiziDiProva::Voce voce_;
 };
