@@ -24,8 +24,9 @@ public:
     ~SpeechEngine() override = default;
 
     Availability availability() const { return availability_; }
-    // Whether a sentence said now is heard. Until this is known to be so, a screen shows its text.
-    bool canSpeak() const { return availability_ == Availability::Ready; }
+    // Whether a sentence said now is heard: the engine is ready and the system has an audio output
+    // (Services' sound player). Until this is known to be so, a screen shows its text.
+    bool canSpeak() const;
 
     // speed 50..250 and pitch 50..400 as the speech tags give them; voiceId as in TTSModeID,
     // braces or not; an unknown or empty id means the default Italian voice.

@@ -1,14 +1,11 @@
 #include "DesktopOpener.h"
+#include "DesktopApplications.h"
 #include "Dialogs.h"
 
-#include <QCoreApplication>
-#include <QDesktopServices>
 #include <QFileInfo>
-#include <QPointer>
+#include <QMimeDatabase>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QUrl>
-#include <QWidget>
 
 namespace {
 const QString kTitle = QStringLiteral("Zanfroni");
@@ -23,6 +20,16 @@ void tellNoProgram(QWidget *owner, const QString &pathOrAddress)
                       : QStringLiteral("Sul computer non c'è un programma che sappia aprirlo.")),
            kTitle, Dialogs::Exclamation);
 }
+
+// The kind of the file by its name, or the address's scheme as the desktop names it.
+QString kindOf(const QString &pathOrAddress, bool isFile)
+{
+    if (!isFile)
+        return QStringLiteral("x-scheme-handler/") + QUrl::fromUserInput(pathOrAddress).scheme();
+    if (pathOrAddress.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return QStringLiteral("application/pdf"); // even where the MIME database is missing
+    return QMimeDatabase().mimeTypeForFile(pathOrAddress, QMimeDatabase::MatchExtension).name();
+}
 } // namespace
 
 void openWithDesktop(QWidget *owner, const QString &pathOrAddress)
@@ -33,31 +40,13 @@ void openWithDesktop(QWidget *owner, const QString &pathOrAddress)
                Dialogs::Exclamation);
         return;
     }
-    const QString launcher = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (launcher.isEmpty()) {
-        const QUrl url = isFile ? QUrl::fromLocalFile(pathOrAddress) : QUrl::fromUserInput(pathOrAddress);
-        if (!QDesktopServices::openUrl(url))
-            tellNoProgram(owner, pathOrAddress);
-        return;
-    }
-    // xdg-open reports a missing viewer only through its exit status.
-    auto *process = new QProcess(QCoreApplication::instance());
-    QPointer<QWidget> screen(owner);
-    auto failed = [process, screen, pathOrAddress] {
-        tellNoProgram(screen, pathOrAddress);
-        process->deleteLater();
-    };
-    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError e) {
-        if (e == QProcess::FailedToStart)
-            failed();
-    });
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, failed](int code, QProcess::ExitStatus status) {
-                         if (status != QProcess::NormalExit || code != 0)
-                             failed();
-                         else
-                             process->deleteLater();
-                     });
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    process->start(launcher, {pathOrAddress});
+    const QStringList command = DesktopApplications::commandFor(kindOf(pathOrAddress, isFile), pathOrAddress);
+    QProcess viewer;
+    viewer.setProgram(command.value(0));
+    viewer.setArguments(command.mid(1));
+    viewer.setStandardInputFile(QProcess::nullDevice());
+    viewer.setStandardOutputFile(QProcess::nullDevice());
+    viewer.setStandardErrorFile(QProcess::nullDevice());
+    if (command.isEmpty() || !viewer.startDetached())
+        tellNoProgram(owner, pathOrAddress);
 }

@@ -3,7 +3,7 @@
 
 class QWidget;
 
-// Opens a file or an address with the desktop's own program (xdg-open, else Qt's launcher). When
-// the file is missing, no program can open it, or the program fails, says so in Italian instead
-// of staying silent; a failure that shows only once the launcher has ended is told then.
+// Opens a file or an address with the desktop's own program for its kind (DesktopApplications),
+// started on its own with its output discarded; nothing waits on it. When the file is missing, or
+// the desktop has no program for it, or the program cannot be started, says so in Italian.
 void openWithDesktop(QWidget *owner, const QString &pathOrAddress);

@@ -22,6 +22,7 @@ const QHash<QString, int> kRows = {
     {QStringLiteral("pantaloni"), 6}, {QStringLiteral("scarpe"), 7}, {QStringLiteral("secchio"), 8},
 };
 constexpr int kSizesKept = 6;
+constexpr int kTintsKept = 128; // a few colours for each layer; past it, made again as needed
 
 QHash<QString, std::shared_ptr<MovieDrawing>> &cache()
 {
@@ -268,6 +269,24 @@ std::shared_ptr<const MovieDrawing::Rendered> MovieDrawing::rendered(const QSize
         return keep(sizes_, renderLayers(size, widened, false));
     }
     return keep(sizes_, renderLayers(size, *renderer_, false));
+}
+
+QImage MovieDrawing::Rendered::tinted(int i, const QColor &colour) const
+{
+    const quint64 key = (quint64(quint32(i)) << 32) | colour.rgba();
+    if (const auto hit = tints_.constFind(key); hit != tints_.constEnd())
+        return *hit;
+    const QImage &mask = images[i];
+    QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(colour);
+    QPainter p(&image);
+    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+    p.drawImage(0, 0, mask);
+    p.end();
+    if (tints_.size() >= kTintsKept)
+        tints_.clear();
+    tints_.insert(key, image);
+    return image;
 }
 
 std::shared_ptr<const MovieDrawing::Rendered> MovieDrawing::cores(const QSize &size)

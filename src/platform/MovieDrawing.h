@@ -35,6 +35,11 @@ public:
         QRectF area;             // where the view box lies in the control
         QList<QImage> images;    // one per layer, premultiplied
         QList<QPoint> positions; // top-left of each image in the control
+        // Layer `i`'s image filled with `colour`: made once, then shared by every view of this size.
+        QImage tinted(int i, const QColor &colour) const;
+
+    private:
+        mutable QHash<quint64, QImage> tints_; // layer and colour -> image
     };
 
     // The drawing of a file, from the shared cache; null when missing or unreadable.

@@ -43,9 +43,7 @@ void MovieView::Movie(const QString &path)
     frozen_ = QImage();
     colours_.clear();
     hidden_.clear();
-    tinted_.clear();
     composed_ = QImage();
-    tintedCores_.clear();
     selectedObject_.clear();
     playing_ = false;
     const QString file = fileFor(path);
@@ -120,14 +118,6 @@ void MovieView::SetVariable(const QString &name, const QString &value)
         return;
     colours_.insert(selectedObject_, c);
     composed_ = QImage();
-    if (drawing_) {
-        const auto &layers = drawing_->layers();
-        for (int i = 0; i < layers.size(); ++i)
-            if (layers[i].id == selectedObject_) {
-                tinted_.remove(i);
-                tintedCores_.remove(i);
-            }
-    }
     update();
 }
 
@@ -160,21 +150,6 @@ QTransform MovieView::movieToWidget() const
            * QTransform::fromTranslate(area.left(), area.top());
 }
 
-QImage MovieView::tinted(QHash<int, QImage> &cache, int layer, const QImage &mask, const QColor &colour) const
-{
-    auto it = cache.constFind(layer);
-    if (it != cache.constEnd())
-        return *it;
-    QImage image(mask.size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(colour);
-    QPainter p(&image);
-    p.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-    p.drawImage(0, 0, mask);
-    p.end();
-    cache.insert(layer, image);
-    return image;
-}
-
 void MovieView::paintRaster(QPainter &p) const
 {
     p.fillRect(rect(), background_);
@@ -195,11 +170,6 @@ void MovieView::paintRaster(QPainter &p) const
     }
     if (composed_.size() != size()) {
         const auto rendered = drawing_->rendered(size());
-        if (tintedSize_ != size()) {
-            tinted_.clear();
-            tintedCores_.clear();
-            tintedSize_ = size();
-        }
         composed_ = QImage(size(), QImage::Format_ARGB32_Premultiplied);
         composed_.fill(Qt::transparent);
         QPainter c(&composed_);
@@ -215,14 +185,14 @@ void MovieView::paintRaster(QPainter &p) const
                 c.drawImage(rendered->positions[i], mask);
                 continue;
             }
-            c.drawImage(rendered->positions[i], tinted(tinted_, i, mask, *colour));
+            c.drawImage(rendered->positions[i], rendered->tinted(i, *colour));
             const QColor core = MovieDrawing::isOutline(layer.id) ? MovieDrawing::coreColour(*colour) : QColor();
             if (!core.isValid())
                 continue;
             if (!cores)
                 cores = drawing_->cores(size());
             if (!cores->images[i].isNull())
-                c.drawImage(cores->positions[i], tinted(tintedCores_, i, cores->images[i], core));
+                c.drawImage(cores->positions[i], cores->tinted(i, core));
         }
     }
     p.drawImage(0, 0, composed_);

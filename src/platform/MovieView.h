@@ -69,7 +69,6 @@ protected:
 private:
     void paintRaster(QPainter &p) const;
     void restartClock();
-    QImage tinted(QHash<int, QImage> &cache, int layer, const QImage &mask, const QColor &colour) const;
 
     QString movie_;
     std::shared_ptr<MovieDrawing> drawing_;
@@ -81,8 +80,5 @@ private:
     QSet<QString> hidden_;
     bool playing_ = false;
     bool pressed_ = false;
-    mutable QHash<int, QImage> tinted_;      // layer -> mask in its colour, for tintedSize_
-    mutable QHash<int, QImage> tintedCores_; // layer -> core line in its contrasting colour
-    mutable QSize tintedSize_;
     mutable QImage composed_;           // the layers as shown, until a colour, a visibility or the size changes
 };

@@ -1,6 +1,7 @@
 #include "QtSpeechEngine.h"
 #include "Clock.h"
 #include "Services.h"
+#include "SoundPlayer.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -205,6 +206,8 @@ void QtSpeechEngine::started()
     }
     if (!any)
         fprintf(stderr, "Nessuna voce di sintesi disponibile: le frasi restano scritte.\n");
+    else if (!Services::current().sounds->hasOutput())
+        fprintf(stderr, "Il computer non ha un'uscita audio: la voce non si sentirebbe, le frasi restano scritte.\n");
     setAvailability(any ? Availability::Ready : Availability::Unavailable);
 }
 
@@ -233,8 +236,8 @@ void QtSpeechEngine::say(const QString &text, int rate, int pitch, const QString
     saidAtMs_ = Services::current().clock->nowMs();
     readingMs_ = readingTimeMs(text, rate);
     limitMs_ = 2 * readingMs_ + 3000; // an engine that never says it has finished
-    if (!start())
-        return;
+    if (!start() || !Services::current().sounds->hasOutput())
+        return; // nobody would hear it: only the reading time
     if (canSpeak())
         watchFirstSentence();
     QMetaObject::invokeMethod(worker_, [w = worker_, s = serial_, text, rate, pitch, voiceId] {
@@ -273,17 +276,12 @@ bool QtSpeechEngine::isSpeaking() const
         return false;
     const qint64 elapsed = Services::current().clock->nowMs() - saidAtMs_;
     bool speaking = elapsed < limitMs_;
-    switch (availability()) {
-    case Availability::Ready:
+    if (canSpeak()) {
         if (shared_->finished >= serial_)
             speaking = false;
-        break;
-    case Availability::Starting: // read once the engine is up
-        break;
-    case Availability::Unavailable: // silent: only the reading time
-        speaking = speaking && elapsed < readingMs_;
-        break;
-    }
+    } else if (availability() != Availability::Starting || !Services::current().sounds->hasOutput()) {
+        speaking = speaking && elapsed < readingMs_; // silent: only the reading time
+    } // starting: read once the engine is up
     active_ = speaking;
     return speaking;
 }

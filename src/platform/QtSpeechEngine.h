@@ -11,7 +11,8 @@ struct SpeechShared;
 // The engine lives on a thread of its own, started on first use: connecting takes a second or more
 // and a stuck speech service must never freeze a screen. It is Unavailable when it gives no voice,
 // fails, does not answer within startLimitMs, or does not start its first sentence within as long. Without an
-// engine it is silent, but still "speaks" for about the reading time, so the balloon can be read.
+// engine, or with no audio output to hear it through (nothing is then sent to the service), it is silent,
+// but still "speaks" for about the reading time, so the balloon can be read.
 class QtSpeechEngine final : public SpeechEngine
 {
     Q_OBJECT

@@ -1,9 +1,12 @@
 #include "SoundPlayer.h"
 
+#include <QAudioDevice>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,6 +28,15 @@ public:
         effect_ = std::make_unique<QSoundEffect>();
         effect_->setSource(QUrl::fromLocalFile(nativePath));
         effect_->play();
+    }
+
+    // The sound server's sinks; "auto_null" and "null" are its null sinks.
+    bool hasOutput() override
+    {
+        const QList<QAudioDevice> outputs = QMediaDevices::audioOutputs();
+        return std::any_of(outputs.begin(), outputs.end(), [](const QAudioDevice &d) {
+            return d.id() != "auto_null" && d.id() != "null";
+        });
     }
 
 private:

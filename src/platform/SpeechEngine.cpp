@@ -1,4 +1,6 @@
 #include "Assistant.h"
+#include "Services.h"
+#include "SoundPlayer.h"
 
 #include <QRegularExpression>
 #include <algorithm>
@@ -10,6 +12,11 @@ void SpeechEngine::setAvailability(Availability availability)
         return;
     availability_ = availability;
     emit availabilityChanged();
+}
+
+bool SpeechEngine::canSpeak() const
+{
+    return availability_ == Availability::Ready && Services::current().sounds->hasOutput();
 }
 
 // Speed is in words a minute, normal 130: the slower half reaches the engine's slowest rate,

@@ -3,6 +3,7 @@
 # case points HOME and XDG_DATA_HOME somewhere of its own below the temporary root.
 # A screenshot of the full disk's message stays in $ZANFRONI_E2E_FOTO when it is set.
 source "$(dirname "$(readlink -f "$0")")/comune.bash"
+richiedi import
 prepara_radice
 alla_fine 'mountpoint -q "$radice/pieno" && umount "$radice/pieno"'
 

@@ -4,8 +4,8 @@
 # function `scenario`, then calls esegui_scenario (the scenario does everything itself) or
 # esegui_guida (start screen, main menu, the scenario, "esci", exit status 0).
 # The scenario and any helper functions named after it are written to a file; a bash inside the
-# X server sources it and runs it with every failing command fatal. The run counts only if that
-# bash wrote the end marker: a scenario that did not run fails the test.
+# X server sources it and runs it with every failing command fatal, also within a pipeline. The run
+# counts only if that bash wrote the end marker: a scenario that did not run fails the test.
 
 # --- inside the X server ---
 menu_visibile() { xdotool search --onlyvisible --name "Zanfroni - menu" >/dev/null 2>&1; }
@@ -24,7 +24,7 @@ premi() {
 }
 fallito() {
     trap - ERR
-    echo "FAIL: $1"
+    echo "FAIL: $1" >&2 # seen also from inside a command substitution
     kill ${pid:-} 2>/dev/null || true
     exit 1
 }
@@ -98,7 +98,8 @@ rimbalza() {
     xdotool keydown "$1" sleep 0.01 keyup "$1" sleep 0.01 keydown "$1" sleep 0.01 keyup "$1"
 }
 
-# Screenshots (1024x768): `schermata` takes one, `colore X Y` reads a pixel of it as #RRGGBB.
+# Screenshots (1024x768): `schermata` takes one, `colori X,Y...` reads pixels of it as #RRGGBB, one
+# a line, in one pass; `colore X Y` reads one. A pixel that cannot be read fails the scenario.
 # `schermata NAME` also keeps a copy as NAME.png in $ZANFRONI_E2E_FOTO when that is set.
 schermata() {
     import -window root "$RADICE/schermo.png"
@@ -107,29 +108,38 @@ schermata() {
         cp "$RADICE/schermo.png" "$ZANFRONI_E2E_FOTO/$1.png"
     fi
 }
-colore() {
-    convert "$RADICE/schermo.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -1
+colori() {
+    local formato="" punto letti
+    for punto in "$@"; do formato+="#%[hex:p{$punto}]\n"; done
+    letti=$(convert "$RADICE/schermo.png" -alpha off -depth 8 -format "$formato" info:) || letti=""
+    [ "$(grep -cx '#[0-9A-F]\{6\}' <<< "$letti")" -eq $# ] || fallito "no colour read at $* of the screenshot"
+    echo "$letti"
 }
+colore() { colori "$1,$2"; }
 # The highlight colour of the test profile (ColorePulsanteSelezionato 255).
 EVIDENZA='#FF0000'
+# Which of the points "x,y" show the highlight, by their place in the list: "02", or "nessuno".
+# The colours are read by an assignment of their own, so a failed reading fails the scenario.
+evidenziati() {
+    local letti colore_letto i=0 r=""
+    letti=$(colori "$@")
+    while read -r colore_letto; do
+        if [ "$colore_letto" = "$EVIDENZA" ]; then r="$r$i"; fi
+        i=$((i + 1))
+    done <<< "$letti"
+    echo "${r:-nessuno}"
+}
 # Which buttons show the highlight, from a fresh screenshot: the main menu's nine, or the three
 # answer buttons of "Vero o falso" (true, false, next), each read near its top left corner.
 evidenziati_menu() {
     schermata
-    local i x y r=""
-    for i in 0 1 2 3 4 5 6 7 8; do
-        if [ $i -eq 8 ]; then x=840 y=642; else x=$((142 + i / 4 * 340)) y=$((77 + i % 4 * 188)); fi
-        if [ "$(colore $x $y)" = "$EVIDENZA" ]; then r="$r$i"; fi
-    done
-    echo "${r:-nessuno}"
+    local i punti=()
+    for i in 0 1 2 3 4 5 6 7; do punti+=("$((142 + i / 4 * 340)),$((77 + i % 4 * 188))"); done
+    evidenziati "${punti[@]}" 840,642
 }
 evidenziati_risposte() {
     schermata
-    local i r=""
-    for i in 0 1 2; do
-        if [ "$(colore 775 $((360 + i * 118)))" = "$EVIDENZA" ]; then r="$r$i"; fi
-    done
-    echo "${r:-nessuno}"
+    evidenziati 775,360 775,478 775,596
 }
 
 # From an exercise back to the main menu through its "Esci" menu.
@@ -187,14 +197,14 @@ avvia_gestore() {
     trap 'kill $gestore 2>/dev/null' EXIT
     local i
     for i in $(seq 50); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep 'window id' >/dev/null && return 0
         sleep 0.1
     done
     fallito "the window manager ($GESTORE_FINESTRE) did not start"
 }
 
 if [ "${1:-}" = dentro ]; then # dentro SCENARIO-FILE PROGRAM ENTRY
-    set -u
+    set -u -o pipefail
     PROGRAMMA=$3
     source "$2"
     declare -F scenario >/dev/null || fallito "no scenario reached the X server"
@@ -219,7 +229,7 @@ richiedi() {
         command -v "$comando" >/dev/null || { echo "FAIL: $comando is not installed (make deps)"; exit 1; }
     done
 }
-richiedi xvfb-run xdotool
+richiedi Xvfb xauth xdpyinfo xdotool
 
 # Commands run when the script ends, in order, before the data root goes.
 da_fare_alla_fine=()
@@ -257,9 +267,39 @@ prepara_profilo() {
     touch -d '1990-01-01' "$profilo" # older than any write the program makes
 }
 
-# Runs function $1 (scenario or guida) under a fresh Xvfb with the program; further arguments name
-# helper functions the scenario uses. Fails unless the scenario ran to its end. A window manager
-# runs too when GESTORE_FINESTRE names one (e.g. "openbox --sm-disable").
+# The script's own X server (1024x768), started once and kept for every program start of the
+# script, stopped when the script ends. The server takes a free display number itself and says
+# which (-displayfd), so parallel runs never share one; it listens on its unix socket only, to
+# clients holding a cookie made here.
+avvia_server_x() {
+    [ -n "${server_x:-}" ] && return 0
+    local biscotto numero fine=$((SECONDS + 60))
+    export XAUTHORITY=$radice/Xauthority
+    biscotto=$(od -An -tx1 -N16 /dev/urandom | tr -d ' \n')
+    # The server reads every cookie of its file, whatever display the entry names.
+    xauth -q -f "$XAUTHORITY" add :0 . "$biscotto" 2>/dev/null
+    : > "$radice/display"
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset -auth "$XAUTHORITY" \
+        3> "$radice/display" 2> "$radice/xvfb.log" &
+    server_x=$!
+    alla_fine "kill $server_x 2>/dev/null; wait $server_x 2>/dev/null"
+    # The number comes with a newline once the server accepts connections.
+    until read -r numero < "$radice/display"; do
+        kill -0 $server_x 2>/dev/null || { echo "FAIL: Xvfb ended:"; cat "$radice/xvfb.log"; exit 1; }
+        [ $SECONDS -lt $fine ] || { echo "FAIL: Xvfb gave no display within 60 s"; exit 1; }
+        sleep 0.1
+    done
+    export DISPLAY=:$numero
+    xauth -q add "$DISPLAY" . "$biscotto" 2>/dev/null
+    until xdpyinfo >/dev/null 2>&1; do
+        [ $SECONDS -lt $fine ] || { echo "FAIL: the X server $DISPLAY does not accept connections"; exit 1; }
+        sleep 0.1
+    done
+}
+
+# Runs function $1 (scenario or guida) on the script's X server with the program; further arguments
+# name helper functions the scenario uses. Fails unless the scenario ran to its end. A window
+# manager runs too when GESTORE_FINESTRE names one (e.g. "openbox --sm-disable").
 esegui_in_x() {
     local entrata=$1 file="$radice/scenario.bash"
     shift
@@ -268,9 +308,8 @@ esegui_in_x() {
     # The program must draw on the X server, whatever platform the caller chose for unit tests.
     export XDG_DATA_HOME="$radice" RADICE="$radice" QT_QPA_PLATFORM=xcb
     unset WAYLAND_DISPLAY
-    # A random first display number keeps parallel runs apart; -a moves on from a busy one.
-    if ! timeout 170 xvfb-run -n $((100 + RANDOM % 4000)) -a -s "-screen 0 1024x768x24" \
-            bash "$QUI/comune.bash" dentro "$file" "$programma" "$entrata"; then
+    avvia_server_x
+    if ! timeout 170 bash "$QUI/comune.bash" dentro "$file" "$programma" "$entrata"; then
         echo "--- program output ---"; cat "$radice/programma.log" 2>/dev/null
         exit 1
     fi

@@ -2,6 +2,7 @@
 # A teacher picks black as the highlight colour: in manual scanning the lit menu caption and the lit
 # answer of "Vero o falso" must still show their words (in white), read from screenshots.
 source "$(dirname "$(readlink -f "$0")")/comune.bash"
+richiedi import convert
 prepara_profilo False "3=False" "10= 1 " "45= 0 "
 # White pixels in a box of the last screenshot: width, height, left, top.
 bianchi() {

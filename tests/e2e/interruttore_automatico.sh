@@ -3,6 +3,7 @@
 # on the main menu the hold chooses "Vero o falso" once and nothing in the exercise it opens; on an
 # answer it chooses exactly once.
 source "$(dirname "$(readlink -f "$0")")/comune.bash"
+richiedi import convert
 prepara_profilo True "3=False" "10= 2 " "11= 60 " # no speech; a step every 15 s, slower than any check here
 scenario() {
     avvia

@@ -2,6 +2,7 @@
 # With the mouse: the pointer resting on an answer of "Vero o falso" shows it in the highlight
 # colour, moving to the other answer moves the highlight, leaving the buttons takes it away.
 source "$(dirname "$(readlink -f "$0")")/comune.bash"
+richiedi import convert
 prepara_profilo True "3=False" "10= 0 "
 sopra() { # x, y, expected highlight, where
     xdotool mousemove "$1" "$2"

@@ -2,6 +2,7 @@
 # Manual scanning: the mouse moving over the screen never takes the switch's highlight, neither the
 # frame of a drawing in "Trova le differenze - 1°" nor the highlighted answer of "Vero o falso".
 source "$(dirname "$(readlink -f "$0")")/comune.bash"
+richiedi import convert
 prepara_profilo True "3=False" "10= 1 "
 # The pointer passes over the screen's parts (x,y pairs), resting a moment on each.
 passa() {

@@ -5,6 +5,7 @@
 # exercise chooses nothing in it). A script sources this file with its own arguments and calls
 # prova_passi with the input mode and the step key.
 source "$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")/comune.bash"
+richiedi import convert
 luce_su() { # what, expected highlight, where
     local luce
     luce=$($1)

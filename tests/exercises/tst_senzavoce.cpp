@@ -4,8 +4,9 @@
 
 using Availability = SpeechEngine::Availability;
 
-// Speech switched on, but the engine is still starting or gives no voice: every exercise screen
-// shows its text as with speech off, and a voice lost in the middle of a game brings it back.
+// Speech switched on, but the engine is still starting, gives no voice, or has no audio output to be
+// heard through: every exercise screen shows its text as with speech off, and a voice lost in the
+// middle of a game brings it back.
 class TestSenzaVoce : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
@@ -50,14 +51,18 @@ private slots:
     {
         QTest::addColumn<int>("modo");
         QTest::addColumn<Availability>("motore");
-        QTest::addRow("mouse, engine starting") << 0 << Availability::Starting;
-        QTest::addRow("scanning, no voice") << 1 << Availability::Unavailable;
+        QTest::addColumn<bool>("uscitaAudio");
+        QTest::addRow("mouse, engine starting") << 0 << Availability::Starting << true;
+        QTest::addRow("scanning, no voice") << 1 << Availability::Unavailable << true;
+        QTest::addRow("keyboard, voices but no audio output") << 3 << Availability::Ready << false;
     }
     void withSpeechOnButNoVoiceEveryScreenShowsItsText()
     {
         modoDellaRiga();
         QFETCH(Availability, motore);
+        QFETCH(bool, uscitaAudio);
         amb->voce.disponibilita(motore);
+        amb->suoni.uscita = uscitaAudio;
         for (const Schermata &schermata : schermate) {
             QPointer<FormEsercizio> s = apri(schermata);
             QVERIFY2(s, qPrintable(schermata.nome));

@@ -66,6 +66,29 @@ private slots:
         motore.shutDown();
     }
 
+    // Where the system has no audio output, a voice that reads is not heard and is given nothing to read.
+    void withoutAnAudioOutputAVoiceIsNotHeard()
+    {
+        ServiziDiProva servizi;
+        servizi.suoni.uscita = false;
+        MotoreFinto::imposta(Modo::Legge);
+        QtSpeechEngine motore(QStringLiteral("finto"), kLimite);
+        motore.prepare();
+        QTRY_COMPARE_WITH_TIMEOUT(motore.availability(), Availability::Ready, 3000);
+        QVERIFY(!motore.canSpeak());
+        QCOMPARE(motore.voices().size(), 1);
+        const QString frase = QStringLiteral("Ciao bambini.");
+        motore.say(frase, 130, 100, QString());
+        QVERIFY(motore.isSpeaking()); // for as long as the balloon is to be read
+        servizi.orologio.avanza(SpeechEngine::readingTimeMs(frase, 130));
+        QVERIFY(!motore.isSpeaking());
+        QTest::qWait(100);
+        QCOMPARE(MotoreFinto::frasiLette(), 0);
+        servizi.suoni.uscita = true; // a device plugged in is heard at the next sentence
+        QVERIFY(motore.canSpeak());
+        motore.shutDown();
+    }
+
     void noVoiceAFailureOrASilentVoiceAreNotHeard()
     {
         ServiziDiProva servizi;

@@ -109,6 +109,15 @@ private slots:
         QCOMPARE(pixelAt(v, {118, 200}), QColor(0, 255, 0));
         QCOMPARE(pixelAt(v, {92, 220}), QColor(0x12, 0x34, 0x56));
 
+        // Painted again, a part takes its new colour; another clown of the movie at this size keeps its own.
+        MovieView altro;
+        altro.resize(v.size());
+        altro.Movie(clown(1));
+        paint(altro, QStringLiteral("camicia.interno"), QStringLiteral("00FF00"));
+        paint(v, QStringLiteral("camicia.interno"), QStringLiteral("654321"));
+        QCOMPARE(pixelAt(v, {92, 220}), QColor(0x65, 0x43, 0x21));
+        QCOMPARE(pixelAt(altro, {92, 220}), QColor(0, 255, 0));
+
         // The outline movie: one part outlined in the highlight colour (with a white core).
         v.Movie(clown(3));
         paint(v, QStringLiteral("gile.contorno"), QStringLiteral("FF0000"));

@@ -271,6 +271,14 @@ private slots:
         pagina(4);
         QVERIFY(nota->isVisible());
         QVERIFY(servizi->dialoghi.messaggi.isEmpty()); // said on the page, not in a box at every visit
+
+        // Voices, but no audio output to hear them through: none is offered, and the note says why.
+        servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}};
+        servizi->suoni.uscita = false;
+        servizi->voce.disponibilita(SpeechEngine::Availability::Ready);
+        QCOMPARE(list1->count(), 0);
+        QVERIFY(nota->isVisible());
+        QVERIFY(nota->text().startsWith(QStringLiteral("Nessuna uscita audio")));
     }
 
     void theScreenAnswersEveryClickAtOnceWhileTheSpeechServiceHangs()

@@ -48,58 +48,110 @@ private slots:
         QCOMPARE(StringaDaByte(QByteArray("Arial\0xyz", 9)), QStringLiteral("Arial"));
     }
 
-    // The document is opened by the desktop's xdg-open; a missing file or viewer is told, not silent.
-    void openingADocumentSaysWhyItFailed_data()
+    // The guide opens with the desktop's PDF viewer, found from the desktop files and mimeapps.list of
+    // the XDG folders and started with its output discarded; with none, or none that can run without a
+    // terminal, an Italian message comes at once and nothing is started (not xdg-open either).
+    void openingADocumentFindsTheDesktopsViewer_data()
     {
-        QTest::addColumn<QString>("launcher"); // the fake xdg-open's script, or "" for none at all
-        QTest::addColumn<bool>("fileExists");
-        QTest::addColumn<QString>("told");     // a word of the message, or "" for no message
-        QTest::newRow("viewer opens it") << "exit 0" << true << "";
-        QTest::newRow("no viewer") << "exit 3" << true << "PDF";
-        QTest::newRow("viewer crashes") << "kill -SEGV $$" << true << "PDF";
-        QTest::newRow("no xdg-open, no browser") << "" << true << "PDF";
-        QTest::newRow("document missing") << "exit 0" << false << "trovato";
+        QTest::addColumn<QStringList>("programmi"); // desktop files "name|MimeType|lines before Exec"
+        QTest::addColumn<QString>("predefinito");   // the default for PDF files in mimeapps.list
+        QTest::addColumn<bool>("esiste");           // the document
+        QTest::addColumn<QString>("aperto");        // the viewer that ran, or "" for a message
+        QTest::addColumn<QString>("detto");         // a word of the message
+        const QString pdf = QStringLiteral("application/pdf;");
+        QTest::newRow("no viewer") << QStringList{QStringLiteral("editor|text/plain;|"),
+                                                  QStringLiteral("testuale|") + pdf + QStringLiteral("|Terminal=true"),
+                                                  QStringLiteral("assente|") + pdf + QStringLiteral("|Exec=assente %f"),
+                                                  QStringLiteral("nascosto|") + pdf + QStringLiteral("|Hidden=true")}
+                                   << QStringLiteral("sparito.desktop") << true << QString() << QStringLiteral("PDF");
+        QTest::newRow("a viewer that lists PDF") << QStringList{QStringLiteral("editor|text/plain;|"),
+                                                                QStringLiteral("lettore|text/plain;") + pdf + QStringLiteral("|")}
+                                                 << QString() << true << QStringLiteral("lettore") << QString();
+        QTest::newRow("mimeapps.list's default first")
+            << QStringList{QStringLiteral("primo|") + pdf + QStringLiteral("|"), QStringLiteral("secondo|") + pdf + QStringLiteral("|")}
+            << QStringLiteral("assente.desktop;secondo.desktop") << true << QStringLiteral("secondo") << QString();
+        QTest::newRow("document missing") << QStringList{QStringLiteral("lettore|") + pdf + QStringLiteral("|")} << QString()
+                                          << false << QString() << QStringLiteral("trovato");
     }
-    void openingADocumentSaysWhyItFailed()
+    void openingADocumentFindsTheDesktopsViewer()
     {
-        QFETCH(QString, launcher);
-        QFETCH(bool, fileExists);
-        QFETCH(QString, told);
+        QFETCH(QStringList, programmi);
+        QFETCH(QString, predefinito);
+        QFETCH(bool, esiste);
+        QFETCH(QString, aperto);
+        QFETCH(QString, detto);
         QTemporaryDir dir;
-        const QString pdf = dir.filePath(QStringLiteral("zanfrone.pdf"));
-        if (fileExists) {
-            QFile f(pdf);
+        const auto cartella = [&dir](const QString &nome) {
+            QDir().mkpath(dir.filePath(nome));
+            return dir.filePath(nome);
+        };
+        const auto scrivi = [](const QString &percorso, const QString &testo) {
+            QFile f(percorso);
             QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(testo.toUtf8());
+            f.close();
+            f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        };
+        const QString pdf = cartella(QStringLiteral("la guida")) + QStringLiteral("/zanfrone.pdf");
+        if (esiste)
+            scrivi(pdf, QString());
+        // The viewer records its words and where its output goes, and makes some noise.
+        const QString bin = cartella(QStringLiteral("bin con spazi"));
+        scrivi(bin + QStringLiteral("/vedi"),
+               QStringLiteral("#!/bin/sh\nPATH=/usr/bin:/bin\nuscite=$(readlink /proc/$$/fd/1 /proc/$$/fd/2)\n"
+                              "{ for a in \"$@\"; do echo \"$a\"; done; echo \"$uscite\"; }"
+                              " > '%1/tmp' && mv '%1/tmp' \"%1/$1\"\necho rumore; echo rumore >&2\n")
+                   .arg(dir.path()));
+        scrivi(bin + QStringLiteral("/xdg-open"), QStringLiteral("#!/bin/sh\nPATH=/usr/bin:/bin\ntouch '%1/xdg-open'\n").arg(dir.path()));
+        for (const QString &programma : programmi) {
+            const QStringList parti = programma.split(QLatin1Char('|'));
+            scrivi(cartella(QStringLiteral("dati/applications")) + QLatin1Char('/') + parti[0] + QStringLiteral(".desktop"),
+                   QStringLiteral("[Desktop Entry]\nType=Application\nName=%1\nMimeType=%2\n%3\n"
+                                  "Exec=\"%4/vedi\" %1 --pagina \"1 2\" %f\n")
+                       .arg(parti[0], parti[1], parti[2], bin));
         }
-        QDir().mkdir(dir.filePath(QStringLiteral("bin")));
-        const QString opened = dir.filePath(QStringLiteral("opened"));
-        if (!launcher.isEmpty()) {
-            QFile script(dir.filePath(QStringLiteral("bin/xdg-open")));
-            QVERIFY(script.open(QIODevice::WriteOnly));
-            script.write(QStringLiteral("#!/bin/sh\necho \"$1\" > '%1'\n%2\n").arg(opened, launcher).toUtf8());
-            script.close();
-            script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        }
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", QFile::encodeName(dir.filePath(QStringLiteral("bin"))));
-        qunsetenv("BROWSER");
-        ServiziDiProva servizi;
-        DialoghiFinti &dialoghi = servizi.dialoghi;
-        openWithDesktop(nullptr, pdf);
-        qputenv("PATH", path);
+        if (!predefinito.isEmpty())
+            scrivi(cartella(QStringLiteral("config")) + QStringLiteral("/mimeapps.list"),
+                   QStringLiteral("[Default Applications]\napplication/pdf=%1\n").arg(predefinito));
 
-        if (fileExists && !launcher.isEmpty())
-            QTRY_VERIFY(QFile::exists(opened));
-        if (told.isEmpty()) {
+        const QList<std::pair<const char *, QString>> ambiente{
+            {"PATH", bin},
+            {"XDG_DATA_HOME", cartella(QStringLiteral("casa"))},
+            {"XDG_DATA_DIRS", cartella(QStringLiteral("dati"))},
+            {"XDG_CONFIG_HOME", cartella(QStringLiteral("config"))},
+            {"XDG_CONFIG_DIRS", cartella(QStringLiteral("config di sistema"))},
+        };
+        QList<QByteArray> trovati;
+        for (const auto &[nome, valore] : ambiente) {
+            trovati << qgetenv(nome);
+            qputenv(nome, QFile::encodeName(valore));
+        }
+        ServiziDiProva servizi;
+        QElapsedTimer t;
+        t.start();
+        openWithDesktop(nullptr, pdf);
+        const qint64 ms = t.elapsed();
+        for (qsizetype i = 0; i < ambiente.size(); ++i)
+            qputenv(ambiente[i].first, trovati[i]);
+
+        QVERIFY2(ms < 2000, qPrintable(QString::number(ms)));
+        if (aperto.isEmpty()) {
+            QCOMPARE(servizi.dialoghi.messaggi.size(), 1);
+            QVERIFY(servizi.dialoghi.messaggi[0].testo.contains(detto));
+            QVERIFY(servizi.dialoghi.messaggi[0].testo.contains(pdf));
             QTest::qWait(300);
-            QVERIFY(dialoghi.messaggi.isEmpty());
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList()); // nothing ran
             return;
         }
-        QTRY_COMPARE(dialoghi.messaggi.size(), 1);
-        QVERIFY(dialoghi.messaggi[0].testo.contains(told));
-        QVERIFY(dialoghi.messaggi[0].testo.contains(pdf));
-        QTest::qWait(100);
-        QCOMPARE(dialoghi.messaggi.size(), 1);
+        const QString registro = dir.filePath(aperto);
+        QTRY_VERIFY(QFile::exists(registro));
+        QFile f(registro);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+                 (QStringList{aperto, QStringLiteral("--pagina"), QStringLiteral("1 2"), pdf,
+                              QStringLiteral("/dev/null"), QStringLiteral("/dev/null")}));
+        QVERIFY(servizi.dialoghi.messaggi.isEmpty());
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("xdg-open"))));
     }
 };
 

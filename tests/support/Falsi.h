@@ -47,7 +47,9 @@ class SuoniFinti : public SoundPlayer
 {
 public:
     QStringList suonati;
+    bool uscita = true; // the system has an audio output
     void play(const QString &p) override { suonati << p; }
+    bool hasOutput() override { return uscita; }
 };
 
 class VoceFinta : public SpeechEngine

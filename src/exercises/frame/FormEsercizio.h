@@ -31,6 +31,8 @@ public:
     int Livello() const { return livelli_.livello(); }
     int IndiceScansione() const { return cursore_.indice(); }
     bool PremioMostrato() const { return premioMostrato_; }
+    // Questions (or line-ups) put up since the screen was built.
+    int DomandePoste() const { return domandePoste_; }
     Assistant *Assistente() const { return assistente_; }
 
     // The frame's handlers.
@@ -169,4 +171,5 @@ private:
     bool preparando_ = false;
     bool domandaAperta_ = false;
     bool lasciato_ = false;
+    int domandePoste_ = 0;
 };

@@ -87,6 +87,7 @@ void FormEsercizio::ProssimaDomanda()
     if (Profilo.PassaggioLivelli)
         CambiaLivello();
     GeneraEsercizio();
+    ++domandePoste_;
     domandaAperta_ = true;
     preparando_ = false;
     guardia_.segna();

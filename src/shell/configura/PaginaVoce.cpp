@@ -4,6 +4,7 @@
 #include "shell/Profilo.h"
 #include "platform/Assistant.h"
 #include "platform/Services.h"
+#include "platform/SoundPlayer.h"
 #include "platform/VbFormat.h"
 
 #include <QCheckBox>
@@ -109,17 +110,23 @@ void FormConfigura::RiempiVoci()
 {
     SpeechEngine &motore = *Services::current().speech;
     const QList<SpeechEngine::Voice> voci = motore.voices();
+    const bool udibili = !voci.isEmpty() && motore.canSpeak();
     const QSignalBlocker blocco(List1);
     List1->clear();
-    for (const SpeechEngine::Voice &v : voci)
-        List1->addItem(v.name);
+    if (udibili) // voices that cannot be heard are not offered: the note says why
+        for (const SpeechEngine::Voice &v : voci)
+            List1->addItem(v.name);
     List1->setCurrentRow(-1);
-    if (!voci.isEmpty() && motore.canSpeak()) {
+    if (udibili) {
         NotaVoci->hide();
         return;
     }
     if (motore.availability() == SpeechEngine::Availability::Starting)
         NotaVoci->setText(QStringLiteral("Ricerca delle voci in corso..."));
+    else if (!voci.isEmpty() && !Services::current().sounds->hasOutput())
+        NotaVoci->setText(QStringLiteral(
+            "Nessuna uscita audio: il computer non ha una scheda audio in funzione, perciò la voce non si "
+            "sentirebbe. Il personaggio resterà muto e le frasi saranno sempre scritte sullo schermo."));
     else
         NotaVoci->setText(QStringLiteral(
             "Nessuna voce disponibile: il servizio di sintesi vocale del computer non risponde o non ha "
