@@ -7,11 +7,9 @@ using Availability = SpeechEngine::Availability;
 // Speech switched on, but the engine is still starting, gives no voice, or has no audio output to be
 // heard through: every exercise screen shows its text as with speech off, and a voice lost in the
 // middle of a game brings it back.
-class TestSenzaVoce : public QObject
+class TestSenzaVoce : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     struct Schermata { QString nome, attivita; };
     const QList<Schermata> schermate{
@@ -42,14 +40,13 @@ class TestSenzaVoce : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        amb = nuovoAmbienteAllineamento();
+        ProvaConAmbiente::prepara();
         Profilo.ParlatoAttivo = true;
     }
-    void cleanup() { amb.reset(); }
 
+private slots:
     void withSpeechOnButNoVoiceEveryScreenShowsItsText_data()
     {
         QTest::addColumn<int>("modo");
@@ -69,7 +66,7 @@ private slots:
         for (const Schermata &schermata : schermate) {
             QPointer<FormEsercizio> s = apri(schermata);
             QVERIFY2(s, qPrintable(schermata.nome));
-            QVERIFY2(!s->Merlino()->Visible(), qPrintable(schermata.nome));
+            QVERIFY2(!s->Assistente()->Visible(), qPrintable(schermata.nome));
             for (PulsanteImmagine *p : risposte(s)) {
                 if (schermata.nome == QLatin1String("FormEs5"))
                     break; // the thumbs are pictures whatever the speech
@@ -123,10 +120,10 @@ private slots:
         QPointer<FormEsercizio> s = apri(schermate[7]); // Indovina chi?
         QVERIFY(s);
         QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits
-        QVERIFY(s->Merlino()->Visible());
+        QVERIFY(s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Unavailable);
         QVERIFY(figlio(s, "Picture1")->isHidden());
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Ready);
         QVERIFY(figlio(s, "Picture1")->isHidden());
         chiudi(s);
