@@ -31,7 +31,7 @@ const QStringList kIntestazioni{QStringLiteral("Esercizio"), QStringLiteral("Liv
 
 std::unique_ptr<QPrinter> stampantePredefinita()
 {
-    return Services::current().printers->open(MotoreStampa::istanza().GetDefPrinterName());
+    return Services::current().printers->open(MotoreStampa::istanza().NomeStampantePredefinita());
 }
 
 QLabel *etichetta(QWidget *padre, double punti, bool grassetto)

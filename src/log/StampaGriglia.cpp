@@ -24,15 +24,15 @@ QList<double> larghezzeStampate(const UscitaStampa &uscita, const PaginaRegistro
 
 void stampaRiga(UscitaStampa &uscita, const QStringList &riga, const QList<double> &larghezze, double sinistra)
 {
-    uscita.CurrentY += kMargine;
+    uscita.PosizioneY += kMargine;
     double x = sinistra + kMargine;
     for (int c = 0; c < larghezze.size(); ++c) {
-        uscita.CurrentX = x;
-        uscita.Print(AdattaTesto(uscita, c < riga.size() ? riga[c] : QString(), larghezze[c]), false);
+        uscita.PosizioneX = x;
+        uscita.Scrivi(AdattaTesto(uscita, c < riga.size() ? riga[c] : QString(), larghezze[c]), false);
         x += larghezze[c] + kSpazio;
     }
-    uscita.CurrentY += kMargine;
-    uscita.Print();
+    uscita.PosizioneY += kMargine;
+    uscita.Scrivi();
 }
 
 void chiudiTabella(UscitaStampa &uscita, const QList<double> &larghezze, double sinistra, double destra,
@@ -42,14 +42,14 @@ void chiudiTabella(UscitaStampa &uscita, const QList<double> &larghezze, double 
     double x = sinistra;
     for (int c = 0; c + 1 < larghezze.size(); ++c) {
         x += larghezze[c] + kSpazio;
-        uscita.Line(x, alto, x, basso);
+        uscita.Linea(x, alto, x, basso);
     }
 }
 
 void stampaTitolo(UscitaStampa &uscita, const QString &testo)
 {
-    uscita.Print(QStringLiteral("    ") + testo);
-    uscita.Print();
+    uscita.Scrivi(QStringLiteral("    ") + testo);
+    uscita.Scrivi();
 }
 } // namespace
 
@@ -57,7 +57,7 @@ QString AdattaTesto(const UscitaStampa &uscita, QString testo, double larghezza)
 {
     // The longest beginning that fits, by doubling and then halving its length: a few measurements
     // of beginnings at most twice as long as what fits, however long the cell.
-    const auto entra = [&](qsizetype n) { return uscita.TextWidth(testo.left(n)) <= larghezza; };
+    const auto entra = [&](qsizetype n) { return uscita.LarghezzaTesto(testo.left(n)) <= larghezza; };
     qsizetype dentro = 0; // fits (nothing always does)
     qsizetype fuori = -1; // does not fit
     for (qsizetype n = 1; fuori < 0; n *= 2) {
@@ -81,7 +81,7 @@ QString AdattaTesto(const UscitaStampa &uscita, QString testo, double larghezza)
 
 QRectF StampaGriglia(UscitaStampa &uscita, const PaginaRegistro &pagina, double sinistra, double alto)
 {
-    uscita.Print(pagina.utente);
+    uscita.Scrivi(pagina.utente);
     QFont titolo(QStringLiteral("Arial"));
     titolo.setPointSize(16);
     uscita.setFont(titolo);
@@ -98,25 +98,25 @@ QRectF StampaGriglia(UscitaStampa &uscita, const PaginaRegistro &pagina, double 
         destra += w + kSpazio;
 
     // The table starts below the heading lines, not over them.
-    uscita.CurrentY += alto;
-    const double altezzaRiga = 2 * kMargine + uscita.TextHeight();
+    uscita.PosizioneY += alto;
+    const double altezzaRiga = 2 * kMargine + uscita.AltezzaTesto();
     QRectF primaPagina;
-    double inizio = uscita.CurrentY;
+    double inizio = uscita.PosizioneY;
     for (qsizetype r = 0; r < pagina.celle.size(); ++r) {
-        if (r > 0 && uscita.CurrentY + altezzaRiga > uscita.altezza()) {
-            chiudiTabella(uscita, larghezze, sinistra, destra, inizio, uscita.CurrentY);
+        if (r > 0 && uscita.PosizioneY + altezzaRiga > uscita.altezza()) {
+            chiudiTabella(uscita, larghezze, sinistra, destra, inizio, uscita.PosizioneY);
             if (primaPagina.isNull())
-                primaPagina = QRectF(QPointF(sinistra, inizio), QPointF(destra, uscita.CurrentY));
+                primaPagina = QRectF(QPointF(sinistra, inizio), QPointF(destra, uscita.PosizioneY));
             if (!uscita.NuovaPagina())
                 return primaPagina;
-            uscita.CurrentY = inizio = alto;
+            uscita.PosizioneY = inizio = alto;
             stampaRiga(uscita, pagina.celle.first(), larghezze, sinistra);
         }
         if (r > 0)
-            uscita.Line(sinistra, uscita.CurrentY, destra, uscita.CurrentY);
+            uscita.Linea(sinistra, uscita.PosizioneY, destra, uscita.PosizioneY);
         stampaRiga(uscita, pagina.celle[r], larghezze, sinistra);
     }
-    const double basso = uscita.CurrentY;
+    const double basso = uscita.PosizioneY;
     chiudiTabella(uscita, larghezze, sinistra, destra, inizio, basso);
     if (primaPagina.isNull())
         primaPagina = QRectF(QPointF(sinistra, inizio), QPointF(destra, basso));
@@ -124,7 +124,7 @@ QRectF StampaGriglia(UscitaStampa &uscita, const PaginaRegistro &pagina, double 
     QFont nota = uscita.font();
     nota.setPointSize(12);
     uscita.setFont(nota);
-    if (uscita.CurrentY + 2 * uscita.TextHeight() > uscita.altezza())
+    if (uscita.PosizioneY + 2 * uscita.AltezzaTesto() > uscita.altezza())
         uscita.NuovaPagina();
     stampaTitolo(uscita, pagina.nota);
     stampaTitolo(uscita, QString());

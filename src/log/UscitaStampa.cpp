@@ -21,33 +21,33 @@ void UscitaStampa::setFont(const QFont &font)
 double UscitaStampa::px(double twips) const { return twips * painter_.device()->logicalDpiX() / 1440.0; }
 double UscitaStampa::py(double twips) const { return twips * painter_.device()->logicalDpiY() / 1440.0; }
 
-double UscitaStampa::TextWidth(const QString &testo) const
+double UscitaStampa::LarghezzaTesto(const QString &testo) const
 {
     const QFontMetricsF m(font_, painter_.device());
     return m.horizontalAdvance(testo) * 1440.0 / painter_.device()->logicalDpiX();
 }
 
-double UscitaStampa::TextHeight() const
+double UscitaStampa::AltezzaTesto() const
 {
     const QFontMetricsF m(font_, painter_.device());
     return m.height() * 1440.0 / painter_.device()->logicalDpiY();
 }
 
-void UscitaStampa::Print(const QString &testo, bool aCapo)
+void UscitaStampa::Scrivi(const QString &testo, bool aCapo)
 {
     if (!testo.isEmpty()) {
         const QFontMetricsF m(font_, painter_.device());
-        painter_.drawText(QPointF(px(CurrentX), py(CurrentY) + m.ascent()), testo);
+        painter_.drawText(QPointF(px(PosizioneX), py(PosizioneY) + m.ascent()), testo);
     }
     if (aCapo) {
-        CurrentX = 0;
-        CurrentY += TextHeight();
+        PosizioneX = 0;
+        PosizioneY += AltezzaTesto();
     } else {
-        CurrentX += TextWidth(testo);
+        PosizioneX += LarghezzaTesto(testo);
     }
 }
 
-void UscitaStampa::Line(double x1, double y1, double x2, double y2)
+void UscitaStampa::Linea(double x1, double y1, double x2, double y2)
 {
     painter_.drawLine(QPointF(px(x1), py(y1)), QPointF(px(x2), py(y2)));
 }
@@ -65,7 +65,7 @@ bool UscitaStampa::NuovaPagina()
     auto *pagine = dynamic_cast<QPagedPaintDevice *>(painter_.device());
     if (!pagine || !pagine->newPage())
         return false;
-    CurrentX = 0;
-    CurrentY = 0;
+    PosizioneX = 0;
+    PosizioneY = 0;
     return true;
 }

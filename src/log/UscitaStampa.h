@@ -4,7 +4,7 @@
 
 class QPainter;
 
-// The printer object as the log's printing uses it: a current position in twips (1440 an inch)
+// The page the log prints on: a current position in twips (1440 an inch)
 // from the top left of the printable area; printed text starts at the position and moves it on.
 // Lines and rectangles are drawn in black.
 class UscitaStampa
@@ -12,18 +12,18 @@ class UscitaStampa
 public:
     explicit UscitaStampa(QPainter &painter);
 
-    double CurrentX = 0;
-    double CurrentY = 0;
+    double PosizioneX = 0;
+    double PosizioneY = 0;
 
     void setFont(const QFont &font);
     QFont font() const { return font_; }
 
     // Prints the text at the current position; aCapo ends the line (back to the left edge,
     // one text height down), otherwise the position moves past the text.
-    void Print(const QString &testo = {}, bool aCapo = true);
-    double TextWidth(const QString &testo) const;
-    double TextHeight() const;
-    void Line(double x1, double y1, double x2, double y2);
+    void Scrivi(const QString &testo = {}, bool aCapo = true);
+    double LarghezzaTesto(const QString &testo) const;
+    double AltezzaTesto() const;
+    void Linea(double x1, double y1, double x2, double y2);
     void Rettangolo(double x1, double y1, double x2, double y2);
 
     // The printable area in twips.

@@ -50,13 +50,13 @@ MotoreStampa &MotoreStampa::istanza()
 
 void MotoreStampa::azzera()
 {
-    hStampante.reset();
+    stampanteAperta.reset();
     NomeStampante.clear();
     NumeroCopie = 0;
-    DevModeStampante = {};
+    Impostazioni = {};
 }
 
-QString MotoreStampa::GetDefPrinterName() const
+QString MotoreStampa::NomeStampantePredefinita() const
 {
     const PrinterCatalogue &c = *Services::current().printers;
     const QStringList tutte = c.names();
@@ -66,11 +66,11 @@ QString MotoreStampa::GetDefPrinterName() const
     return tutte.isEmpty() ? QString() : tutte.first();
 }
 
-bool MotoreStampa::OpenDocPrinter(QWidget *proprietario, QString &nome)
+bool MotoreStampa::ApriStampante(QWidget *proprietario, QString &nome)
 {
-    hStampante.reset();
+    stampanteAperta.reset();
     if (nome.isEmpty())
-        nome = GetDefPrinterName();
+        nome = NomeStampantePredefinita();
     if (nome.isEmpty()) {
         errore(proprietario, QStringLiteral("Non è installata nessuna stampante.\n\n"
                                             "Per stampare, installa una stampante e riprova."));
@@ -78,30 +78,31 @@ bool MotoreStampa::OpenDocPrinter(QWidget *proprietario, QString &nome)
     }
     std::unique_ptr<QPrinter> stampante = Services::current().printers->open(nome);
     if (!stampante) {
+        // The title names the step that failed.
         errore(proprietario, QStringLiteral("Non posso accedere alla stampante richiesta.\n"),
                QStringLiteral("OpenDocPrinter"));
         return false;
     }
     applica(*stampante);
     leggi(*stampante, false);
-    hStampante = std::move(stampante);
+    stampanteAperta = std::move(stampante);
     return true;
 }
 
 void MotoreStampa::applica(QPrinter &stampante) const
 {
     // A new paper size brings its own minimum margins; the same one keeps those the printer has.
-    if (DevModeStampante.note && DevModeStampante.pagina.isValid()
-        && !stampante.pageLayout().pageSize().isEquivalentTo(DevModeStampante.pagina))
-        stampante.setPageSize(DevModeStampante.pagina);
-    stampante.setPageOrientation(DevModeStampante.dmOrientation == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
+    if (Impostazioni.note && Impostazioni.pagina.isValid()
+        && !stampante.pageLayout().pageSize().isEquivalentTo(Impostazioni.pagina))
+        stampante.setPageSize(Impostazioni.pagina);
+    stampante.setPageOrientation(Impostazioni.orientamento == 2 ? QPageLayout::Landscape : QPageLayout::Portrait);
     // The printer's own minimum margins, or the wider ones chosen in its settings.
     QPageLayout layout = stampante.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF minimi = layout.minimumMargins();
     QMarginsF margini = minimi;
-    if (DevModeStampante.margini) {
-        const QMarginsF &scelti = *DevModeStampante.margini;
+    if (Impostazioni.margini) {
+        const QMarginsF &scelti = *Impostazioni.margini;
         margini = QMarginsF(std::max(scelti.left(), minimi.left()), std::max(scelti.top(), minimi.top()),
                             std::max(scelti.right(), minimi.right()), std::max(scelti.bottom(), minimi.bottom()));
     }
@@ -113,9 +114,9 @@ void MotoreStampa::applica(QPrinter &stampante) const
 void MotoreStampa::leggi(const QPrinter &stampante, bool conMargini)
 {
     QPageLayout layout = stampante.pageLayout();
-    DevModeStampante.note = true;
-    DevModeStampante.pagina = layout.pageSize();
-    DevModeStampante.dmOrientation = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
+    Impostazioni.note = true;
+    Impostazioni.pagina = layout.pageSize();
+    Impostazioni.orientamento = layout.orientation() == QPageLayout::Landscape ? 2 : 1;
     if (!conMargini)
         return;
     layout.setUnits(QPageLayout::Millimeter);
@@ -123,16 +124,16 @@ void MotoreStampa::leggi(const QPrinter &stampante, bool conMargini)
     constexpr double tolleranza = 0.01;
     const bool propri = std::abs(m.left() - minimi.left()) < tolleranza && std::abs(m.top() - minimi.top()) < tolleranza
         && std::abs(m.right() - minimi.right()) < tolleranza && std::abs(m.bottom() - minimi.bottom()) < tolleranza;
-    DevModeStampante.margini = propri ? std::nullopt : std::optional<QMarginsF>(m);
+    Impostazioni.margini = propri ? std::nullopt : std::optional<QMarginsF>(m);
 }
 
 bool MotoreStampa::LeggiFoglioStampante(int &larghezza_mm, int &altezza_mm) const
 {
     larghezza_mm = altezza_mm = -1;
-    if (!hStampante)
+    if (!stampanteAperta)
         return false;
-    applica(*hStampante);
-    const QRectF area = hStampante->pageRect(QPrinter::Millimeter);
+    applica(*stampanteAperta);
+    const QRectF area = stampanteAperta->pageRect(QPrinter::Millimeter);
     larghezza_mm = GeometriaStampa::Arrotonda(area.width());
     altezza_mm = GeometriaStampa::Arrotonda(area.height());
     return larghezza_mm > 0 && altezza_mm > 0;
@@ -140,11 +141,11 @@ bool MotoreStampa::LeggiFoglioStampante(int &larghezza_mm, int &altezza_mm) cons
 
 void MotoreStampa::MostraProprietaStampante(QWidget *proprietario)
 {
-    if (!hStampante)
+    if (!stampanteAperta)
         return;
-    applica(*hStampante);
-    if (Services::current().printers->properties(proprietario, *hStampante))
-        leggi(*hStampante, true);
+    applica(*stampanteAperta);
+    if (Services::current().printers->properties(proprietario, *stampanteAperta))
+        leggi(*stampanteAperta, true);
 }
 
 void MotoreStampa::DisegnaPagina(QPainter &p, const SorgenteStampa &sorgente, const QRectF &rettangolo)
@@ -205,10 +206,10 @@ MotoreStampa::Esito MotoreStampa::StampaOggetto(QWidget *proprietario, const Sor
 
 bool MotoreStampa::StampaVeloce(QWidget *proprietario, const SorgenteStampa &sorgente)
 {
-    const QString nome = GetDefPrinterName();
+    const QString nome = NomeStampantePredefinita();
     if (nome.isEmpty()) {
         QString n;
-        OpenDocPrinter(proprietario, n); // tells that no printer is installed
+        ApriStampante(proprietario, n); // tells that no printer is installed
         return false;
     }
     if (!sorgente.valida()) {

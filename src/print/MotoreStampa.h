@@ -17,7 +17,7 @@ class SorgenteStampa;
 struct ImpostazioniStampante
 {
     bool note = false;  // nothing read from a printer yet
-    int dmOrientation = 1; // 1 portrait, 2 landscape
+    int orientamento = 1; // 1 portrait, 2 landscape
     QPageSize pagina;
     // Margins in mm chosen in the printer's settings dialog; none: the printer's own minimum.
     std::optional<QMarginsF> margini;
@@ -39,14 +39,14 @@ public:
 
     QString NomeStampante; // the printer that prints
     int NumeroCopie = 0;
-    ImpostazioniStampante DevModeStampante;
+    ImpostazioniStampante Impostazioni;
 
     // Opens a printer ("" = the default one, whose name is put into `nome`) and merges the kept
     // settings into it. False, after an Italian message, when there is no such printer.
-    bool OpenDocPrinter(QWidget *proprietario, QString &nome);
+    bool ApriStampante(QWidget *proprietario, QString &nome);
     // The default printer's name; the first installed one when none is marked default (or that one
     // is gone); "" when no printer is installed.
-    QString GetDefPrinterName() const;
+    QString NomeStampantePredefinita() const;
     // Printable area of the open printer with the kept settings; false when it cannot be read.
     bool LeggiFoglioStampante(int &larghezza_mm, int &altezza_mm) const;
     // The printer's own settings dialog; the kept settings follow it when confirmed.
@@ -70,7 +70,7 @@ private:
     void applica(QPrinter &stampante) const;
     void leggi(const QPrinter &stampante, bool conMargini);
 
-    std::unique_ptr<QPrinter> hStampante;
+    std::unique_ptr<QPrinter> stampanteAperta;
 };
 
 // The titles of the print messages.

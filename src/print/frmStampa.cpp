@@ -129,10 +129,10 @@ void frmStampa::costruisci()
     rosso.setColor(QPalette::Window, Qt::red);
     lblFuoriFoglio->setPalette(rosso);
     lblFuoriFoglio->hide();
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(500);
-    connect(Timer1, &QTimer::timeout, this, &frmStampa::Timer1_Timer);
+    TimerLampeggio = new QTimer(this);
+    TimerLampeggio->setObjectName(QStringLiteral("TimerLampeggio"));
+    TimerLampeggio->setInterval(500);
+    connect(TimerLampeggio, &QTimer::timeout, this, &frmStampa::TimerLampeggio_Timer);
 
     QGroupBox *Frame3 = cornice(this, QStringLiteral("Frame3"), QStringLiteral("Margini Stampa [mm]"), posto(120, 3840, 2535, 1695));
     etichetta(Frame3, QStringLiteral("Sinistro:"), posto(60, 375, 900, 255));
@@ -214,7 +214,7 @@ bool frmStampa::prepara(QObject *VSrc, int DocX_mm, int DocY_mm, int DocW_mm, st
                         std::optional<int> VOrien, std::optional<QString> VTitolo)
 {
     oggettoValido_ = false;
-    if (motore_.NomeStampante.isEmpty() && !motore_.OpenDocPrinter(parentWidget(), motore_.NomeStampante))
+    if (motore_.NomeStampante.isEmpty() && !motore_.ApriStampante(parentWidget(), motore_.NomeStampante))
         return false;
     if (VSrc) {
         auto *widget = qobject_cast<QWidget *>(VSrc);
@@ -260,9 +260,9 @@ void frmStampa::apertura()
         move(s->geometry().x() + (s->geometry().width() - width()) / 2,
              s->geometry().y() + (s->geometry().height() - height()) / 2);
 
-    devModeSalvato_ = motore_.DevModeStampante;
+    impostazioniSalvate_ = motore_.Impostazioni;
     if (orientamentoRichiesto_ == 1 || orientamentoRichiesto_ == 2)
-        motore_.DevModeStampante.dmOrientation = orientamentoRichiesto_;
+        motore_.Impostazioni.orientamento = orientamentoRichiesto_;
 
     const QStringList nomi = Services::current().printers->names();
     cboPrinterNames->clear();

@@ -43,7 +43,7 @@ public:
     void chkProporzioni_Click();
     void cmdOrigine_Click();
     void cmdMax_Click();
-    void Timer1_Timer();
+    void TimerLampeggio_Timer();
     void Label1_DblClick();
 
     void reject() override; // the close box and Esc act as "&Chiudi"
@@ -68,7 +68,7 @@ private:
     bool oggettoValido_ = false;
     int orientamentoRichiesto_ = 0;
     int copieSalvate_ = 0;
-    ImpostazioniStampante devModeSalvato_;
+    ImpostazioniStampante impostazioniSalvate_;
     QString stampanteScelta_;
     QString titoloStampa_;
 
@@ -81,7 +81,7 @@ private:
     QFrame *shpFoglio, *shpBordo;
     AnteprimaStampa *picPreview;
     QCheckBox *chkCentro, *chkProporzioni;
-    QTimer *Timer1;
+    QTimer *TimerLampeggio;
     bool rosso_ = true;
 };
 

@@ -24,7 +24,7 @@ void frmStampa::cboPrinterNames_Click()
 {
     stampanteScelta_ = cboPrinterNames->currentText();
     QString nome = stampanteScelta_;
-    if (!motore_.OpenDocPrinter(this, nome))
+    if (!motore_.ApriStampante(this, nome))
         return; // the sheet and the preview stay as they were
     motore_.LeggiFoglioStampante(g_.FoglioW_mm, g_.FoglioH_mm);
     ImpostaFoglioAnteprima();
@@ -72,8 +72,8 @@ void frmStampa::cmdChiudi_Click() { reject(); }
 void frmStampa::reject()
 {
     motore_.NumeroCopie = copieSalvate_;
-    motore_.DevModeStampante = devModeSalvato_;
-    Timer1->stop();
+    motore_.Impostazioni = impostazioniSalvate_;
+    TimerLampeggio->stop();
     QDialog::reject();
 }
 
@@ -152,12 +152,12 @@ void frmStampa::AggiornaAnteprima()
     }
     const bool fuori = g_.FuoriFoglio();
     lblFuoriFoglio->setVisible(fuori);
-    if (fuori && !Timer1->isActive()) {
-        Timer1->start();
-    } else if (!fuori && Timer1->isActive()) {
-        Timer1->stop();
+    if (fuori && !TimerLampeggio->isActive()) {
+        TimerLampeggio->start();
+    } else if (!fuori && TimerLampeggio->isActive()) {
+        TimerLampeggio->stop();
         rosso_ = false;
-        Timer1_Timer(); // back to red for the next time
+        TimerLampeggio_Timer(); // back to red for the next time
     }
     if (!g_.FoglioValido()) {
         picPreview->setRettangolo({});
@@ -168,7 +168,7 @@ void frmStampa::AggiornaAnteprima()
     picPreview->setRettangolo(g_.InUnita(kx, ky));
 }
 
-void frmStampa::Timer1_Timer()
+void frmStampa::TimerLampeggio_Timer()
 {
     rosso_ = !rosso_;
     QPalette pal = lblFuoriFoglio->palette();

@@ -79,9 +79,9 @@ FormMenu::FormMenu() : Schermo(Nome, 7230, 5250)
     LabelDimensionaFont->hide();
     posiziona(LabelDimensionaFont, QStringLiteral("LabelDimensionaFont"), 5040, 120, 2085, 330);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &FormMenu::Timer1_Timer);
+    TimerScansione = new QTimer(this);
+    TimerScansione->setInterval(100);
+    connect(TimerScansione, &QTimer::timeout, this, &FormMenu::TimerScansione_Timer);
 
     creaMenu();
 }
@@ -141,7 +141,7 @@ void FormMenu::AvviaEsercizi(int Scelta)
         IniziaAttivita(e.attivita); // past row 500 nothing is recorded
         Schermi::mostra(e.schermo, this);
     } else if (Scelta == esci()) {
-        Timer1->stop();
+        TimerScansione->stop();
         SalvaProfilo(); // a failure is announced; the old file stays whole
         Services::current().programEnd->end();
     }

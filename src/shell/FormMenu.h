@@ -40,7 +40,7 @@ public:
 
     int indiceScansione() const { return IndiceScansione; }
     ModoInput modalita() const { return modalita_; }
-    QTimer *timer() const { return Timer1; }
+    QTimer *timerScansione() const { return TimerScansione; }
     EtichettaPulsante *pulsante(int indice) const { return Command1[indice]; }
     QColor coloreEvidenziato() const;
     QColor colorePulsante() const;
@@ -60,7 +60,7 @@ private:
     void Command1_Click(int Index);
     void Command1_MouseMove(int Index);
     void Form_MouseMove();
-    void Timer1_Timer();
+    void TimerScansione_Timer();
     void ImpostaFontPulsanti();
     void ImpostaModalita();
     void passoAvanti();
@@ -75,7 +75,7 @@ private:
     QStringList testiPulsanti_; // the captions as designed, before the letter case
     QComboBox *Combo1;
     QLabel *LabelDimensionaFont;
-    QTimer *Timer1;
+    QTimer *TimerScansione;
     QAction *mnuEserciziEseguiti = nullptr;
     int IndiceScansione = 0;
     ModoInput modalita_ = ModoInput::Mouse;

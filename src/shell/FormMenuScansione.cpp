@@ -10,7 +10,7 @@
 
 void FormMenu::ImpostaModalita()
 {
-    Timer1->stop();
+    TimerScansione->stop();
     catturaTasti = ConScansione(modalita_);
     if (catturaTasti)
         for (EtichettaPulsante *b : Command1)
@@ -24,8 +24,8 @@ void FormMenu::ImpostaModalita()
         IndiceScansione = 0;
         evidenzia(0);
         Combo1->hide();
-        Timer1->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
-        Timer1->start();
+        TimerScansione->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
+        TimerScansione->start();
         break;
     case ModoInput::Tastiera:
         IndiceScansione = esci();
@@ -50,7 +50,7 @@ void FormMenu::KeyDown(int key)
 {
     // Holding the switch keeps the highlight still.
     if (modalita_ == ModoInput::ScansioneAutomatica && key == Spazio)
-        Timer1->stop();
+        TimerScansione->stop();
 }
 
 void FormMenu::KeyUp(int key)
@@ -60,14 +60,14 @@ void FormMenu::KeyUp(int key)
     case Scansione::Azione::Indietro: passoIndietro(); break;
     case Scansione::Azione::Scegli:
         scegli();
-        if (modalita_ == ModoInput::ScansioneAutomatica && isVisible() && !Timer1->isActive())
-            Timer1->start(); // still open after the choice: stepping again
+        if (modalita_ == ModoInput::ScansioneAutomatica && isVisible() && !TimerScansione->isActive())
+            TimerScansione->start(); // still open after the choice: stepping again
         break;
     case Scansione::Azione::Nessuna: break;
     }
 }
 
-void FormMenu::Timer1_Timer()
+void FormMenu::TimerScansione_Timer()
 {
     if (modalita_ == ModoInput::ScansioneAutomatica)
         passoAvanti();

@@ -7,23 +7,19 @@
 #include "platform/MovieView.h"
 #include "platform/VbColor.h"
 
-
-inline std::unique_ptr<AmbienteEsercizi> nuovoAmbienteAllineamento()
+class AmbienteAllineamento : public AmbienteEsercizi
 {
-    auto amb = std::make_unique<AmbienteEsercizi>();
-    const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'>"
-                           "<rect id='camicia.interno' width='10' height='10'/></svg>";
-    QStringList file{QStringLiteral("swf/zanfrone0.svg"), QStringLiteral("swf/zanfrone3.svg"), QStringLiteral("swf/zanfrone4.svg")};
-    for (int p = 1; p <= 8; ++p)
-        file << QStringLiteral("immagini/parte%1.svg").arg(p);
-    QDir().mkpath(amb->programma.filePath(QStringLiteral("immagini")));
-    for (const QString &f : file) {
-        QFile out(amb->programma.filePath(f));
-        if (out.open(QIODevice::WriteOnly))
-            out.write(svg);
+public:
+    AmbienteAllineamento()
+    {
+        const QByteArray svg = "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 10 10'>"
+                               "<rect id='camicia.interno' width='10' height='10'/></svg>";
+        for (int z : {0, 3, 4})
+            scrivi(QStringLiteral("swf/zanfrone%1.svg").arg(z), svg);
+        for (int p = 1; p <= 8; ++p)
+            scrivi(QStringLiteral("immagini/parte%1.svg").arg(p), svg);
     }
-    return amb;
-}
+};
 
 // The draws of a line-up of two whose clown 0 shows every trait of the target, clown 1: clown 0 is
 // drawn again, without the bucket; then the nine sentences in order.

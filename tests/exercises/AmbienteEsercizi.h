@@ -2,6 +2,7 @@
 // What the exercise screen tests share: a program folder with a clown, three reward movies, the
 // answer pictures and one sound of each kind; recording fakes; a stand-in main menu.
 #include "Catalogo.h"
+#include "ProvaFresca.h"
 #include "ServiziDiProva.h"
 #include "Schermate.h"
 #include "Tasti.h"
@@ -108,7 +109,7 @@ inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(Q
 inline MovieView *filmato(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
 inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
 inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
-inline QTimer *timer1(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer1")); }
+inline QTimer *timerScansione(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("TimerScansione")); }
 inline void tasto(QWidget *s, Qt::Key k) { Tasti::tocca(s, k); }
 // The pointer moving over `w` with no button down, as the window system sends it: to `w`, and on
 // to its parents when `w` ignores it.
@@ -136,7 +137,7 @@ inline int modoDellaRiga()
 inline void passo(FormEsercizio *s, Qt::Key freccia = Qt::Key_Right)
 {
     switch (Profilo.ModalitaInput) {
-    case ModoInput::ScansioneAutomatica: s->Timer1_Timer(); break;
+    case ModoInput::ScansioneAutomatica: s->TimerScansione_Timer(); break;
     case ModoInput::Tastiera: tasto(s, freccia); break;
     default: tasto(s, Qt::Key_Space);
     }

@@ -1,6 +1,9 @@
 #pragma once
 // Scripted draws for the rule tests.
 #include "Falsi.h"
+#include "ProvaFresca.h"
+#include "ServiziDiProva.h"
+#include "shell/Profilo.h"
 
 #include <QString>
 #include <vector>
@@ -22,3 +25,18 @@ inline QString TuttoUsato(const CasoFinto &caso, const QString &frase)
 {
     return caso.rimasti() != 0 ? QStringLiteral("draws left: %1").arg(caso.rimasti()) : frase;
 }
+
+// The rule tests' base: each test function on the default profile with the fakes in place, its
+// draws scripted through servizi->caso.
+class ProvaRegole : public ProvaFresca
+{
+protected:
+    std::unique_ptr<ServiziDiProva> servizi;
+
+    void prepara() override
+    {
+        Profilo = ProfiloUtente();
+        servizi = std::make_unique<ServiziDiProva>();
+    }
+    void smonta() override { servizi.reset(); }
+};

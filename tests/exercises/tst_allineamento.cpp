@@ -1,5 +1,4 @@
 #include "Estrazioni.h"
-#include "ServiziDiProva.h"
 #include "exercises/search/Allineamento.h"
 #include "exercises/search/FrasiCaratteristiche.h"
 #include "platform/Rnd.h"
@@ -20,10 +19,9 @@ std::vector<double> clown(std::array<int, 7> righe, int secchio, int cappello)
 }
 } // namespace
 
-class TestAllineamento : public QObject
+class TestAllineamento : public ProvaRegole
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
 
     // The target's lines and icon sentences for a sentence order.
     FrasiCaratteristiche frasi(const Aspetto &c, const std::vector<int> &ordine)
@@ -38,13 +36,6 @@ class TestAllineamento : public QObject
     }
 
 private slots:
-    void init()
-    {
-        Profilo = ProfiloUtente();
-        servizi = std::make_unique<ServiziDiProva>();
-    }
-    void cleanup() { servizi.reset(); }
-
     void levelsLayOutTheirClownsRowByRow()
     {
         for (int l = 1; l <= 5; ++l) // places never overlap, left of the sentences and above the instruction

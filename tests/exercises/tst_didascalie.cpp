@@ -11,10 +11,9 @@
 #include "shell/EtichettaPulsante.h"
 #include "shell/FormMenu.h"
 
-class TestDidascalie : public QObject
+class TestDidascalie : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     // The text's ink: the pixels that change when the widget is drawn without its text.
     template <class W> static QRect inchiostro(W *w)
@@ -60,14 +59,14 @@ class TestDidascalie : public QObject
     }
     static QRgb alCentroSinistra(QWidget *w, int x) { return w->grab().toImage().pixel(x, w->height() / 2); }
 
-private slots:
-    void initTestCase() { RegistraCaratteri(); } // the program's cursive face, from the build
-    void init()
+    void prepara() override
     {
-        amb = nuovoAmbienteAllineamento();
+        ProvaConAmbiente::prepara();
         Profilo.ParlatoAttivo = false; // the answers show their captions
     }
-    void cleanup() { amb.reset(); }
+
+private slots:
+    void initTestCase() { RegistraCaratteri(); } // the program's cursive face, from the build
 
     void everyCaptionShowsWholeInItsButton_data()
     {

@@ -1,5 +1,4 @@
 #include "Estrazioni.h"
-#include "ServiziDiProva.h"
 #include "exercises/search/CoppiaDifferenze.h"
 #include "platform/Rnd.h"
 #include "platform/VbColor.h"
@@ -27,10 +26,9 @@ QList<int> diverse(const CoppiaDifferenze &c)
 }
 } // namespace
 
-class TestDifferenze : public QObject
+class TestDifferenze : public ProvaRegole
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
 
     CoppiaDifferenze coppia(int livello, bool conMouse, bool secchioADestra, const std::vector<double> &estrazioni)
     {
@@ -43,13 +41,6 @@ class TestDifferenze : public QObject
     }
 
 private slots:
-    void init()
-    {
-        Profilo = ProfiloUtente();
-        servizi = std::make_unique<ServiziDiProva>();
-    }
-    void cleanup() { servizi.reset(); }
-
     void scriptedPairsWithTheMouse()
     {
         // Level 1: the shirt (row 3); its new colour is drawn again while it equals the old one.

@@ -45,10 +45,9 @@ int rigaUguale(const CoppiaDifferenze &c)
 
 } // namespace
 
-class TestFormDifferenze : public QObject
+class TestFormDifferenze : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormDifferenze *apri(bool secondo)
     {
@@ -75,9 +74,6 @@ class TestFormDifferenze : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeFindsThePairOnBothScreens_data()
     {
         QTest::addColumn<bool>("secondo");
@@ -260,12 +256,12 @@ private slots:
         Profilo.ModalitaInput = ModoInput::ScansioneAutomatica;
         s = apri(true);
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QCOMPARE(amb->voce.frasi.size(), 1);
         QCOMPARE(amb->voce.frasi[0].testo, QStringLiteral("Clicca sui particolari diversi dei zanfroni per renderli uguali."));
         // Help answers the mouse in every mode: the assistant comes, reads and goes.
         QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QTRY_COMPARE(amb->voce.frasi.size(), 2);
     }
 };

@@ -8,10 +8,9 @@
 #include <QAction>
 #include <QMenu>
 
-class TestFormEs1 : public QObject
+class TestFormEs1 : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs1 *apri() { return amb->apri<FormEs1>(); }
 
@@ -25,9 +24,6 @@ class TestFormEs1 : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void roadOfOneAnswerInManualScanning()
     {
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;
@@ -102,10 +98,10 @@ private slots:
         Profilo.VelocitaScansione = 0; // out of range: never a zero interval
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
-        QVERIFY(s->Merlino()->Visible());
-        QCOMPARE(timer1(s)->isActive(), modo == 2);
+        QVERIFY(s->Assistente()->Visible());
+        QCOMPARE(timerScansione(s)->isActive(), modo == 2);
         if (modo == 2)
-            QCOMPARE(timer1(s)->interval(), 1000);
+            QCOMPARE(timerScansione(s)->interval(), 1000);
         const int giusta = s->frasi().Risposta;
         if (modo == 0) {
             tasto(s, Qt::Key_Return); // keys do nothing with the mouse
@@ -144,7 +140,7 @@ private slots:
         Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormEs1> s = apri();
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QVERIFY(amb->voce.frasi.isEmpty());
         QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("VERO"));
         QCOMPARE(frase(s), frase(s).toUpper());
@@ -161,12 +157,12 @@ private slots:
         QVERIFY(porta(s, s->frasi().Risposta));
         Tasti::tieni(s, Qt::Key_Space, 30);
         QTest::qWait(50);
-        QVERIFY(!timer1(s)->isActive());
+        QVERIFY(!timerScansione(s)->isActive());
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
         Tasti::rilascia(s, Qt::Key_Space);
         QTRY_COMPARE(pannello(s, 1), QStringLiteral("Esatti 1"));
-        QVERIFY(timer1(s)->isActive());
-        s->Timer1_Timer(); // resting on the next button
+        QVERIFY(timerScansione(s)->isActive());
+        s->TimerScansione_Timer(); // resting on the next button
         QCOMPARE(s->IndiceScansione(), 2);
     }
 

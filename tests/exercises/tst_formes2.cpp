@@ -7,10 +7,9 @@
 
 #include <QMenu>
 
-class TestFormEs2 : public QObject
+class TestFormEs2 : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs2 *apri() { return amb->apri<FormEs2>(); }
     static int giusta(FormEs2 *s) { return s->frasi().Diverso[s->frasi().Parte][0]; }
@@ -32,9 +31,6 @@ class TestFormEs2 : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeCompletesAndSpeaksTheRightAnswer_data() { righeModi(); }
     void everyModeCompletesAndSpeaksTheRightAnswer()
     {
@@ -77,7 +73,7 @@ private slots:
         Profilo.ParlatoAttivo = false;
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QVERIFY(!pulsante(s, 0)->haImmagine());
         QCOMPARE(pulsante(s, 0)->text(), QStringLiteral("UGUALI"));
         rispondiGiusto(s);

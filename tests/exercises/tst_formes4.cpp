@@ -13,10 +13,9 @@ QColor contorno(QWidget *s, int k) { return filmato(s)->fillOf(QString::fromLati
 bool giusto(const RegoleColora &r, int k, int colore) { return colore > 0 && r.ColoriAmmessi[k][colore]; }
 } // namespace
 
-class TestFormEs4 : public QObject
+class TestFormEs4 : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs4 *apri() { return amb->apri<FormEs4>(); }
 
@@ -48,9 +47,6 @@ class TestFormEs4 : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeColoursAndChecksOnePartAtATime_data() { righeModi(); }
     void everyModeColoursAndChecksOnePartAtATime()
     {
@@ -58,9 +54,9 @@ private slots:
         Profilo.VelocitaScansione = 8;
         QPointer<FormEs4> s = apri();
         QVERIFY(s);
-        QCOMPARE(timer1(s)->isActive(), modo == 2);
+        QCOMPARE(timerScansione(s)->isActive(), modo == 2);
         if (modo == 2)
-            QCOMPARE(timer1(s)->interval(), 2000);
+            QCOMPARE(timerScansione(s)->interval(), 2000);
         const int k = s->regole().ParteCorrente;
         QCOMPARE(frase(s), s->regole().Frasi[k]);
         if (modo != 0) {

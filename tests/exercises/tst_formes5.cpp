@@ -7,10 +7,9 @@
 #include <QAction>
 #include <QMenu>
 
-class TestFormEs5 : public QObject
+class TestFormEs5 : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs5 *apri() { return amb->apri<FormEs5>(); }
     static int piccoliVisibili(FormEs5 *s, int insieme)
@@ -32,9 +31,6 @@ class TestFormEs5 : public QObject
     }
 
 private slots:
-    void init() { amb = std::make_unique<AmbienteEsercizi>(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeFillsTheSetsAndEndsTheExercise_data() { righeModi(); }
     void everyModeFillsTheSetsAndEndsTheExercise()
     {
@@ -119,7 +115,7 @@ private slots:
         Profilo.ParlatoAttivo = false;
         QPointer<FormEs5> s = apri();
         QVERIFY(s);
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         QVERIFY(amb->voce.frasi.isEmpty()); // the hidden assistant is silent
         QVERIFY(pulsante(s, 0)->haImmagine() && pulsante(s, 1)->haImmagine()); // thumbs with speech off too
         riempi(s);

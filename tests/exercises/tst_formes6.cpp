@@ -4,10 +4,9 @@
 
 #include <QMenu>
 
-class TestFormEs6 : public QObject
+class TestFormEs6 : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs6 *apri() { return amb->apri<FormEs6>(); }
     static QTimer *timer(QWidget *s, const char *nome) { return s->findChild<QTimer *>(QString::fromLatin1(nome)); }
@@ -34,18 +33,16 @@ class TestFormEs6 : public QObject
         QTest::mouseClick(s->zanfrone(i), Qt::LeftButton, {}, s->zanfrone(i)->rect().center());
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        amb = nuovoAmbienteAllineamento();
+        ProvaConAmbiente::prepara();
         // The line-up clown answers a click anywhere on its drawing.
-        QFile clown(amb->programma.filePath(QStringLiteral("swf/zanfrone4.svg")));
-        QVERIFY(clown.open(QIODevice::WriteOnly));
-        clown.write("<svg xmlns='http://www.w3.org/2000/svg' xmlns:z='urn:zanfroni' z:clic='tutto' viewBox='0 0 10 10'>"
+        amb->scrivi(QStringLiteral("swf/zanfrone4.svg"),
+                    "<svg xmlns='http://www.w3.org/2000/svg' xmlns:z='urn:zanfroni' z:clic='tutto' viewBox='0 0 10 10'>"
                     "<rect id='camicia.interno' width='10' height='10'/></svg>");
     }
-    void cleanup() { amb.reset(); }
 
+private slots:
     void aLookAlikeOfTheTargetIsDrawnAgainSoTheGameCanEnd()
     {
         amb->caso.copione(allineamentoConSosia());
@@ -64,7 +61,7 @@ private slots:
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
         QCOMPARE(frase(s), QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"));
-        QCOMPARE(timer(s, "Timer2")->isActive(), modo != 0); // the mouse never has the sentences read
+        QCOMPARE(timer(s, "TimerLettura")->isActive(), modo != 0); // the mouse never has the sentences read
         s->mnuLiv_Click(2);
         // The painted clowns are the drawn ones, and the sentences are the target's.
         for (int i = 0; i < s->NumeroZanfroni(); ++i)
@@ -103,7 +100,7 @@ private slots:
         } else {
             // The highlight rests on the new-game button: no step moves it.
             QVERIFY(evidenziato(s));
-            s->Timer1_Timer();
+            s->TimerScansione_Timer();
             passo(s);
             passo(s, Qt::Key_Down);
             QCOMPARE(s->IndiceScansione(), 0);
@@ -136,28 +133,28 @@ private slots:
         QVERIFY(s);
         QVERIFY(!s->findChild<QWidget *>(QStringLiteral("Picture1"))->isHidden());
         QCOMPARE(detti().last(), s->frasi().FrasiParti[0]);
-        QVERIFY(timer(s, "Timer2")->isActive());
-        QVERIFY(timer(s, "Timer3")->isActive());
-        QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 2 + 3000);
-        s->Timer2_Timer();
-        s->Timer2_Timer();
+        QVERIFY(timer(s, "TimerLettura")->isActive());
+        QVERIFY(timer(s, "TimerIntervalloLettura")->isActive());
+        QCOMPARE(timer(s, "TimerLettura")->interval(), 4 * 250 * 2 + 3000);
+        s->TimerLettura_Timer();
+        s->TimerLettura_Timer();
         QCOMPARE(detti().mid(detti().size() - 2), (QStringList{s->frasi().FrasiParti[1], s->frasi().FrasiParti[2]}));
 
         s->mnuLiv_Click(5);
         QCOMPARE(detti().last(), s->frasi().FrasiParti[0]); // a new game starts the reading again
-        QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 12 + 3000);
+        QCOMPARE(timer(s, "TimerLettura")->interval(), 4 * 250 * 12 + 3000);
         const int intruso = s->ZanfroneGiusto() == 0 ? 1 : 0;
         QVERIFY(portaA(s, intruso));
         conferma(s);
-        s->Timer3_Timer();
-        QCOMPARE(timer(s, "Timer2")->interval(), 4 * 250 * 11 + 3000);
+        s->TimerIntervalloLettura_Timer();
+        QCOMPARE(timer(s, "TimerLettura")->interval(), 4 * 250 * 11 + 3000);
         Profilo.VelocitaScansione = 60; // past what a 16-bit interval holds
-        s->Timer3_Timer();
-        QCOMPARE(timer(s, "Timer2")->interval(), 60 * 250 * 11 + 3000);
+        s->TimerIntervalloLettura_Timer();
+        QCOMPARE(timer(s, "TimerLettura")->interval(), 60 * 250 * 11 + 3000);
 
         eliminaTutti(s);
         const int detteAllaFine = int(detti().size());
-        s->Timer2_Timer();
+        s->TimerLettura_Timer();
         QCOMPARE(int(detti().size()), detteAllaFine);
         // The part icons speak in every mode, as built.
         QTest::mouseClick(s->findChild<QWidget *>(QStringLiteral("Image1_7")), Qt::LeftButton);

@@ -2,13 +2,12 @@
 #include "exercises/search/FormEs7.h"
 #include "platform/Assistant.h"
 
-class TestFormEs7 : public QObject
+class TestFormEs7 : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs7 *apri() { return amb->apri<FormEs7>(); }
-    static QTimer *timer2(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("Timer2")); }
+    static QTimer *timerLettura(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("TimerLettura")); }
     static int sbagliato(FormEs7 *s) { return s->ZanfroneGiusto() == 0 ? 1 : 0; }
     static int mostrati(FormEs7 *s)
     {
@@ -20,9 +19,6 @@ class TestFormEs7 : public QObject
     static bool indovina(FormEs7 *s) { return scegliZanfrone(s, s->ZanfroneGiusto()); }
 
 private slots:
-    void init() { amb = nuovoAmbienteAllineamento(); }
-    void cleanup() { amb.reset(); }
-
     void everyModeJudgesTheChosenClown_data() { righeModi(); }
     void everyModeJudgesTheChosenClown()
     {
@@ -50,7 +46,7 @@ private slots:
             clicca(s, giusto); // the game is over: clicks change nothing
         } else {
             QVERIFY(evidenziato(s));
-            s->Timer1_Timer(); // the step goes on, over the target alone
+            s->TimerScansione_Timer(); // the step goes on, over the target alone
             passo(s);
             QVERIFY(incorniciato(s, giusto));
         }
@@ -60,7 +56,7 @@ private slots:
         QCOMPARE(mostrati(s), 12);
         QVERIFY(riquadro(s)->isHidden() == (modo == 0));
         QVERIFY(!evidenziato(s));
-        QCOMPARE(timer2(s)->isActive(), modo != 0);
+        QCOMPARE(timerLettura(s)->isActive(), modo != 0);
     }
 
     void aLookAlikeOfTheTargetIsDrawnAgain()
@@ -82,22 +78,22 @@ private slots:
         QPointer<FormEs7> s = apri();
         QVERIFY(s);
         QVERIFY(amb->voce.frasi.isEmpty()); // nothing said as the line-up appears
-        QVERIFY(timer2(s)->isActive());
-        QCOMPARE(timer2(s)->interval(), 4000);
+        QVERIFY(timerLettura(s)->isActive());
+        QCOMPARE(timerLettura(s)->interval(), 4000);
         QCOMPARE(righeTesto(s)[0], righeTesto(s)[0].toUpper());
         QVERIFY(s->frasi().FrasiParti[1] != s->frasi().FrasiParti[1].toUpper()); // spoken as built
         for (int t = 0; t < 9; ++t)
-            s->Timer2_Timer();
+            s->TimerLettura_Timer();
         // Eight part sentences in their fixed order, as built, then the first again.
         for (int t = 0; t < 9; ++t)
             QCOMPARE(amb->voce.frasi[t].testo, s->frasi().FrasiParti[t % 8]);
         QVERIFY(indovina(s));
         const int detti = int(amb->voce.frasi.size());
-        s->Timer2_Timer();
+        s->TimerLettura_Timer();
         QCOMPARE(int(amb->voce.frasi.size()), detti + 1);
         conferma(s); // the next game starts the reading over
         QCOMPARE(s->FraseDaLeggere(), 0);
-        s->Timer2_Timer();
+        s->TimerLettura_Timer();
         QCOMPARE(amb->voce.frasi.last().testo, s->frasi().FrasiParti[0]);
     }
 

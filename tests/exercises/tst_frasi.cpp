@@ -1,5 +1,4 @@
 #include "Estrazioni.h"
-#include "ServiziDiProva.h"
 #include "exercises/frame/CursoreScansione.h"
 #include "exercises/frame/Livelli.h"
 #include "exercises/frame/Premio.h"
@@ -11,10 +10,9 @@
 
 #include <QtTest>
 
-class TestFrasi : public QObject
+class TestFrasi : public ProvaRegole
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
 
     QString vf(int livello, const std::vector<double> &disegno, const std::vector<double> &frase, int *risposta = nullptr)
     {
@@ -28,13 +26,6 @@ class TestFrasi : public QObject
     }
 
 private slots:
-    void init()
-    {
-        Profilo = ProfiloUtente();
-        servizi = std::make_unique<ServiziDiProva>();
-    }
-    void cleanup() { servizi.reset(); }
-
     void veroFalsoSentences()
     {
         int r = -1;

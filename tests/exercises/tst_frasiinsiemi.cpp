@@ -1,5 +1,4 @@
 #include "Estrazioni.h"
-#include "ServiziDiProva.h"
 #include "exercises/sentences/FrasiInsiemi.h"
 #include "platform/Rnd.h"
 #include "shell/Profilo.h"
@@ -30,10 +29,9 @@ bool visibile(const FrasiInsiemi &f, int parte, int valore)
 }
 } // namespace
 
-class TestFrasiInsiemi : public QObject
+class TestFrasiInsiemi : public ProvaRegole
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
     static constexpr int kCatena = 5; // a table whose rows are alike only through a third
 
     QString frase(int livello, const std::vector<double> &disegni)
@@ -45,13 +43,6 @@ class TestFrasiInsiemi : public QObject
     }
 
 private slots:
-    void init()
-    {
-        Profilo = ProfiloUtente();
-        servizi = std::make_unique<ServiziDiProva>();
-    }
-    void cleanup() { servizi.reset(); }
-
     void oneClauseAtLevelOne()
     {
         // Colour words agree with the part.

@@ -1,5 +1,4 @@
 #include "Estrazioni.h"
-#include "ServiziDiProva.h"
 #include "exercises/sentences/RegoleColora.h"
 #include "platform/Rnd.h"
 #include "shell/Profilo.h"
@@ -17,10 +16,9 @@ std::vector<double> righe(std::initializer_list<int> r)
 }
 } // namespace
 
-class TestRegoleColora : public QObject
+class TestRegoleColora : public ProvaRegole
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
 
     // A level 1 exercise whose parts ask: hat green, hair red, shirt blue, waistcoat yellow,
     // buttons green, trousers red, shoes blue.
@@ -35,13 +33,6 @@ class TestRegoleColora : public QObject
     }
 
 private slots:
-    void init()
-    {
-        Profilo = ProfiloUtente();
-        servizi = std::make_unique<ServiziDiProva>();
-    }
-    void cleanup() { servizi.reset(); }
-
     void sentencesByLevel()
     {
         RegoleColora r = livello1();

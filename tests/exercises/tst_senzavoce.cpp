@@ -10,11 +10,9 @@ using Availability = SpeechEngine::Availability;
 // Speech switched on, but the engine is still starting, gives no voice, or has no audio output to be
 // heard through: every exercise screen shows its text as with speech off, and a voice lost in the
 // middle of a game brings it back.
-class TestSenzaVoce : public QObject
+class TestSenzaVoce : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     static QWidget *figlio(QWidget *s, const char *nome) { return s->findChild<QWidget *>(QLatin1String(nome)); }
     // Answer buttons that would show a picture in place of their caption when speech is heard.
@@ -32,14 +30,13 @@ class TestSenzaVoce : public QObject
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        amb = nuovoAmbienteAllineamento();
+        ProvaConAmbiente::prepara();
         Profilo.ParlatoAttivo = true;
     }
-    void cleanup() { amb.reset(); }
 
+private slots:
     void withSpeechOnButNoVoiceEveryScreenShowsItsText_data()
     {
         QTest::addColumn<int>("modo");
@@ -59,7 +56,7 @@ private slots:
         for (const Esercizio &e : Esercizi::elenco()) {
             QPointer<FormEsercizio> s = amb->apri(e);
             QVERIFY2(s, qPrintable(e.schermo));
-            QVERIFY2(!s->Merlino()->Visible(), qPrintable(e.schermo));
+            QVERIFY2(!s->Assistente()->Visible(), qPrintable(e.schermo));
             for (PulsanteImmagine *p : risposte(s)) {
                 if (e.schermo == FormEs5::Nome)
                     break; // the thumbs are pictures whatever the speech
@@ -113,10 +110,10 @@ private slots:
         QPointer<FormEsercizio> s = amb->apri<FormEs7>();
         QVERIFY(s);
         QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits
-        QVERIFY(s->Merlino()->Visible());
+        QVERIFY(s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Unavailable);
         QVERIFY(figlio(s, "Picture1")->isHidden());
-        QVERIFY(!s->Merlino()->Visible());
+        QVERIFY(!s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Ready);
         QVERIFY(figlio(s, "Picture1")->isHidden());
         chiudi(s);

@@ -11,10 +11,9 @@
 #include <QFontInfo>
 #include <QPainter>
 
-class TestTestiLeggibili : public QObject
+class TestTestiLeggibili : public ProvaConAmbiente<AmbienteAllineamento>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     static double altezzaX(const QFont &f) { return QFontMetricsF(f).tightBoundingRect(QStringLiteral("x")).height(); }
 
@@ -106,9 +105,6 @@ class TestTestiLeggibili : public QObject
 
 private slots:
     void initTestCase() { RegistraCaratteri(); } // the program's cursive face, from the build
-
-    void init() { amb = nuovoAmbienteAllineamento(); }
-    void cleanup() { amb.reset(); }
 
     void cursiveSmallLettersAreAsTallAsPlainOnes()
     {

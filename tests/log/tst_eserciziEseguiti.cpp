@@ -1,6 +1,6 @@
 #include "Catalogo.h"
 #include "Schermate.h"
-#include "ServiziDiProva.h"
+#include "ProvaFresca.h"
 #include "log/FormEserciziEseguiti.h"
 #include "log/StampaGriglia.h"
 #include "log/UscitaStampa.h"
@@ -21,12 +21,10 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-class TestEserciziEseguiti : public QObject
+class TestEserciziEseguiti : public ProvaConCartella
 {
     Q_OBJECT
 
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<ServiziDiProva> servizi;
 
     FormEserciziEseguiti *apri()
     {
@@ -53,22 +51,20 @@ class TestEserciziEseguiti : public QObject
         return int(f.readAll().count("/Type /Page\n"));
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        servizi = std::make_unique<ServiziDiProva>();
+        ProvaConCartella::prepara();
         NomeUtente = QStringLiteral("Anna");
         SvuotaAttivita();
         Schermate::registraConMenuFinto();
     }
-    void cleanup()
+    void smonta() override
     {
         Schermate::chiudiTutte();
-        servizi.reset();
-        radice.reset();
+        ProvaConCartella::smonta();
     }
 
+private slots:
     void theGridShowsTheActivityTable()
     {
         IniziaAttivita(QStringLiteral("Vero - falso"));
@@ -228,8 +224,8 @@ private slots:
         // A longer text is cut from the right just enough.
         const QString lungo = p.celle[1][1];
         const QString corto = AdattaTesto(uscita, lungo, 1000);
-        QVERIFY(lungo.startsWith(corto) && uscita.TextWidth(corto) <= 1000);
-        QVERIFY(uscita.TextWidth(lungo.left(corto.size() + 1)) > 1000);
+        QVERIFY(lungo.startsWith(corto) && uscita.LarghezzaTesto(corto) <= 1000);
+        QVERIFY(uscita.LarghezzaTesto(lungo.left(corto.size() + 1)) > 1000);
 
         QRectF tabella = StampaGriglia(uscita, p, 2, 2);
         painter.end();

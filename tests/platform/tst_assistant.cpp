@@ -21,15 +21,18 @@ class TestAssistant : public QObject
         return t;
     }
 
+    // A screen with the character loaded on it, speaking through a fake voice that is heard.
     struct Scena {
+        ServiziDiProva servizi{ServiziDiProva::Udibile};
+        VoceFinta &voce = servizi.voce;
         QWidget schermo;
-        Assistant merlino{&schermo};
+        Assistant assistente{&schermo};
         Scena()
         {
             schermo.resize(1024, 768);
             schermo.show();
-            merlino.Load(QStringLiteral("Merlin"));
-            merlino.setGeometry(QRect(40, 500, 148, 148));
+            assistente.Load(QStringLiteral("Merlin"));
+            assistente.setGeometry(QRect(40, 500, 148, 148));
         }
         QWidget *figura() { return schermo.findChild<QWidget *>(QStringLiteral("Personaggio")); }
         AssistantBalloon *fumetto() { return schermo.findChild<AssistantBalloon *>(QStringLiteral("Fumetto")); }
@@ -50,11 +53,10 @@ private slots:
             QCOMPARE(t.text, c.text);
         }
 
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
-        s.merlino.Show();
-        s.merlino.Speak(QStringLiteral("\\Spd=170\\\\Pit=250\\Il fumetto è visibile."));
+        VoceFinta &voce = s.voce;
+        s.assistente.Show();
+        s.assistente.Speak(QStringLiteral("\\Spd=170\\\\Pit=250\\Il fumetto è visibile."));
         QCOMPARE(testi(voce), QStringList{QStringLiteral("Il fumetto è visibile.")});
         QCOMPARE(QPoint(voce.frasi[0].velocita, voce.frasi[0].tono), QPoint(170, 250));
         // Speed and pitch map onto the engine's range, clamped.
@@ -65,23 +67,22 @@ private slots:
 
     void sentencesQueueAndStopAllInterrupts()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
-        s.merlino.Show();
+        VoceFinta &voce = s.voce;
+        s.assistente.Show();
         voce.parla = true;
-        s.merlino.Speak(QStringLiteral("Uno."));
-        s.merlino.Speak(QStringLiteral("Due."));
-        s.merlino.Speak(QStringLiteral("Tre."));
+        s.assistente.Speak(QStringLiteral("Uno."));
+        s.assistente.Speak(QStringLiteral("Due."));
+        s.assistente.Speak(QStringLiteral("Tre."));
         QCOMPARE(testi(voce), QStringList{QStringLiteral("Uno.")});
         voce.parla = false;
         QTRY_COMPARE(testi(voce).size(), 2);
 
         // StopAll ends the sentence being read and empties the queue.
         voce.parla = true;
-        s.merlino.StopAll();
+        s.assistente.StopAll();
         QCOMPARE(voce.fermate, 1);
-        s.merlino.Speak(QStringLiteral("Cinque."));
+        s.assistente.Speak(QStringLiteral("Cinque."));
         voce.parla = false;
         QTest::qWait(350);
         QCOMPARE(testi(voce), (QStringList{QStringLiteral("Uno."), QStringLiteral("Due."), QStringLiteral("Cinque.")}));
@@ -90,17 +91,16 @@ private slots:
 
     void hideWaitsForTheSentenceAndHiddenCharactersAreSilent()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
-        s.merlino.Speak(QStringLiteral("Mai mostrato."));
+        VoceFinta &voce = s.voce;
+        s.assistente.Speak(QStringLiteral("Mai mostrato."));
         QVERIFY(voce.frasi.isEmpty());
 
-        s.merlino.Show();
+        s.assistente.Show();
         voce.parla = true;
-        s.merlino.Speak(QStringLiteral("Ciao bambini."));
-        s.merlino.Hide();
-        s.merlino.Speak(QStringLiteral("Dopo il Hide."));
+        s.assistente.Speak(QStringLiteral("Ciao bambini."));
+        s.assistente.Hide();
+        s.assistente.Speak(QStringLiteral("Dopo il Hide."));
         QTest::qWait(250);
         QVERIFY(s.figura()->isVisible()); // the sentence is read whole
         voce.parla = false;
@@ -108,16 +108,16 @@ private slots:
         QCOMPARE(testi(voce), QStringList{QStringLiteral("Ciao bambini.")});
 
         // StopAll does not lose a Hide that was waiting for the sentence: it hides at once.
-        s.merlino.Show();
+        s.assistente.Show();
         voce.parla = true;
-        s.merlino.Speak(QStringLiteral("Vado."));
-        s.merlino.Hide();
+        s.assistente.Speak(QStringLiteral("Vado."));
+        s.assistente.Hide();
         QVERIFY(s.figura()->isVisible()); // waiting for "Vado."
-        s.merlino.StopAll();
+        s.assistente.StopAll();
         QVERIFY(!s.figura()->isVisible());
         QVERIFY(!s.fumetto() || !s.fumetto()->isVisible());
         voce.parla = false;
-        s.merlino.Speak(QStringLiteral("Nascosto."));
+        s.assistente.Speak(QStringLiteral("Nascosto."));
         QTest::qWait(50);
         QVERIFY(!s.figura()->isVisible());
         QCOMPARE(testi(voce).last(), QStringLiteral("Vado."));
@@ -136,13 +136,11 @@ private slots:
             QVERIFY2(f.frame(false, true, dim) != f.frame(false, false, dim), qPrintable(nome));
         }
 
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
-        QVERIFY(!s.merlino.FallbackFigure());
+        QVERIFY(!s.assistente.FallbackFigure());
         for (const QString &strano : {QStringLiteral("Nessuno"), QStringLiteral("../merlin"), QString()}) {
-            s.merlino.Load(strano);
-            QVERIFY(s.merlino.FallbackFigure());
+            s.assistente.Load(strano);
+            QVERIFY(s.assistente.FallbackFigure());
             QVERIFY(!s.figura()->isVisible()); // a loaded character starts hidden
         }
         // A broken drawing is not a crash either.
@@ -155,24 +153,23 @@ private slots:
         }
         PathResolver::setProgramFolder(cartella.path());
         QCOMPARE(Assistant::installedCharacters(), (QStringList{QStringLiteral("Alfa"), QStringLiteral("Rotto")}));
-        s.merlino.Load(QStringLiteral("Rotto"));
-        QVERIFY(s.merlino.FallbackFigure());
+        s.assistente.Load(QStringLiteral("Rotto"));
+        QVERIFY(s.assistente.FallbackFigure());
         PathResolver::setProgramFolder(QString());
     }
 
     void voicesByIdFallBackToTheDefault()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
+        Scena s;
+        VoceFinta &voce = s.voce;
         voce.voci = {{QStringLiteral("it_IT:Italian"), QStringLiteral("Italian")},
                      {QStringLiteral("it_IT:Italian+Marco"), QStringLiteral("Marco")}};
         QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{it_IT:Italian+Marco}")), 1);
         QCOMPARE(SpeechEngine::voiceIndex(voce.voci, QStringLiteral("{7EF71701-A92D-11d1-B17B-0020AFED142E}")), -1);
 
-        Scena s;
-        s.merlino.setTTSModeID(QStringLiteral("{it_IT:Italian+Marco}"));
-        s.merlino.Show();
-        s.merlino.Speak(QStringLiteral("Ciao."));
+        s.assistente.setTTSModeID(QStringLiteral("{it_IT:Italian+Marco}"));
+        s.assistente.Show();
+        s.assistente.Speak(QStringLiteral("Ciao."));
         QCOMPARE(voce.frasi.last().voce, QStringLiteral("it_IT:Italian+Marco"));
     }
 
@@ -195,34 +192,33 @@ private slots:
 
     void balloonFollowsItsStyle()
     {
-        ServiziDiProva servizi(ServiziDiProva::Udibile);
-        VoceFinta &voce = servizi.voce;
         Scena s;
-        s.merlino.Show();
+        VoceFinta &voce = s.voce;
+        s.assistente.Show();
         voce.parla = true;
-        s.merlino.setBalloonStyle(0);
-        s.merlino.Speak(QStringLiteral("Senza fumetto."));
+        s.assistente.setBalloonStyle(0);
+        s.assistente.Speak(QStringLiteral("Senza fumetto."));
         QVERIFY(!s.fumetto() || !s.fumetto()->isVisible());
-        s.merlino.StopAll();
+        s.assistente.StopAll();
 
         // Sized to the text it shows it whole; else a long sentence goes in pages.
         const QString lunga = QStringLiteral("Il pagliaccio ha il cappello rosso, la camicia gialla, i pantaloni verdi e le scarpe blu.");
-        s.merlino.setBalloonStyle(Assistant::BalloonOn | Assistant::BalloonSizeToText);
-        s.merlino.setBalloonFont(QStringLiteral("Liberation Sans"), 16);
-        s.merlino.Speak(lunga);
+        s.assistente.setBalloonStyle(Assistant::BalloonOn | Assistant::BalloonSizeToText);
+        s.assistente.setBalloonFont(QStringLiteral("Liberation Sans"), 16);
+        s.assistente.Speak(lunga);
         AssistantBalloon *f = s.fumetto();
         QVERIFY(f && f->isVisible());
         QCOMPARE(f->shownText(), lunga);
-        s.merlino.StopAll();
-        s.merlino.setBalloonStyle(Assistant::BalloonOn);
-        s.merlino.Speak(lunga);
+        s.assistente.StopAll();
+        s.assistente.setBalloonStyle(Assistant::BalloonOn);
+        s.assistente.Speak(lunga);
         QVERIFY(f->isVisible() && f->pageCount() > 1);
         f->setProgress(1.0);
         QVERIFY(lunga.endsWith(f->shownText().split(QLatin1Char('\n')).last()));
 
         // Beside the figure, not over it, wherever the figure stands.
         for (const QRect &g : {QRect(40, 500, 148, 148), QRect(870, 300, 148, 148), QRect(400, 0, 148, 148)}) {
-            s.merlino.setGeometry(g);
+            s.assistente.setGeometry(g);
             QVERIFY(s.schermo.rect().contains(f->geometry()));
             QVERIFY(!f->geometry().contains(g.center()));
         }
@@ -233,11 +229,11 @@ private slots:
         for (const auto motore : {SpeechEngine::Availability::Starting, SpeechEngine::Availability::Unavailable}) {
             voce.disponibilita(motore);
             voce.parla = true;
-            s.merlino.setBalloonStyle(0);
-            s.merlino.Speak(lunga);
+            s.assistente.setBalloonStyle(0);
+            s.assistente.Speak(lunga);
             QVERIFY(f->isVisible());
             QCOMPARE(f->shownText(), lunga);
-            s.merlino.StopAll();
+            s.assistente.StopAll();
         }
     }
 };

@@ -130,7 +130,7 @@ public:
     bool accetta() { return comando(QStringLiteral("cupsaccept"), {Coda}); }
 
     // Waits until no job of the queue is left to print; false after `ms` or when the queue stopped.
-    bool attendiLavori(int ms = 30000)
+    bool attendiLavori(int ms = 120000) // cups-pdf runs Ghostscript: slow on a loaded machine
     {
         QElapsedTimer t;
         t.start();

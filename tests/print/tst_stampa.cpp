@@ -1,5 +1,5 @@
 #include "AiutiStampa.h"
-#include "ServiziDiProva.h"
+#include "ProvaFresca.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "print/AnteprimaStampa.h"
@@ -30,30 +30,26 @@ void scrivi(QWidget *d, const char *nome, const QString &t)
 }
 } // namespace
 
-class TestStampa : public QObject
+class TestStampa : public ProvaConCartella
 {
     Q_OBJECT
-    std::unique_ptr<ServiziDiProva> servizi;
-    std::unique_ptr<RadiceTemporanea> radice;
     std::unique_ptr<RiquadroDisegno> riquadro;
 
-private slots:
-    void init()
+    void prepara() override
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        servizi = std::make_unique<ServiziDiProva>();
+        ProvaConCartella::prepara();
         riquadro = std::make_unique<RiquadroDisegno>();
         riquadro->setObjectName(QStringLiteral("Picture1"));
         riquadro->resize(193, 345);
         riquadro->caricaDisegno(Immagini::Disegno(3));
     }
-    void cleanup()
+    void smonta() override
     {
         riquadro.reset();
-        servizi.reset();
-        radice.reset();
+        ProvaConCartella::smonta();
     }
 
+private slots:
     void noPrinterMeansAMessageAndNoDialog()
     {
         servizi->stampanti.stampanti.clear();
@@ -67,7 +63,7 @@ private slots:
         // A default printer that has gone: the first installed one is offered instead.
         servizi->stampanti.stampanti = {QStringLiteral("Ufficio")};
         servizi->stampanti.predefinitaNome = QStringLiteral("Sparita");
-        QCOMPARE(MotoreStampa::istanza().GetDefPrinterName(), QStringLiteral("Ufficio"));
+        QCOMPARE(MotoreStampa::istanza().NomeStampantePredefinita(), QStringLiteral("Ufficio"));
     }
 
     void wrongSourcesAndParametersAreRefused()
@@ -160,7 +156,7 @@ private slots:
     {
         MotoreStampa &m = MotoreStampa::istanza();
         QString nome;
-        QVERIFY(m.OpenDocPrinter(nullptr, nome));
+        QVERIFY(m.ApriStampante(nullptr, nome));
         m.NomeStampante = nome;
         m.NumeroCopie = 1;
         GeometriaStampa g;
@@ -324,7 +320,7 @@ private slots:
         QCOMPARE(trova<QLabel>(&d, "lblFgW")->text(), QStringLiteral("287"));
         d.cmdChiudi_Click();
         QCOMPARE(MotoreStampa::istanza().NumeroCopie, 0);
-        QCOMPARE(MotoreStampa::istanza().DevModeStampante.dmOrientation, 1);
+        QCOMPARE(MotoreStampa::istanza().Impostazioni.orientamento, 1);
         QCOMPARE(MotoreStampa::istanza().NomeStampante, QStringLiteral("Aula"));
 
         // Settings only (no source): "OK" keeps the printer and its settings.
@@ -333,7 +329,7 @@ private slots:
         cambia(o);
         o.cmdOK_Click();
         QCOMPARE(MotoreStampa::istanza().NomeStampante, QStringLiteral("Ufficio"));
-        QCOMPARE(MotoreStampa::istanza().DevModeStampante.dmOrientation, 2);
+        QCOMPARE(MotoreStampa::istanza().Impostazioni.orientamento, 2);
     }
 };
 

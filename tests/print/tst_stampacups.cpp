@@ -3,7 +3,7 @@
 #include "AiutiStampa.h"
 #include "Catalogo.h"
 #include "ServerCups.h"
-#include "ServiziDiProva.h"
+#include "ProvaFresca.h"
 #include "log/FormEserciziEseguiti.h"
 #include "print/Form1.h"
 #include "print/MotoreStampa.h"
@@ -28,12 +28,10 @@ QString testoRett(const QRectF &r)
 }
 } // namespace
 
-class TestStampaCups : public QObject
+class TestStampaCups : public ProvaConCartella
 {
     Q_OBJECT
     ServerCups &server;
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<ServiziDiProva> servizi;
 
     // The PDF the queue wrote for the newest job, once it is done.
     QString nuovoPdf(qsizetype prima)
@@ -61,24 +59,23 @@ class TestStampaCups : public QObject
 public:
     explicit TestStampaCups(ServerCups &s) : server(s) {}
 
-private slots:
-    void init()
+protected:
+    void prepara() override
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        servizi = std::make_unique<ServiziDiProva>();
+        ProvaConCartella::prepara();
         servizi->usa(PrinterCatalogue::system());
         MotoreStampa::istanza().azzera();
         NomeUtente = QStringLiteral("Anna");
         SvuotaAttivita();
         RegistraSchermi();
     }
-    void cleanup()
+    void smonta() override
     {
         server.accetta();
-        servizi.reset();
-        radice.reset();
+        ProvaConCartella::smonta();
     }
 
+private slots:
     void thePicturePageAndTheDialogPrintThroughTheQueue()
     {
         Form1 pagina;

@@ -5,15 +5,12 @@
 #include "print/RiquadroDisegno.h"
 #include "print/frmStampa.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLineEdit>
 
 // The exercise screens' print menu and the picture page.
-class TestStampaEsercizio : public QObject
+class TestStampaEsercizio : public ProvaConAmbiente<AmbienteEsercizi>
 {
     Q_OBJECT
-    std::unique_ptr<AmbienteEsercizi> amb;
 
     FormEs1 *apri() { return amb->apri<FormEs1>(); }
 
@@ -29,24 +26,17 @@ class TestStampaEsercizio : public QObject
         return v;
     }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        amb = std::make_unique<AmbienteEsercizi>();
+        ProvaConAmbiente::prepara();
         // The picture page's four drawings: a clown-shaped outline each.
-        for (int i = 1; i <= 4; ++i) {
-            QFile f(amb->programma.filePath(QStringLiteral("immagini/disegno%1.svg").arg(i)));
-            QDir().mkpath(QFileInfo(f).path());
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 100 200'>"
-                    "<ellipse cx='50' cy='100' rx='40' ry='90' fill='white' stroke='black' stroke-width='4'/></svg>");
-        }
-    }
-    void cleanup()
-    {
-        amb.reset();
+        for (int i = 1; i <= 4; ++i)
+            amb->scrivi(QStringLiteral("immagini/disegno%1.svg").arg(i),
+                        "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 100 200'>"
+                        "<ellipse cx='50' cy='100' rx='40' ry='90' fill='white' stroke='black' stroke-width='4'/></svg>");
     }
 
+private slots:
     void printDialogFromTheMenuAndBackToTheSameQuestion()
     {
         QPointer<FormEs1> s = apri();

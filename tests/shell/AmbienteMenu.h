@@ -2,6 +2,7 @@
 // What the main menu's tests share: a fresh data root with its settings folder, fake services (the
 // program's end is counted, not carried out), an empty activity table; every screen closed at the end.
 #include "Falsi.h"
+#include "ProvaFresca.h"
 #include "Schermate.h"
 #include "ServiziDiProva.h"
 #include "shell/Attivita.h"

@@ -1,5 +1,5 @@
 #include "MotoreFinto.h"
-#include "ServiziDiProva.h"
+#include "ProvaFresca.h"
 #include "platform/MovieView.h"
 #include "platform/PathResolver.h"
 #include "platform/QtSpeechEngine.h"
@@ -24,12 +24,10 @@
 
 Q_IMPORT_PLUGIN(PluginMotoreFinto)
 
-class TestConfigura : public QObject
+class TestConfigura : public ProvaConCartella
 {
     Q_OBJECT
 
-    std::unique_ptr<RadiceTemporanea> radice;
-    std::unique_ptr<ServiziDiProva> servizi;
     QPointer<FormConfigura> f;
 
     QString cartella() const { return radice->percorso(QStringLiteral("ImpostazioniProgrammiDorva/Zanfroni")); }
@@ -63,11 +61,9 @@ class TestConfigura : public QObject
     QString etichetta(const QString &nome) const { return c<QLabel>(nome)->text(); }
     void pagina(int i) { f->findChild<QTabBar *>(QStringLiteral("TabStrip1Schede"))->setCurrentIndex(i); }
 
-private slots:
-    void init()
+    void prepara() override
     {
-        radice = std::make_unique<RadiceTemporanea>();
-        servizi = std::make_unique<ServiziDiProva>(ServiziDiProva::Udibile);
+        ProvaConCartella::prepara();
         QDir().mkpath(cartella());
         PreparaTavolozza();
         NomeUtente = QStringLiteral("_predefinito");
@@ -75,13 +71,16 @@ private slots:
         ImpostaPredefiniti();
         QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     }
-    void cleanup()
+    void smonta() override
     {
         delete f;
-        servizi.reset();
-        radice.reset();
+        ProvaConCartella::smonta();
     }
 
+public:
+    TestConfigura() : ProvaConCartella(ServiziDiProva::Udibile) {}
+
+private slots:
     void paletteCellsLieInTheirPlacesAndShowTheirColours()
     {
         const QList<QPoint> p = FormConfigura::posizioniCaselle();
@@ -225,10 +224,10 @@ private slots:
         servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
         apri();
         pagina(4);
-        QVERIFY(f->Merlino()->Visible());
+        QVERIFY(f->Assistente()->Visible());
         auto *list1 = c<QListWidget>(QStringLiteral("List1"));
         list1->setCurrentRow(1);
-        QCOMPARE(f->Merlino()->TTSModeID(), QStringLiteral("{it-2}"));
+        QCOMPARE(f->Assistente()->TTSModeID(), QStringLiteral("{it-2}"));
 
         c<QScrollBar>(QStringLiteral("HScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
         c<QScrollBar>(QStringLiteral("HScroll2"))->triggerAction(QAbstractSlider::SliderPageStepAdd);
@@ -242,7 +241,7 @@ private slots:
         QVERIFY(!c<QWidget>(QStringLiteral("CommandProvaVoce"))->isEnabled());
 
         pagina(0);
-        QVERIFY(!f->Merlino()->Visible());
+        QVERIFY(!f->Assistente()->Visible());
     }
 
     void withoutAVoiceThePageSaysWhyItsListIsEmpty()

@@ -24,7 +24,7 @@
 using Schermate::apriMenu;
 using Schermate::attivo;
 
-class TestMenu : public QObject
+class TestMenu : public ProvaConAmbiente<AmbienteMenu>
 {
     Q_OBJECT
 
@@ -62,19 +62,14 @@ class TestMenu : public QObject
                 return a;
         return nullptr;
     }
-private slots:
-    void initTestCase() { RegistraSchermi(); }
-
-    void init()
+    void prepara() override
     {
-        amb = std::make_unique<AmbienteMenu>();
+        ProvaConAmbiente::prepara();
         Schermo::tastiFisici().attendeCoppie = false;
     }
 
-    void cleanup()
-    {
-        amb.reset();
-    }
+private slots:
+    void initTestCase() { RegistraSchermi(); }
 
     void manualScanningStepsWrapsAndEnterOnEsciSavesAndEnds()
     {
@@ -163,7 +158,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(evidenziati(m), QList<int>{1}, 3000);
 
         QTest::keyPress(bersaglio(m), Qt::Key_Space);
-        QVERIFY(!m->timer()->isActive()); // held: the highlight stays
+        QVERIFY(!m->timerScansione()->isActive()); // held: the highlight stays
         QTest::keyRelease(bersaglio(m), Qt::Key_Space);
         QCOMPARE(AttivitaEseguite[1][0], QStringLiteral("Uguale - Diverso"));
     }
@@ -350,9 +345,6 @@ private slots:
         QCOMPARE(ultimaChiusa, 0);
         QCOMPARE(amb->servizi.fine.volte, 0);
     }
-
-private:
-    std::unique_ptr<AmbienteMenu> amb;
 };
 
 ZANFRONI_TEST_MAIN(TestMenu)

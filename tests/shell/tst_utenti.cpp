@@ -22,11 +22,9 @@
 using Schermate::apriMenu;
 using Schermate::attivo;
 
-class TestUtenti : public QObject
+class TestUtenti : public ProvaConAmbiente<AmbienteMenu>
 {
     Q_OBJECT
-
-    std::unique_ptr<AmbienteMenu> amb;
 
     QStringList fileNellaCartella() const
     {
@@ -80,19 +78,14 @@ class TestUtenti : public QObject
         return r;
     }
 
-private slots:
-    void initTestCase() { RegistraSchermi(); }
-
-    void init()
+    void prepara() override
     {
         amb = std::make_unique<AmbienteMenu>(ServiziDiProva::Udibile);
         ImpostaPredefiniti();
     }
 
-    void cleanup()
-    {
-        amb.reset();
-    }
+private slots:
+    void initTestCase() { RegistraSchermi(); }
 
     // Only profiles that could have been created under their names are users, and both lists agree.
     void bothListsHoldTheSameValidRegularFiles()

@@ -41,27 +41,27 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
     Label1->setMouseTracking(true);
     Label1->installEventFilter(this);
 
-    PicMerlino = new QWidget(area());
-    PicMerlino->setStyleSheet(QStringLiteral("background:black;"));
+    PicAssistente = new QWidget(area());
+    PicAssistente->setStyleSheet(QStringLiteral("background:black;"));
 
     StatusBar1 = new BarraStato(area());
     posiziona(StatusBar1, QStringLiteral("StatusBar1"), 0, descrizione.altezza - kAltezzaBarra, descrizione.larghezza,
               kAltezzaBarra);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(100);
-    connect(Timer1, &QTimer::timeout, this, &FormEsercizio::Timer1_Timer);
+    TimerScansione = new QTimer(this);
+    TimerScansione->setObjectName(QStringLiteral("TimerScansione"));
+    TimerScansione->setInterval(100);
+    connect(TimerScansione, &QTimer::timeout, this, &FormEsercizio::TimerScansione_Timer);
 
     costruisciMenu();
-    CaricaMerlino();
+    CaricaAssistente();
     connect(Services::current().speech, &SpeechEngine::availabilityChanged, this, &FormEsercizio::vocePersa);
 }
 
 FormEsercizio::~FormEsercizio()
 {
-    if (merlino_)
-        merlino_->StopAll();
+    if (assistente_)
+        assistente_->StopAll();
 }
 
 PulsanteImmagine *FormEsercizio::creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
@@ -110,9 +110,9 @@ void FormEsercizio::posizionaFrase(int left, int top, int width, int height)
     posiziona(Label1, QStringLiteral("Label1"), left, top, width, height);
 }
 
-void FormEsercizio::posizionaMerlino(int left, int top, int width, int height)
+void FormEsercizio::posizionaAssistente(int left, int top, int width, int height)
 {
-    posiziona(PicMerlino, QStringLiteral("PicMerlino"), left, top, width, height);
+    posiziona(PicAssistente, QStringLiteral("PicAssistente"), left, top, width, height);
 }
 
 void FormEsercizio::stileTesto(QWidget *testo)
@@ -135,32 +135,32 @@ QString FormEsercizio::caso(const QString &testo)
 
 // --- Life cycle and assistant ---
 
-void FormEsercizio::CaricaMerlino()
+void FormEsercizio::CaricaAssistente()
 {
-    merlino_ = CaricaPersonaggio(this);
+    assistente_ = CaricaPersonaggio(this);
 }
 
-void FormEsercizio::ImpostaMerlino()
+void FormEsercizio::ImpostaAssistente()
 {
-    ImpostaPersonaggio(*merlino_);
+    ImpostaPersonaggio(*assistente_);
 }
 
-void FormEsercizio::MostraMerlino()
+void FormEsercizio::MostraAssistente()
 {
-    merlino_->Show();
-    QRect g = merlino_->Geometry();
+    assistente_->Show();
+    QRect g = assistente_->Geometry();
     g.setWidth(g.width() + 20);
     g.setHeight(g.height() + 20);
     // A third of the way into the assistant's box, in the screen's pixels.
-    const QPoint angolo = PicMerlino->mapTo(this, QPoint(PicMerlino->width() / 3, PicMerlino->height() / 3));
+    const QPoint angolo = PicAssistente->mapTo(this, QPoint(PicAssistente->width() / 3, PicAssistente->height() / 3));
     g.moveTopLeft(angolo);
-    merlino_->setGeometry(g);
+    assistente_->setGeometry(g);
 }
 
 void FormEsercizio::parla(const QString &testo)
 {
-    merlino_->StopAll();
-    merlino_->Speak(TagVoce + testo);
+    assistente_->StopAll();
+    assistente_->Speak(TagVoce + testo);
 }
 
 void FormEsercizio::mostraFrase(const QString &frase, bool puntoFinale)
@@ -189,18 +189,18 @@ void FormEsercizio::vocePersa()
         return;
     parlato_ = false;
     ImpostaRisposteParlato(false);
-    merlino_->StopAll();
-    merlino_->Hide();
+    assistente_->StopAll();
+    assistente_->Hide();
 }
 
 void FormEsercizio::Form_Activate()
 {
-    ImpostaMerlino();
+    ImpostaAssistente();
     parlato_ = ParlatoUdibile();
     ImpostaRisposteParlato(parlato_);
     if (parlato_)
-        MostraMerlino();
-    PicMerlino->hide();
+        MostraAssistente();
+    PicAssistente->hide();
     if (!Profilo.ColoriVari)
         coloreSfondo(VbColor::toQColor(Profilo.ColoreSfondo));
 
@@ -234,8 +234,8 @@ void FormEsercizio::lascia()
     if (lasciato_)
         return;
     lasciato_ = true;
-    Timer1->stop();
-    merlino_->StopAll();
+    TimerScansione->stop();
+    assistente_->StopAll();
     livelli_.esci();
 }
 

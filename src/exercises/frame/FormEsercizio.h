@@ -33,14 +33,14 @@ public:
     bool PremioMostrato() const { return premioMostrato_; }
     // Questions (or line-ups) put up since the screen was built.
     int DomandePoste() const { return domandePoste_; }
-    Assistant *Merlino() const { return merlino_; }
+    Assistant *Assistente() const { return assistente_; }
 
     // The frame's handlers.
     void Command1_Click(int indice);
     void Command1_MouseMove(int indice);
     void mnuLiv_Click(int indice);
     void mnuesci_Click();
-    void Timer1_Timer();
+    void TimerScansione_Timer();
     virtual void mnuStEserc_Click();
     virtual void mnuStOr_Click();
     virtual void mnuStVer_Click();
@@ -85,7 +85,7 @@ protected:
                       double puntiFont);
     MovieView *creaFilmato(const QString &nome, int left, int top, int width, int height);
     void posizionaFrase(int left, int top, int width, int height);
-    void posizionaMerlino(int left, int top, int width, int height);
+    void posizionaAssistente(int left, int top, int width, int height);
     // Upper case under "maiuscolo".
     static QString caso(const QString &testo);
     // The sentence's look from the profile: text background, letter colour, font and size.
@@ -114,9 +114,9 @@ protected:
 
     // --- Controls and fields shared with the screens ---
     QLabel *Label1;
-    QWidget *PicMerlino;
+    QWidget *PicAssistente;
     BarraStato *StatusBar1;
-    QTimer *Timer1;
+    QTimer *TimerScansione;
     MovieView *ShockwaveFlash1 = nullptr; // the clown that a reward movie replaces
     std::vector<PulsanteImmagine *> Command1;
     QMenu *mnuLivelli = nullptr;
@@ -142,9 +142,9 @@ protected:
 
 private:
     void costruisciMenu();
-    void CaricaMerlino();
-    void ImpostaMerlino();
-    void MostraMerlino();
+    void CaricaAssistente();
+    void ImpostaAssistente();
+    void MostraAssistente();
     void vocePersa();
     void impostaModoInput();
     void aggiornaPannelli();
@@ -165,7 +165,7 @@ private:
     CursoreScansione cursore_;
     GuardiaInput guardia_;
     ContaPremio contaPremio_;
-    Assistant *merlino_ = nullptr;
+    Assistant *assistente_ = nullptr;
     bool premioMostrato_ = false;
     bool parlato_ = false;
     bool preparando_ = false;

@@ -41,15 +41,15 @@ void FormEsercizio::abilitaRisposte(bool aperta)
 
 void FormEsercizio::impostaModoInput()
 {
-    Timer1->stop();
+    TimerScansione->stop();
     catturaTasti = scansione();
     cursore_.imposta(ElementiScansione(), ElementoProssima());
     if (!scansione())
         return;
     EvidenziaElemento(0, true);
     if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica) {
-        Timer1->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
-        Timer1->start();
+        TimerScansione->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
+        TimerScansione->start();
     }
 }
 
@@ -107,7 +107,7 @@ void FormEsercizio::vaiAElemento(int indice)
 void FormEsercizio::KeyDown(int codice)
 {
     if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica && codice == Tasto::Spazio)
-        Timer1->stop(); // the highlight stays while the switch is held
+        TimerScansione->stop(); // the highlight stays while the switch is held
 }
 
 void FormEsercizio::KeyUp(int codice)
@@ -117,14 +117,14 @@ void FormEsercizio::KeyUp(int codice)
     case Scansione::Azione::Indietro: passoIndietro(); break;
     case Scansione::Azione::Scegli:
         if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica)
-            Timer1->start(); // the stepping starts again a full interval after the choice
+            TimerScansione->start(); // the stepping starts again a full interval after the choice
         scegliEvidenziato();
         break;
     case Scansione::Azione::Nessuna: break;
     }
 }
 
-void FormEsercizio::Timer1_Timer()
+void FormEsercizio::TimerScansione_Timer()
 {
     if (Profilo.ModalitaInput == ModoInput::ScansioneAutomatica)
         passoAvanti();

@@ -65,12 +65,12 @@ FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, cons
     creaPulsante(QString(), Immagini::Avanti, 6960, 4680, larghezzaNuovo, 735, 14.25, false)->setEnabled(false);
     Label1->setText(istruzione);
     posizionaFrase(120, 5520, 8055, 375);
-    posizionaMerlino(5400, 4200, 1455, 1215);
+    posizionaAssistente(5400, 4200, 1455, 1215);
 
-    Timer2 = new QTimer(this);
-    Timer2->setObjectName(QStringLiteral("Timer2"));
-    Timer2->setInterval(4000);
-    connect(Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
+    TimerLettura = new QTimer(this);
+    TimerLettura->setObjectName(QStringLiteral("TimerLettura"));
+    TimerLettura->setInterval(4000);
+    connect(TimerLettura, &QTimer::timeout, this, [this] { TimerLettura_Timer(); });
 }
 
 bool FormAllineamento::mostrato(int i) const
@@ -144,7 +144,7 @@ void FormAllineamento::ScriviFrase()
 {
     frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == Lettere::Maiuscolo);
     Text1->setText(frasi_.Testo());
-    Merlino()->StopAll();
+    Assistente()->StopAll();
 }
 
 void FormAllineamento::nuovoAllineamento()
@@ -235,7 +235,7 @@ void FormAllineamento::leggiFrase()
     FraseDaLeggere_ = (FraseDaLeggere_ + 1) % FrasiCaratteristiche::kIcone;
 }
 
-void FormAllineamento::Timer2_Timer() { leggiFrase(); }
+void FormAllineamento::TimerLettura_Timer() { leggiFrase(); }
 
 bool FormAllineamento::eventFilter(QObject *watched, QEvent *event)
 {

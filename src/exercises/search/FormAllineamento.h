@@ -33,7 +33,7 @@ public:
     // The clown's click (counts only in mouse mode), a part icon's click, the reading's tick.
     void ShockwaveFlash1_FSCommand(int Index);
     void Image1_Click(int Index);
-    virtual void Timer2_Timer();
+    virtual void TimerLettura_Timer();
 
 protected:
     // --- What each line-up screen does its own way ---
@@ -72,7 +72,7 @@ protected:
     QWidget *Picture1 = nullptr;
     std::array<Immagine *, FrasiCaratteristiche::kIcone> Image1{};
     CorniceEvidenza *Shape1 = nullptr;
-    QTimer *Timer2 = nullptr;
+    QTimer *TimerLettura = nullptr;
 
 private:
     void disponi(); // the clowns in play at their places for the present size

@@ -52,7 +52,7 @@ void FormDifferenze::Form_Activate()
     const QString testo = istruzione();
     parla(testo);
     if (nascondiDopoIstruzione())
-        Merlino()->Hide();
+        Assistente()->Hide();
     Label1->setText(caso(testo));
 }
 
@@ -128,10 +128,10 @@ void FormDifferenze::giudicaRiga(int riga, int sorgente, int bersaglio)
 void FormDifferenze::Aiuto()
 {
     if (parlato()) {
-        Merlino()->StopAll();
-        Merlino()->Show();
-        Merlino()->Speak(TagVoce + Label1->text());
-        Merlino()->Hide(); // once the instruction is read
+        Assistente()->StopAll();
+        Assistente()->Show();
+        Assistente()->Speak(TagVoce + Label1->text());
+        Assistente()->Hide(); // once the instruction is read
         return;
     }
     Label1->raise();

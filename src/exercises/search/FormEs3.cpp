@@ -13,7 +13,7 @@ FormEs3::FormEs3()
     connect(ShockwaveFlash2, &MovieView::FSCommand, this, &FormEs3::ShockwaveFlash2_FSCommand);
     creaPulsanti(120, 7440, 6720);
     posizionaFrase(2640, 2640, 3855, 3375);
-    posizionaMerlino(3600, 4200, 2000, 2000);
+    posizionaAssistente(3600, 4200, 2000, 2000);
 }
 
 QString FormEs3::istruzione() const

@@ -9,18 +9,18 @@ FormEs6::FormEs6()
                         .altezza = 6390, .sfondo = QColor(192, 255, 255)},
                        QStringLiteral("Elimina i zanfroni che non possiedono tutte le caratteristiche"), 1095)
 {
-    Timer3 = new QTimer(this);
-    Timer3->setObjectName(QStringLiteral("Timer3"));
-    Timer3->setInterval(100);
-    connect(Timer3, &QTimer::timeout, this, &FormEs6::Timer3_Timer);
-    Timer3->start();
+    TimerIntervalloLettura = new QTimer(this);
+    TimerIntervalloLettura->setObjectName(QStringLiteral("TimerIntervalloLettura"));
+    TimerIntervalloLettura->setInterval(100);
+    connect(TimerIntervalloLettura, &QTimer::timeout, this, &FormEs6::TimerIntervalloLettura_Timer);
+    TimerIntervalloLettura->start();
 }
 
 void FormEs6::GeneraEsercizio()
 {
     nuovoAllineamento();
     Eliminati_ = 0;
-    Timer2->stop();
+    TimerLettura->stop();
     ScriviFrase();
     if (!scansione())
         return;
@@ -28,8 +28,8 @@ void FormEs6::GeneraEsercizio()
     if (parlato()) {
         setFraseDaLeggere(0);
         leggiFrase(); // the first sentence at once, the others with the reading
-        Timer3_Timer();
-        Timer2->start();
+        TimerIntervalloLettura_Timer();
+        TimerLettura->start();
     }
 }
 
@@ -50,19 +50,19 @@ void FormEs6::Scegli(int zanfrone, bool daScansione)
         finePartita(ZanfroneGiusto());
 }
 
-void FormEs6::Timer2_Timer()
+void FormEs6::TimerLettura_Timer()
 {
     if (!partitaFinita())
-        FormAllineamento::Timer2_Timer();
+        FormAllineamento::TimerLettura_Timer();
 }
 
-void FormEs6::Timer3_Timer()
+void FormEs6::TimerIntervalloLettura_Timer()
 {
     int mostrati = 0;
     for (int i = 0; i < Allineamento::kMassimo; ++i)
         mostrati += mostrato(i) ? 1 : 0;
     // A wide integer: 60 quarter seconds times twelve clowns is three minutes.
     const int intervallo = Scansione::intervallo(Profilo.VelocitaScansione) * mostrati + 3000;
-    if (Timer2->interval() != intervallo) // a new interval restarts the count
-        Timer2->setInterval(intervallo);
+    if (TimerLettura->interval() != intervallo) // a new interval restarts the count
+        TimerLettura->setInterval(intervallo);
 }

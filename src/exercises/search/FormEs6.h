@@ -10,15 +10,15 @@ public:
     static inline const QString Nome = QStringLiteral("FormEs6");
     FormEs6();
     int Eliminati() const { return Eliminati_; }
-    void Timer2_Timer() override;
+    void TimerLettura_Timer() override;
     // Keeps the reading's interval: one automatic scanning round over the clowns shown, plus 3 s.
-    void Timer3_Timer();
+    void TimerIntervalloLettura_Timer();
 
 protected:
     void GeneraEsercizio() override;
     void Scegli(int zanfrone, bool daScansione) override;
 
 private:
-    QTimer *Timer3;
+    QTimer *TimerIntervalloLettura;
     int Eliminati_ = 0;
 };

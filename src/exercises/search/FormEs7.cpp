@@ -12,12 +12,12 @@ FormEs7::FormEs7()
 void FormEs7::GeneraEsercizio()
 {
     nuovoAllineamento();
-    Timer2->stop();
+    TimerLettura->stop();
     if (scansione()) {
         avviaScansione();
         setFraseDaLeggere(0); // the first sentence comes with the first tick
         if (parlato())
-            Timer2->start();
+            TimerLettura->start();
     }
     ScriviFrase();
 }

@@ -46,7 +46,7 @@ FormEs8::FormEs8()
     }
     creaPulsanti(6240, 7440, kStrisciaTop);
     posizionaFrase(3120, 1440, 3855, 3375);
-    posizionaMerlino(3600, 4200, 2000, 2000);
+    posizionaAssistente(3600, 4200, 2000, 2000);
 }
 
 QString FormEs8::istruzione() const

@@ -7,7 +7,7 @@ FormEs1::FormEs1()
 {
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5295);
     posizionaFrase(3960, 120, 3855, 2415);
-    posizionaMerlino(3960, 2760, 1695, 2535);
+    posizionaAssistente(3960, 2760, 1695, 2535);
     creaRisposte({QStringLiteral("Vero"), QStringLiteral("Falso")}, {Immagini::Vero, Immagini::Falso},
                  {QRect(5880, 2640, 1935, 885), QRect(5880, 3600, 1935, 885), QRect(5880, 4560, 1935, 855)}, 36);
 }

@@ -11,7 +11,7 @@ FormEs2::FormEs2()
     creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);
     ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 3360, 120, 3135, 5295);
     posizionaFrase(6720, 120, 2775, 1695);
-    posizionaMerlino(6960, 1920, 2055, 1815);
+    posizionaAssistente(6960, 1920, 2055, 1815);
     creaRisposte({QStringLiteral("uguali"), QStringLiteral("diversi")}, {Immagini::Uguali, Immagini::Diversi},
                  {QRect(6720, 3840, 1260, 825), QRect(8160, 3840, 1260, 825), QRect(6720, 4800, 2700, 615)}, 21.75);
 }

@@ -19,7 +19,7 @@ FormEs4::FormEs4()
     auto *clown = creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5175);
     connect(clown, &MovieView::FSCommand, this, [this](const QString &c) { ShockwaveFlash1_FSCommand(c); });
     posizionaFrase(3840, 120, 3975, 3135);
-    posizionaMerlino(3840, 3360, 2055, 1935);
+    posizionaAssistente(3840, 3360, 2055, 1935);
     creaPulsante(QStringLiteral("Controlla"), Immagini::Controlla, 6000, 3720, 1785, 735, 14.25, false);
     creaPulsante(QStringLiteral("Nuovo"), Immagini::Avanti, 6000, 4560, 1815, 735, 14.25, false)->setEnabled(false);
 

@@ -31,7 +31,7 @@ FormEs5::FormEs5()
     }
     nascondiPiccoli();
     posizionaFrase(120, 3480, 3135, 1935);
-    posizionaMerlino(5160, 3480, 1575, 1935);
+    posizionaAssistente(5160, 3480, 1575, 1935);
     // The captions show only where a thumb picture is missing.
     creaRisposte({QStringLiteral("sì"), QStringLiteral("no")}, {Immagini::PolliceSu, Immagini::PolliceGiu},
                  {QRect(1560, 2640, 855, 735), QRect(5640, 2640, 855, 735), QRect(6840, 4560, 1335, 855)}, 20);

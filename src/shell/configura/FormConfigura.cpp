@@ -95,16 +95,16 @@ FormConfigura::FormConfigura() : Schermo(Nome, 10950, 9345)
     costruisciPaginaSuoni();
     costruisciPaginaInput();
 
-    CaricaMerlino();
+    CaricaAssistente();
 }
 
 FormConfigura::~FormConfigura()
 {
     // The name field loses the focus while the children go: nothing may be judged by then.
     TextNuovoUtente->disconnect(this);
-    if (Merlino_)
-        Merlino_->StopAll();
-    delete Merlino_;
+    if (assistente_)
+        assistente_->StopAll();
+    delete assistente_;
 }
 
 QScrollBar *FormConfigura::nuovaBarra(QWidget *pagina, const QString &nome, int minimo, int massimo,
@@ -132,7 +132,7 @@ void FormConfigura::Form_Activate()
 {
     Profilo.limitaValori();
     Services::current().speech->prepare(); // the voice list is ready by the time page 5 is chosen
-    ImpostaMerlino();
+    ImpostaAssistente();
     Text1->setText(QStringLiteral("Questa è la mia voce."));
     Label4->setText(NomeUtente);
     NascondiFrame();
@@ -147,17 +147,17 @@ bool FormConfigura::chiusuraDalSistema()
     return false;
 }
 
-void FormConfigura::CaricaMerlino()
+void FormConfigura::CaricaAssistente()
 {
-    if (Merlino_)
-        Merlino_->StopAll();
-    delete Merlino_;
-    Merlino_ = CaricaPersonaggio(this);
+    if (assistente_)
+        assistente_->StopAll();
+    delete assistente_;
+    assistente_ = CaricaPersonaggio(this);
 }
 
-void FormConfigura::ImpostaMerlino()
+void FormConfigura::ImpostaAssistente()
 {
-    ImpostaPersonaggio(*Merlino_);
+    ImpostaPersonaggio(*assistente_);
 }
 
 void FormConfigura::NascondiFrame()
@@ -179,15 +179,15 @@ void FormConfigura::TabStrip1_Click(int indice)
     // A new user's name is settled before the page changes.
     if (!TextNuovoUtente->isHidden())
         ConfermaNuovoUtente();
-    Merlino_->Hide();
+    assistente_->Hide();
     NascondiFrame();
     mostraPagina(indice);
     if (indice == 1) {
         PreparaZanfrone();
     } else if (indice == 4) {
         ImpostaVoce();
-        collocaMerlino();
-        Merlino_->Show();
+        collocaAssistente();
+        assistente_->Show();
     }
 }
 
@@ -205,7 +205,7 @@ void FormConfigura::ImpostaConfigurazioni()
     const ProfiloUtente &p = Profilo;
     Check2->setChecked(p.ParlatoAttivo);
     ChkFumetto->setChecked(p.FumettoVisibile);
-    Merlino_->setBalloonStyle(p.FumettoVisibile ? (Merlino_->BalloonStyle() | 1) : (Merlino_->BalloonStyle() & ~1));
+    assistente_->setBalloonStyle(p.FumettoVisibile ? (assistente_->BalloonStyle() | 1) : (assistente_->BalloonStyle() & ~1));
     {
         const QSignalBlocker b1(HScroll1), b2(HScroll2), b3(HScroll3);
         HScroll1->setValue(p.VelocitaVoce);
@@ -215,7 +215,7 @@ void FormConfigura::ImpostaConfigurazioni()
     Label5->setText(QStringLiteral("Velocità = ") + VbFormat::str(p.VelocitaVoce));
     Label2->setText(QStringLiteral("tono = ") + VbFormat::str(p.TonoVoce));
     CheckContieneTesto->setChecked(p.FumettoTuttoTesto);
-    Merlino_->setBalloonStyle(p.FumettoTuttoTesto ? (Merlino_->BalloonStyle() | 2) : (Merlino_->BalloonStyle() & ~2));
+    assistente_->setBalloonStyle(p.FumettoTuttoTesto ? (assistente_->BalloonStyle() | 2) : (assistente_->BalloonStyle() & ~2));
     CheckSuoni->setChecked(p.SuoniAttivi);
 
     for (QWidget *w : {static_cast<QWidget *>(CommandProvaVoce), static_cast<QWidget *>(HScroll1),

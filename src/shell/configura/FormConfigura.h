@@ -34,7 +34,7 @@ public:
     FormConfigura();
     ~FormConfigura() override;
 
-    void ImpostaMerlino();
+    void ImpostaAssistente();
     void ImpostaConfigurazioni();
     void NascondiFrame();
     void PreparaZanfrone();
@@ -88,7 +88,7 @@ public:
     void HScroll3_Change(int valore);
     void CheckDisabilitaMousePersonalizzato_Click(bool spuntato);
 
-    Assistant *Merlino() const { return Merlino_; }
+    Assistant *Assistente() const { return assistente_; }
     MovieView *anteprima() const { return ShockwaveFlash1; }
 
     // Row and column (1-based) of every palette cell on the 16 x 16 grid, in cell order.
@@ -100,7 +100,7 @@ protected:
 
 private:
     void cambiaStileFumetto(int bit, bool acceso, const QString &annuncio);
-    void CaricaMerlino();
+    void CaricaAssistente();
     void costruisciPaginaUtenti();
     void costruisciPaginaZanfroni();
     void costruisciPaginaScelte();
@@ -121,7 +121,7 @@ private:
     void sceltaColorePulsante(double &voce, QPushButton *pulsante);
     // The font dialog on a stored font; on OK with a name and a size, both written back.
     bool sceltaFontValida(QString &famiglia, qint16 &dimensione);
-    void collocaMerlino();
+    void collocaAssistente();
     static QString stilePulsante(double colore);
 
     QLabel *Label4;
@@ -162,7 +162,7 @@ private:
     QListWidget *List1, *List2;
     QLabel *NotaVoci;
     QLineEdit *Text1;
-    QWidget *RiquadroMerlino;
+    QWidget *RiquadroAssistente;
 
     // Input mode.
     QRadioButton *Option4[4];
@@ -170,5 +170,5 @@ private:
     QLabel *Label7;
     QCheckBox *CheckDisabilitaMousePersonalizzato;
 
-    Assistant *Merlino_ = nullptr;
+    Assistant *assistente_ = nullptr;
 };

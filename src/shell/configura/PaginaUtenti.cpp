@@ -71,8 +71,8 @@ void FormConfigura::passaAUtente(const QString &nome, const QString &fileIni)
     mostraUtente();
     CaricaProfilo();
     // The assistant takes the chosen user's character and voice.
-    CaricaMerlino();
-    ImpostaMerlino();
+    CaricaAssistente();
+    ImpostaAssistente();
     ImpostaConfigurazioni();
 }
 

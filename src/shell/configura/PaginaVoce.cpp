@@ -80,20 +80,20 @@ void FormConfigura::costruisciPaginaSuoni()
     connect(List2, &QListWidget::currentRowChanged, this, &FormConfigura::List2_Click);
 
     // Where the assistant stands while this page is shown.
-    RiquadroMerlino = new QWidget(pagina);
-    posiziona(RiquadroMerlino, QStringLiteral("RiquadroMerlino"), 7320, 3240, 2160, 3360);
+    RiquadroAssistente = new QWidget(pagina);
+    posiziona(RiquadroAssistente, QStringLiteral("RiquadroAssistente"), 7320, 3240, 2160, 3360);
 }
 
-void FormConfigura::collocaMerlino()
+void FormConfigura::collocaAssistente()
 {
-    const QRect r = RiquadroMerlino->geometry();
-    const QPoint inAlto = RiquadroMerlino->parentWidget()->mapTo(this, r.topLeft());
-    Merlino_->setGeometry(QRect(inAlto, r.size()));
+    const QRect r = RiquadroAssistente->geometry();
+    const QPoint inAlto = RiquadroAssistente->parentWidget()->mapTo(this, r.topLeft());
+    assistente_->setGeometry(QRect(inAlto, r.size()));
 }
 
 void FormConfigura::ImpostaVoce()
 {
-    Merlino_->StopAll();
+    assistente_->StopAll();
     const QSignalBlocker b1(List1), b2(List2);
     List1->clear();
     List2->clear();
@@ -176,10 +176,10 @@ void FormConfigura::CheckContieneTesto_Click(bool spuntato)
 // Sets or clears one bit of the balloon's style and says what changed.
 void FormConfigura::cambiaStileFumetto(int bit, bool acceso, const QString &annuncio)
 {
-    const int stile = Merlino_->BalloonStyle();
-    Merlino_->setBalloonStyle(acceso ? (stile | bit) : (stile & ~bit));
-    Merlino_->StopAll();
-    Merlino_->Speak(TagVoce + annuncio);
+    const int stile = assistente_->BalloonStyle();
+    assistente_->setBalloonStyle(acceso ? (stile | bit) : (stile & ~bit));
+    assistente_->StopAll();
+    assistente_->Speak(TagVoce + annuncio);
     ImpostaConfigurazioni();
 }
 
@@ -187,10 +187,10 @@ void FormConfigura::CommandFontFumetto_Click()
 {
     if (!sceltaFontValida(Profilo.FontFumetto, Profilo.DimensioneFontFumetto))
         return;
-    Merlino_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
+    assistente_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
 }
 
-void FormConfigura::CommandProvaVoce_Click() { Merlino_->Speak(TagVoce + Text1->text()); }
+void FormConfigura::CommandProvaVoce_Click() { assistente_->Speak(TagVoce + Text1->text()); }
 
 void FormConfigura::List1_Click(int riga)
 {
@@ -198,7 +198,7 @@ void FormConfigura::List1_Click(int riga)
     if (riga < 0 || riga >= voci.size())
         return;
     Profilo.ModoVoce = QLatin1Char('{') + voci[riga].id + QLatin1Char('}');
-    Merlino_->setTTSModeID(Profilo.ModoVoce);
+    assistente_->setTTSModeID(Profilo.ModoVoce);
 }
 
 void FormConfigura::List2_Click(int riga)
@@ -206,7 +206,7 @@ void FormConfigura::List2_Click(int riga)
     if (riga < 0 || riga >= List2->count())
         return;
     Profilo.NomePersonaggio = List2->item(riga)->text();
-    CaricaMerlino();
-    collocaMerlino();
-    Merlino_->Show();
+    CaricaAssistente();
+    collocaAssistente();
+    assistente_->Show();
 }

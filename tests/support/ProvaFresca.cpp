@@ -1,0 +1,4 @@
+#include "ProvaFresca.h"
+
+void ProvaFresca::init() { prepara(); }
+void ProvaFresca::cleanup() { smonta(); }
