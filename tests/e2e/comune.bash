@@ -7,6 +7,9 @@
 # The scenario and any helper functions named after it are written to a file; a bash inside the
 # X server sources it and runs it with every failing command fatal, also within a pipeline. The run
 # counts only if that bash wrote the end marker: a scenario that did not run fails the test.
+# Any failing command of the calling script is fatal too, from here on: a script whose shared
+# files do not load, or that calls what is not defined, fails before it can say PASS.
+set -e
 
 # --- inside the X server ---
 menu_visibile() { xdotool search --onlyvisible --name "Zanfroni - menu" >/dev/null 2>&1; }
