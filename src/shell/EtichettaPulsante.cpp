@@ -43,7 +43,7 @@ void EtichettaPulsante::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     drawFrame(&p);
-    const QColor bordo = sfondo() != spento_ ? BordoEvidenza(sfondo(), spento_) : QColor();
+    const QColor bordo = BordoPulsante(sfondo(), spento_);
     if (bordo.isValid()) {
         const int spessore = qMax(3, qMin(width(), height()) / 30);
         p.setPen(QPen(bordo, spessore, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));

@@ -57,7 +57,7 @@ void PulsanteImmagine::paintEvent(QPaintEvent *)
     p.setBrush(sfondo_);
     p.drawRoundedRect(r, 6, 6);
     const QRectF dentro = areaContenuto();
-    const QColor bordo = sfondo_ != spento_ ? BordoEvidenza(sfondo_, spento_) : QColor();
+    const QColor bordo = BordoPulsante(sfondo_, spento_);
     if (bordo.isValid()) {
         const qreal spessore = qMax(3.0, 0.7 * margine()); // within the margin, clear of the contents
         p.setPen(QPen(bordo, spessore));

@@ -29,3 +29,8 @@ QColor BordoEvidenza(const QColor &evidenza, const QColor &dietro)
         return {};
     return TestoLeggibile(dietro, evidenza);
 }
+
+QColor BordoPulsante(const QColor &sfondo, const QColor &spento)
+{
+    return sfondo != spento ? BordoEvidenza(sfondo, spento) : QColor();
+}
