@@ -3,7 +3,7 @@
 // manual scanning on a 1024 x 768 screen with silent speech: median, 99th percentile and worst.
 // Every key goes through the program's key filter, timestamped as an X server with detectable
 // auto-repeat sends it; a second line gives the same with the filter's wait for a repeat pair, as on
-// a server without it. Every iteration checks, by the screen's own count, that a new question came.
+// a server without it. Every iteration checks that Enter made a new question: its draws were taken.
 // Argument: how many questions (default 1000; line-ups: a third of them).
 #include "ServiziDiProva.h"
 #include "Tasti.h"
@@ -83,17 +83,20 @@ void tocca(QWidget &schermo, Qt::Key tasto)
     finisciAttesa();
 }
 
+// Draws taken so far: a new question draws its sentence or its clowns, nothing else on the way does.
+long estrazioni() { return dynamic_cast<const CasoFinto &>(*Services::current().random).estratti(); }
+
 // Enter, timed from its release to the new question painted.
 double prossimaDomanda(FormEsercizio &s, const char *nome, int volta)
 {
-    const int prima = s.DomandePoste();
+    const long prima = estrazioni();
     Tasti::premi(destinatario(s), Qt::Key_Return);
     QElapsedTimer t;
     t.start();
     Tasti::rilascia(destinatario(s), Qt::Key_Return);
-    attendi([&] { return s.DomandePoste() != prima; });
-    if (s.DomandePoste() != prima + 1)
-        fallisci(nome, volta, "Enter did not put up the next question");
+    attendi([&] { return estrazioni() != prima; });
+    if (estrazioni() == prima)
+        fallisci(nome, volta, "Enter did not draw a new question");
     s.repaint();
     return double(t.nsecsElapsed()) / 1e6;
 }

@@ -43,6 +43,7 @@ QString DialoghiFinti::chooseFile(QWidget *, bool apri, const QString &titolo, c
 
 double CasoFinto::next()
 {
+    ++estratti_;
     if (copione_.empty())
         return std::uniform_real_distribution<double>(0.0, 1.0)(generatore_);
     const double v = copione_.front();

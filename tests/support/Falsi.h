@@ -74,6 +74,7 @@ class CasoFinto : public Random
 public:
     void copione(const std::vector<double> &valori) { copione_.assign(valori.begin(), valori.end()); }
     int rimasti() const { return int(copione_.size()); } // scripted draws not used yet
+    long estratti() const { return estratti_; }             // every draw taken, scripted or not
     void seme(unsigned int s) { generatore_.seed(s); }
     double next() override;
     void randomize() override {} // the same draws on every run
@@ -81,6 +82,7 @@ public:
 private:
     std::deque<double> copione_;
     std::mt19937 generatore_{12345u};
+    long estratti_ = 0;
 };
 
 // Stands still until a test moves it on, or moves by `passoMs` each time it is read; the actions

@@ -31,8 +31,6 @@ public:
     int Livello() const { return livelli_.livello(); }
     int IndiceScansione() const { return cursore_.indice(); }
     bool PremioMostrato() const { return premioMostrato_; }
-    // Questions (or line-ups) put up since the screen was built.
-    int DomandePoste() const { return domandePoste_; }
     Assistant *Assistente() const { return assistente_; }
 
     // The frame's handlers.
@@ -171,5 +169,4 @@ private:
     bool preparando_ = false;
     bool domandaAperta_ = false;
     bool lasciato_ = false;
-    int domandePoste_ = 0;
 };

@@ -87,7 +87,6 @@ void FormEsercizio::ProssimaDomanda()
     if (Profilo.PassaggioLivelli)
         CambiaLivello();
     GeneraEsercizio();
-    ++domandePoste_;
     domandaAperta_ = true;
     preparando_ = false;
     guardia_.segna();
