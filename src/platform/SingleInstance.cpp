@@ -2,8 +2,11 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QLockFile>
+#include <QFile>
 #include <QStandardPaths>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 SingleInstance::SingleInstance(const QString &key)
 {
@@ -11,9 +14,22 @@ SingleInstance::SingleInstance(const QString &key)
     if (dir.isEmpty())
         dir = QDir::tempPath();
     const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
-    lock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/zanfroni-") + QString::fromLatin1(hash) + QStringLiteral(".lock"));
-    lock_->setStaleLockTime(0); // a lock left by a crashed copy is taken over when its process is gone
-    owned_ = lock_->tryLock(0);
+    const QString path = dir + QStringLiteral("/zanfroni-") + QString::fromLatin1(hash) + QStringLiteral(".lock");
+    // The system's lock on the open file: it ends with the process however the process ends, and
+    // nothing waits for the disk. The file says which process holds it, as the lock files of
+    // earlier versions of the program did, so that they too see it held.
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    owned_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
+    if (owned_) {
+        const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+        if (::ftruncate(fd_, 0) == 0 && ::write(fd_, pid.constData(), size_t(pid.size())) < 0) {
+            // a full disk leaves the file empty: the lock holds all the same
+        }
+    }
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}

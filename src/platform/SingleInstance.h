@@ -1,8 +1,5 @@
 #pragma once
 #include <QString>
-#include <memory>
-
-class QLockFile;
 
 // Holds a lock for as long as the program runs; a second copy for the same data folder fails to take it.
 class SingleInstance
@@ -10,9 +7,11 @@ class SingleInstance
 public:
     explicit SingleInstance(const QString &key);
     ~SingleInstance();
+    SingleInstance(const SingleInstance &) = delete;
+    SingleInstance &operator=(const SingleInstance &) = delete;
     bool alreadyRunning() const { return !owned_; }
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;
     bool owned_ = false;
 };
