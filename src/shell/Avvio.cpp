@@ -5,6 +5,7 @@
 #include "Tavolozza.h"
 #include "platform/Dialogs.h"
 #include "platform/FileErrors.h"
+#include "platform/FontWarmUp.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
 #include "platform/Services.h"
@@ -95,7 +96,6 @@ void InstallaFont()
         return;
     if (!QFile::copy(PathResolver::native(App::Path() + QStringLiteral("\\indis1.ttf")), nativa))
         return;
-    QFontDatabase::addApplicationFont(nativa);
     MsgBox(nullptr,
            QStringLiteral("Ho installato il font per il corsivo 'indis1.ttf'\n"
                           " ----------------------- \n"
@@ -131,14 +131,28 @@ void RimuoviCopieInterrotte()
         TextFile::removeStaleCopies(dati.filePath(utente), {QStringLiteral("*.rpt")});
 }
 
-void RegistraCaratteri()
+void SostituisciCaratteri()
 {
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+}
+
+void RegistraCorsivo()
+{
+    static bool registrato = false;
+    if (registrato)
+        return;
+    registrato = true;
     const int id = QFontDatabase::addApplicationFont(PathResolver::native(App::Path() + QStringLiteral("\\indis1.ttf")));
     const QStringList famiglie = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
     if (!famiglie.isEmpty())
         QFont::insertSubstitution(QStringLiteral("Indis1"), famiglie.first());
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Comic Sans MS"), {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
+}
+
+void RegistraCaratteri()
+{
+    RegistraCorsivo();
+    SostituisciCaratteri();
 }
 
 EsitoAvvio Main()
@@ -152,11 +166,12 @@ EsitoAvvio Main()
     if (!PreparaCartelle())
         return EsitoAvvio::Fallito;
     RimuoviCopieInterrotte(); // this copy holds the lock: no save of ours is under way
-    RegistraCaratteri();
+    SostituisciCaratteri(); // the start screen registers the cursive face once it is drawn
     FileIni = CartellaImpostazioni + QStringLiteral("_predefinito.INI");
     NomeUtente = QStringLiteral("_predefinito");
     CaricaProfilo();
     PreparaTavolozza();
+    FontWarmUp::finish(); // before the first word is laid out
     Schermi::mostra(FormAvvio::Nome);
     return EsitoAvvio::Avviato;
 }

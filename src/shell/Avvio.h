@@ -27,3 +27,7 @@ bool EsisteFile(const QString &percorso);
 QStringList RigheLeggimi();
 // Makes "Indis1", "Arial" and "Comic Sans MS" resolve to the installed faces, in this process.
 void RegistraCaratteri();
+// Its two parts: "Arial" and "Comic Sans MS", at once; the cursive face "Indis1", read from the
+// program folder the first time only (fontconfig takes several milliseconds).
+void SostituisciCaratteri();
+void RegistraCorsivo();

@@ -1,4 +1,5 @@
 #include "FormAvvio.h"
+#include "Avvio.h"
 #include "FormMenu.h"
 #include "Immagine.h"
 #include "Immagini.h"
@@ -7,7 +8,9 @@
 
 #include "PulsanteImmagine.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QTimer>
 
 FormAvvio::FormAvvio() : Schermo(Nome, 9645, 7230)
 {
@@ -21,6 +24,7 @@ FormAvvio::FormAvvio() : Schermo(Nome, 9645, 7230)
         Label2[i] = new QLabel(QString::fromUtf8(testi[i]), area());
         QFont f(QStringLiteral("Comic Sans MS"), dimensioni[i]);
         f.setBold(true);
+        f.setStyleStrategy(QFont::NoFontMerging); // fixed words, all in this face: no other face looked for
         Label2[i]->setFont(f);
         Label2[i]->setAlignment(Qt::AlignCenter);
         Label2[i]->setStyleSheet(i == 0 ? QStringLiteral("color:#000080; background:#00FFFF;")
@@ -42,7 +46,21 @@ FormAvvio::FormAvvio() : Schermo(Nome, 9645, 7230)
     connect(Command1, &PulsanteImmagine::clicked, this, &FormAvvio::Command1_Click);
 }
 
-void FormAvvio::Command1_Click() { Schermi::mostra(FormMenu::Nome, this); }
+void FormAvvio::Command1_Click()
+{
+    RegistraCorsivo(); // the start screen was left before it was drawn: every later screen may use it
+    Schermi::mostra(FormMenu::Nome, this);
+}
+
+// No text here is cursive: the cursive face is registered just after this screen is first drawn.
+bool FormAvvio::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == area() && event->type() == QEvent::Paint && !disegnato_) {
+        disegnato_ = true;
+        QTimer::singleShot(0, this, &RegistraCorsivo);
+    }
+    return Schermo::eventFilter(watched, event);
+}
 
 void FormAvvio::KeyUp(int key)
 {

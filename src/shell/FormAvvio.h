@@ -16,8 +16,10 @@ public:
 
 protected:
     void KeyUp(int key) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool disegnato_ = false;
     QLabel *Label2[2];
     Immagine *Image1;
     PulsanteImmagine *Command1;

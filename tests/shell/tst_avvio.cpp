@@ -2,9 +2,11 @@
 #include "platform/PathResolver.h"
 #include "platform/SingleInstance.h"
 #include "shell/Avvio.h"
+#include "shell/FormAvvio.h"
 #include "shell/Profilo.h"
 
 #include <QFile>
+#include <QFontInfo>
 #include <QtTest>
 
 class TestAvvio : public QObject
@@ -110,6 +112,20 @@ private slots:
         QVERIFY(!prima.alreadyRunning());
         SingleInstance seconda(radice->percorso());
         QVERIFY(seconda.alreadyRunning());
+    }
+
+    // The start screen has no cursive: the face is registered once it is drawn, or when it is left
+    // before that, so the next screen has it in any case.
+    void theStartScreenLeftBeforeItIsDrawnLeavesTheCursiveRegistered()
+    {
+        ServiziDiProva servizi;
+        const auto corsivo = [] { return QFontInfo(QFont(QStringLiteral("Indis1"))).family().contains(QLatin1String("Ecolier")); };
+        QVERIFY(!corsivo());
+        auto *avvio = new FormAvvio; // deletes itself once closed
+        avvio->apri();
+        avvio->Command1_Click();
+        QVERIFY(corsivo());
+        avvio->chiudi();
     }
 
     void startUpNeverWritesAProfile()
