@@ -18,6 +18,8 @@ void Immagine::paintEvent(QPaintEvent *)
     figura_.disegna(p, rect());
 }
 
+void Immagine::resizeEvent(QResizeEvent *) { figura_.prepara(rect(), devicePixelRatioF()); }
+
 void Immagine::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))

@@ -74,6 +74,12 @@ void PulsanteImmagine::paintEvent(QPaintEvent *)
     }
 }
 
+void PulsanteImmagine::resizeEvent(QResizeEvent *event)
+{
+    figura_.prepara(areaContenuto(), devicePixelRatioF());
+    QAbstractButton::resizeEvent(event);
+}
+
 void PulsanteImmagine::mouseMoveEvent(QMouseEvent *event)
 {
     emit mouseSopra();
