@@ -21,10 +21,10 @@ SingleInstance::SingleInstance(const QString &key)
     fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     owned_ = fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) == 0;
     if (owned_) {
+        // On a full disk the file stays empty: the lock holds all the same.
         const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
-        if (::ftruncate(fd_, 0) == 0 && ::write(fd_, pid.constData(), size_t(pid.size())) < 0) {
-            // a full disk leaves the file empty: the lock holds all the same
-        }
+        [[maybe_unused]] const bool written =
+            ::ftruncate(fd_, 0) == 0 && ::write(fd_, pid.constData(), size_t(pid.size())) == pid.size();
     }
 }
 
