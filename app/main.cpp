@@ -1,5 +1,4 @@
 #include "Catalogo.h"
-#include "platform/FontWarmUp.h"
 #include "platform/Services.h"
 #include "shell/Avvio.h"
 #include "shell/FormMenu.h"
@@ -10,7 +9,6 @@
 
 int main(int argc, char *argv[])
 {
-    FontWarmUp::start(); // while Qt connects to the display
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zanfroni"));
     // Qt's own dialogs (files, colours, fonts) in Italian, like the rest of the program.

@@ -5,7 +5,6 @@
 #include "Tavolozza.h"
 #include "platform/Dialogs.h"
 #include "platform/FileErrors.h"
-#include "platform/FontWarmUp.h"
 #include "platform/PathResolver.h"
 #include "platform/Rnd.h"
 #include "platform/Services.h"
@@ -171,7 +170,6 @@ EsitoAvvio Main()
     NomeUtente = QStringLiteral("_predefinito");
     CaricaProfilo();
     PreparaTavolozza();
-    FontWarmUp::finish(); // before the first word is laid out
     Schermi::mostra(FormAvvio::Nome);
     return EsitoAvvio::Avviato;
 }
