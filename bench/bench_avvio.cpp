@@ -5,18 +5,22 @@
 // a real X server, so a client starts as on a desktop (without a GPU, which neither uses).
 // The program starts on a data folder made by its own first start, with the default profile saved,
 // as every start after the first; each start must put up the start screen, full screen.
-// Argument: how many starts of each (default 41); the full run fails above 1.25 times.
+// Argument: how many starts of each (default 61); the full run fails above 1.25 times.
 #include "ServiziDiProva.h"
 #include "shell/Avvio.h"
 #include "shell/Profilo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <ctime>
 #include <fcntl.h>
 #include <poll.h>
@@ -40,23 +44,65 @@ double adessoMs()
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-// The processes started here still running: stopped when the bench fails.
-std::vector<pid_t> g_avviati;
+// The processes started here still running (the X server, a program), stopped however the bench
+// ends; and its temporary folder, removed unless a signal ends it.
+std::array<std::atomic<pid_t>, 4> g_avviati{};
+QString g_cartella;
+
+void ricorda(pid_t pid)
+{
+    for (auto &posto : g_avviati) {
+        pid_t vuoto = 0;
+        if (posto.compare_exchange_strong(vuoto, pid))
+            return;
+    }
+}
+
+void dimentica(pid_t pid)
+{
+    for (auto &posto : g_avviati)
+        if (posto == pid)
+            posto = 0;
+}
 
 void ferma(pid_t pid)
 {
     kill(pid, SIGTERM);
     int stato = 0;
     waitpid(pid, &stato, 0);
-    std::erase(g_avviati, pid);
+    dimentica(pid);
 }
 
+void fermaTutti()
+{
+    for (auto &posto : g_avviati)
+        if (const pid_t pid = posto.exchange(0))
+            kill(pid, SIGTERM);
+}
+
+// The end of what the programs wrote, then the folder goes.
 [[noreturn]] void fallisci(const std::string &cosa)
 {
     std::fprintf(stderr, "FAIL: %s\n", cosa.c_str());
-    while (!g_avviati.empty())
-        ferma(g_avviati.back());
+    for (auto &posto : g_avviati)
+        if (const pid_t pid = posto)
+            ferma(pid);
+    if (!g_cartella.isEmpty()) {
+        QFile uscite(g_cartella + QStringLiteral("/uscite.log"));
+        if (uscite.open(QIODevice::ReadOnly)) {
+            const QByteArray tutto = uscite.readAll();
+            std::fprintf(stderr, "--- the programs' output (end) ---\n%s\n", tutto.right(2000).constData());
+        }
+        QDir(g_cartella).removeRecursively();
+    }
     std::exit(1);
+}
+
+extern "C" void interrotto(int segnale)
+{
+    fermaTutti();
+    signal(segnale, SIG_DFL);
+    raise(segnale);
 }
 
 // The caller's environment with `cambi` ("NAME=value", or "NAME" alone to drop it) applied.
@@ -99,7 +145,7 @@ pid_t avvia(const std::vector<std::string> &argomenti, const std::vector<std::st
     posix_spawn_file_actions_destroy(&azioni);
     if (errore != 0)
         fallisci(argomenti[0] + ": " + std::strerror(errore));
-    g_avviati.push_back(pid);
+    ricorda(pid);
     return pid;
 }
 
@@ -108,7 +154,7 @@ bool finito(pid_t pid)
     int stato = 0;
     if (waitpid(pid, &stato, WNOHANG) != pid)
         return false;
-    std::erase(g_avviati, pid);
+    dimentica(pid);
     return true;
 }
 
@@ -294,7 +340,7 @@ double unAvvio(Programma &p, Osservatore &x, const std::vector<std::string> &voc
     const pid_t pid = avvia({p.eseguibile}, voci, registro);
     const xcb_window_t finestra = x.mappata(pid);
     if (!finestra)
-        fallisci(std::string(p.nome) + " showed no window (its output: " + QFile::encodeName(registro).toStdString() + ")");
+        fallisci(std::string(p.nome) + " showed no window");
     while (x.pixel(cx, cy) == sfondo) {
         if (finito(pid) || adessoMs() - inizio > 30000)
             fallisci(std::string(p.nome) + " drew nothing in its window");
@@ -329,7 +375,7 @@ void riga(const Programma &p)
 int main(int argc, char **argv)
 {
     const bool completo = argc < 2;
-    const int volte = completo ? 41 : std::atoi(argv[1]);
+    const int volte = completo ? 61 : std::atoi(argv[1]);
     if (volte < 1) {
         std::fprintf(stderr, "usage: %s [starts of each]\n", argv[0]);
         return 2;
@@ -339,6 +385,13 @@ int main(int argc, char **argv)
 
     // A data folder as the program's first start leaves it, with the default profile saved.
     RadiceTemporanea radice;
+    g_cartella = radice.percorso();
+    for (const int segnale : {SIGINT, SIGTERM, SIGHUP})
+        signal(segnale, interrotto);
+    std::set_terminate([] {
+        fermaTutti();
+        std::abort();
+    });
     {
         ServiziDiProva servizi;
         if (!PreparaCartelle())
@@ -355,15 +408,17 @@ int main(int argc, char **argv)
         "XDG_DATA_HOME=" + QFile::encodeName(radice.percorso()).toStdString(),
         "XDG_CACHE_HOME=" + QFile::encodeName(radice.percorso(QStringLiteral("cache"))).toStdString(),
     });
-    const QString registro = radice.percorso(QStringLiteral("uscite.log"));
+    const QString registro = radice.percorso(QStringLiteral("uscite.log")); // what the programs write
 
     Programma programma{"zanfroni", ZANFRONI_PROGRAMMA, "Zanfroni", {}};
     Programma vuota{"empty window", ZANFRONI_FINESTRA_VUOTA, "finestra vuota", {}};
     unAvvio(programma, x, voci, registro); // the caches warm, not counted
     unAvvio(vuota, x, voci, registro);
-    for (int i = 0; i < volte; ++i)
-        for (Programma *p : {&programma, &vuota})
+    for (int i = 0; i < volte; ++i) { // each first in turn, so neither always follows the other's end
+        const std::array<Programma *, 2> coppia{i % 2 ? &vuota : &programma, i % 2 ? &programma : &vuota};
+        for (Programma *p : coppia)
             p->ms.push_back(unAvvio(*p, x, voci, registro));
+    }
 
     std::printf("Start-up to the first window drawn, Xvfb 1024x768, starts taken in turn:\n");
     riga(programma);
