@@ -20,8 +20,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <exception>
 #include <ctime>
+#include <exception>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -80,7 +80,7 @@ void fermaTutti()
             kill(pid, SIGTERM);
 }
 
-// The end of what the programs wrote, then the folder goes.
+// Says why, shows the end of what the programs wrote, stops what runs and removes the folder.
 [[noreturn]] void fallisci(const std::string &cosa)
 {
     std::fprintf(stderr, "FAIL: %s\n", cosa.c_str());
