@@ -107,10 +107,15 @@ private slots:
         pagina(1);
         auto *riga2 = c<QRadioButton>(QStringLiteral("Option2_2"));
         riga2->click();
-        servizi->dialoghi.risposte = {QStringLiteral("viola"), QStringLiteral("viola"), QString(), QStringLiteral("viola")};
+        // A word the profile cannot hold is refused as a user's name is, and asked again.
+        servizi->dialoghi.risposte = {QStringLiteral("viola"), QStringLiteral("żółty"), QStringLiteral("viola"), QString(),
+                                      QStringLiteral("viola")};
         c<CasellaColore>(QStringLiteral("CasellaColorata_108"))->click(); // 990099
-        QCOMPARE(servizi->dialoghi.domande.size(), 4);
-        QCOMPARE(servizi->dialoghi.domande[3], QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE"));
+        QCOMPARE(servizi->dialoghi.domande.size(), 5);
+        QCOMPARE(servizi->dialoghi.domande[2], servizi->dialoghi.domande[1]);
+        QCOMPARE(servizi->dialoghi.domande[4], QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE"));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi[0].testo.endsWith(MotivoNomeNonValido(QStringLiteral("żółty"))));
         QCOMPARE(Profilo.Colori[2][0], QStringLiteral("990099"));
         QCOMPARE(Profilo.Colori[2][3], QString()); // the cancelled box leaves the word empty
         QCOMPARE(riga2->text(), QStringLiteral("viola - viola -  - viola"));
