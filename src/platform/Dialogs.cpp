@@ -128,10 +128,15 @@ public:
 
     std::optional<QFont> chooseFont(QWidget *owner, const QFont &initial) override
     {
-        bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, owner);
-        if (!ok)
+        QFontDialog dialog(initial, owner);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
+        // With its size field emptied the dialog still gives a size, one nobody chose (on a screen
+        // with a font of its own); that field is the dialog's only one taking whole numbers.
+        QFont f = dialog.selectedFont();
+        for (const QLineEdit *field : dialog.findChildren<QLineEdit *>())
+            if (qobject_cast<const QIntValidator *>(field->validator()) && field->text().trimmed().isEmpty())
+                f.setResolveMask(f.resolveMask() & ~QFont::SizeResolved);
         return f;
     }
 

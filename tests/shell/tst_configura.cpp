@@ -201,6 +201,12 @@ private slots:
         QCOMPARE(parola, QStringLiteral("DejaVu Serif"));
         if (!fumetto)
             QCOMPARE(Profilo.FontTesto, caso == QLatin1String("corsivo") ? QStringLiteral("Indis1") : parola);
+
+        // The size field emptied: the message, and neither family nor size stored.
+        dialoghi.font = {QFont(QStringLiteral("Liberation Serif"))};
+        c<QPushButton>(pulsante)->click();
+        QCOMPARE(parola + QString::number(dimensione), QStringLiteral("DejaVu Serif30"));
+        QCOMPARE(dialoghi.messaggi.last().testo, QStringLiteral("selezionare sia il tipo di font che la dimensione"));
     }
 
     void fillingFromTheProfileRunsNoHandler()

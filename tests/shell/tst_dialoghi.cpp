@@ -106,6 +106,22 @@ private slots:
             QCOMPARE(famiglia, parola);
             QCOMPARE(punti, 25);
         }
+
+        // The size field emptied by hand, on a screen with a font of its own as the settings screen:
+        // no size comes back.
+        allApertura<QFontDialog>([](QFontDialog *d) {
+            for (QLabel *etichetta : d->findChildren<QLabel *>())
+                if (auto *campo = qobject_cast<QLineEdit *>(etichetta->buddy()); campo && !campo->isReadOnly()) {
+                    campo->selectAll();
+                    QTest::keyClick(campo, Qt::Key_Backspace);
+                }
+        });
+        QString famiglia = QStringLiteral("arial");
+        int punti = 25;
+        QWidget schermo;
+        schermo.setFont(QFont(QStringLiteral("Arial"), 11));
+        QVERIFY(ScegliFontSalvato(&schermo, famiglia, punti));
+        QCOMPARE(punti, 0);
     }
 
     // A box fits the screen whatever it says: a refused name of 200 letters, the widest name a user
