@@ -25,17 +25,19 @@ private slots:
     {
         ServiziDiProva servizi;
         DialoghiFinti &dialoghi = servizi.dialoghi;
-        QFont font(QStringLiteral("Liberation Sans"), 8);
-        for (const auto &[punti, atteso] : {std::pair{10.5, 10}, std::pair{11.5, 12}}) {
+        QString famiglia = QStringLiteral("Liberation Sans");
+        int punti = 8;
+        for (const auto &[scelti, atteso] : {std::pair{10.5, 10}, std::pair{11.5, 12}}) {
             QFont scelto(QStringLiteral("Liberation Serif"));
-            scelto.setPointSizeF(punti);
+            scelto.setPointSizeF(scelti);
             dialoghi.font.push_back(scelto);
-            QVERIFY(ScegliFont(nullptr, font));
-            QCOMPARE(font.pointSize(), atteso);
+            QVERIFY(ScegliFontSalvato(nullptr, famiglia, punti));
+            QCOMPARE(punti, atteso);
         }
         dialoghi.font.push_back(std::nullopt);
-        QVERIFY(!ScegliFont(nullptr, font));
-        QCOMPARE(font.pointSize(), 12);
+        QVERIFY(!ScegliFontSalvato(nullptr, famiglia, punti));
+        QCOMPARE(punti, 12);
+        QCOMPARE(famiglia, QStringLiteral("Liberation Serif"));
     }
 
     void fileDialogCancelledGivesNothingAndBytesStopAtZero()
