@@ -2,9 +2,8 @@
 #include "platform/PathResolver.h"
 #include "platform/TextFile.h"
 #include "platform/VbFormat.h"
+#include "shell/Attivita.h"
 #include "shell/Avvio.h"
-
-#include <limits>
 
 namespace {
 // A name or date line: outer blanks and enclosing quotes are dropped, as the Windows program
@@ -17,12 +16,13 @@ QString campo(QString riga)
     return riga;
 }
 
-// The row count: a whole number between blanks (" 3 "), possibly with a sign.
+// The row count: a whole number between blanks (" 3 "), possibly with a sign; the header row
+// counts, so no more than the activity table's rows and one.
 std::optional<int> numero(const QString &riga)
 {
     bool ok = false;
     const qlonglong n = riga.trimmed().toLongLong(&ok);
-    if (!ok || n < 1 || n > std::numeric_limits<qint16>::max())
+    if (!ok || n < 1 || n > kRigheAttivita + 1)
         return std::nullopt;
     return int(n);
 }

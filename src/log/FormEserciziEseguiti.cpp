@@ -37,6 +37,7 @@ std::unique_ptr<QPrinter> stampantePredefinita()
 QLabel *etichetta(QWidget *padre, double punti, bool grassetto)
 {
     auto *l = new QLabel(padre);
+    l->setTextFormat(Qt::PlainText); // report lines come from files: never markup
     QFont f(QStringLiteral("Arial"));
     f.setPointSizeF(punti);
     f.setBold(grassetto);

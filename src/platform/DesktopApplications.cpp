@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QMimeDatabase>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -193,12 +192,22 @@ QStringList mimeappsLists(const QStringList &dataDirs)
     return lists;
 }
 
+// The type and its old name with "x-" ("application/x-pdf"), which desktop files still list. The
+// type's other aliases do not count: image tools list "image/pdf" and show no document.
+QStringList namesOf(const QString &mimeType)
+{
+    const qsizetype slash = mimeType.indexOf(QLatin1Char('/'));
+    const QString subtype = mimeType.mid(slash + 1);
+    if (slash <= 0 || subtype.startsWith(QLatin1String("x-")))
+        return {mimeType};
+    return {mimeType, mimeType.left(slash + 1) + QStringLiteral("x-") + subtype};
+}
+
 } // namespace
 
 QStringList DesktopApplications::commandFor(const QString &mimeType, const QString &target)
 {
-    QStringList types{mimeType};
-    types << QMimeDatabase().mimeTypeForName(mimeType).aliases();
+    const QStringList types = namesOf(mimeType);
     const QStringList dataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     const Installed installed = installedApplications(dataDirs);
     // A default or an added association serves without listing the type itself.

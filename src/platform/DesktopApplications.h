@@ -9,8 +9,8 @@
 // the program has none to give it.
 namespace DesktopApplications {
 
-// The command line that opens `target` (a path or an address) with the program for mimeType or one
-// of its aliases; empty when the desktop has none.
+// The command line that opens `target` (a path or an address) with the program for mimeType, or for
+// its old name with "x-" (application/x-pdf); empty when the desktop has none.
 QStringList commandFor(const QString &mimeType, const QString &target);
 
 } // namespace DesktopApplications

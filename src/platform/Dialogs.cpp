@@ -6,6 +6,9 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -77,6 +80,7 @@ public:
     {
         QMessageBox box(owner);
         box.setWindowTitle(title);
+        box.setTextFormat(Qt::PlainText); // names and paths are shown as written, never as markup
         box.setText(fitToBox(text));
         box.setIcon(icon == Critical      ? QMessageBox::Critical
                     : icon == Information ? QMessageBox::Information
@@ -90,6 +94,7 @@ public:
     {
         QMessageBox box(owner);
         box.setWindowTitle(title);
+        box.setTextFormat(Qt::PlainText); // names and paths are shown as written, never as markup
         box.setText(fitToBox(text));
         box.setIcon(QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | (withCancel ? QMessageBox::Cancel : QMessageBox::NoButton));
@@ -104,9 +109,13 @@ public:
     QString input(QWidget *owner, const QString &prompt, const QString &title,
                   const QString &defaultAnswer) override
     {
-        bool ok = false;
-        const QString text = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultAnswer, &ok);
-        return ok ? text : QString();
+        QInputDialog dialog(owner);
+        dialog.setWindowTitle(title);
+        dialog.setLabelText(prompt);
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            label->setTextFormat(Qt::PlainText);
+        dialog.setTextValue(defaultAnswer);
+        return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
     }
 
     std::optional<QColor> chooseColor(QWidget *owner) override
@@ -119,10 +128,15 @@ public:
 
     std::optional<QFont> chooseFont(QWidget *owner, const QFont &initial) override
     {
-        bool ok = false;
-        const QFont f = QFontDialog::getFont(&ok, initial, owner);
-        if (!ok)
+        QFontDialog dialog(initial, owner);
+        if (dialog.exec() != QDialog::Accepted)
             return std::nullopt;
+        // With its size field emptied the dialog still gives a size, one nobody chose (on a screen
+        // with a font of its own); that field is the dialog's only one taking whole numbers.
+        QFont f = dialog.selectedFont();
+        for (const QLineEdit *field : dialog.findChildren<QLineEdit *>())
+            if (qobject_cast<const QIntValidator *>(field->validator()) && field->text().trimmed().isEmpty())
+                f.setResolveMask(f.resolveMask() & ~QFont::SizeResolved);
         return f;
     }
 

@@ -22,6 +22,7 @@ public:
     virtual QString input(QWidget *owner, const QString &prompt, const QString &title,
                           const QString &defaultAnswer) = 0;
     virtual std::optional<QColor> chooseColor(QWidget *owner) = 0;
+    // The chosen font; one whose size was left empty has no size of its own (no QFont::SizeResolved).
     virtual std::optional<QFont> chooseFont(QWidget *owner, const QFont &initial) = 0;
     // open: true for the open dialog, false for the save dialog; "" when cancelled.
     virtual QString chooseFile(QWidget *owner, bool open, const QString &title,

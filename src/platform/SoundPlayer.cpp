@@ -15,7 +15,8 @@ class RealSoundPlayer final : public SoundPlayer
 public:
     void play(const QString &nativePath) override
     {
-        if (!QFileInfo::exists(nativePath))
+        // Without an output Qt would only complain on stderr, once for each sound.
+        if (!QFileInfo::exists(nativePath) || !hasOutput())
             return;
         // A fresh effect per sound: setting a new source on a playing effect is not reliable.
         if (effect_)

@@ -1,7 +1,8 @@
 #pragma once
 #include <QString>
 
-// Plays a wave file asynchronously; a new sound cuts the one playing. Silent without an audio device.
+// Plays a wave file asynchronously; a new sound cuts the one playing. Where hasOutput() finds no
+// output, nothing is played and no player made.
 class SoundPlayer
 {
 public:

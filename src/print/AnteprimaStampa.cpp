@@ -9,6 +9,7 @@ AnteprimaStampa::AnteprimaStampa(QWidget *parent) : QWidget(parent)
 {
     lblStampaInCorso = new QLabel(QStringLiteral("Stampa in corso..."), this);
     lblStampaInCorso->setObjectName(QStringLiteral("lblStampaInCorso"));
+    lblStampaInCorso->setTextFormat(Qt::PlainText);
     lblStampaInCorso->setAlignment(Qt::AlignCenter);
     lblStampaInCorso->setWordWrap(true);
     lblStampaInCorso->setAutoFillBackground(true);

@@ -42,6 +42,7 @@ Form1::Form1(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
     }
     Label1 = new QLabel(QStringLiteral("Clicca sul zanfrone che vuoi stampare"), area);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setGeometry(posto(720, 5640, 10095, 495));
     Label1->setAlignment(Qt::AlignCenter);
     QFont f = Label1->font();

@@ -31,6 +31,7 @@ template <class W> W *crea(QWidget *genitore, const QString &nome, const QRect &
 QLabel *etichetta(QWidget *genitore, const QString &testo, const QRect &dove, const QString &nome = {})
 {
     auto *l = crea<QLabel>(genitore, nome, dove);
+    l->setTextFormat(Qt::PlainText);
     l->setText(testo);
     return l;
 }

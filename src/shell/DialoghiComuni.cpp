@@ -10,26 +10,17 @@
 #include <QStringList>
 #include <cmath>
 
+namespace {
+// Tenths of a point to whole points, halves to even.
+int puntiInteri(double punti) { return static_cast<int>(std::nearbyint(std::round(punti * 10.0) / 10.0)); }
+} // namespace
+
 bool ScegliColore(QWidget *owner, double &foreColor)
 {
     const auto c = Services::current().dialogs->chooseColor(owner);
     if (!c)
         return false;
     foreColor = VbColor::fromQColor(*c);
-    return true;
-}
-
-bool ScegliFont(QWidget *owner, QFont &font)
-{
-    const auto chosen = Services::current().dialogs->chooseFont(owner, font);
-    if (!chosen)
-        return false;
-    font.setBold(chosen->weight() >= QFont::Bold);
-    font.setItalic(chosen->italic());
-    font.setUnderline(chosen->underline());
-    font.setFamily(chosen->family());
-    const double decimi = std::round(chosen->pointSizeF() * 10.0);
-    font.setPointSize(static_cast<int>(std::nearbyint(decimi / 10.0)));
     return true;
 }
 
@@ -44,12 +35,12 @@ bool ScegliFontSalvato(QWidget *owner, QString &famiglia, int &punti)
             offerto.setStyleName(stile);
             break;
         }
-    QFont scelto = offerto;
-    if (!ScegliFont(owner, scelto))
+    const auto scelto = Services::current().dialogs->chooseFont(owner, offerto);
+    if (!scelto)
         return false;
-    if (scelto.family() != offerto.family())
-        famiglia = scelto.family();
-    punti = scelto.pointSize();
+    if (scelto->family() != offerto.family())
+        famiglia = scelto->family();
+    punti = scelto->resolveMask() & QFont::SizeResolved ? puntiInteri(scelto->pointSizeF()) : 0;
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 EtichettaPulsante::EtichettaPulsante(QWidget *parent) : QLabel(parent)
 {
+    setTextFormat(Qt::PlainText);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::NoFocus);

@@ -22,6 +22,7 @@ FormAvvio::FormAvvio() : Schermo(Nome, 9645, 7230)
     const int dimensioni[2] = {120, 18};
     for (int i = 0; i < 2; ++i) {
         Label2[i] = new QLabel(QString::fromUtf8(testi[i]), area());
+        Label2[i]->setTextFormat(Qt::PlainText);
         QFont f(QStringLiteral("Comic Sans MS"), dimensioni[i]);
         f.setBold(true);
         f.setStyleStrategy(QFont::NoFontMerging); // fixed words, all in this face: no other face looked for

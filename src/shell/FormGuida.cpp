@@ -14,6 +14,7 @@ FormGuida::FormGuida(const QString &nome, const QString &filmato)
     ShockwaveFlash1 = new MovieView(area());
     posiziona(ShockwaveFlash1, QStringLiteral("ShockwaveFlash1"), 0, 0, 9855, 7215);
     Mancante = new QLabel(QStringLiteral("Il filmato della guida non è disponibile."), area());
+    Mancante->setTextFormat(Qt::PlainText);
     Mancante->setAlignment(Qt::AlignCenter);
     Mancante->setFont(QFont(QStringLiteral("Arial"), 18));
     Mancante->hide();

@@ -24,6 +24,7 @@ FormInfo::FormInfo() : Schermo(Nome, 8535, 6420)
     const int altezza[4] = {1560, 600, 1920, 600};
     for (int i = 0; i < 4; ++i) {
         auto *l = new QLabel(area());
+        l->setTextFormat(Qt::PlainText);
         l->setFont(arial);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

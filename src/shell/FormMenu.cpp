@@ -73,6 +73,7 @@ FormMenu::FormMenu() : Schermo(Nome, 7230, 5250)
     connect(Combo1, &QComboBox::activated, this, &FormMenu::Combo1_Click);
 
     LabelDimensionaFont = new QLabel(area());
+    LabelDimensionaFont->setTextFormat(Qt::PlainText);
     QFont fontMisura(QStringLiteral("Arial"));
     fontMisura.setPointSizeF(14.25);
     LabelDimensionaFont->setFont(fontMisura);

@@ -1,4 +1,5 @@
 #include "Schermo.h"
+#include "Schermi.h"
 #include "TastieraSchermi.h"
 
 #include <QApplication>
@@ -109,5 +110,12 @@ bool Schermo::eventFilter(QObject *watched, QEvent *event)
     // Keys are read for every screen at once, by TastieraSchermi.
     if (watched == area_ && event->type() == QEvent::Resize)
         ridimensiona_->ResizeControls();
+    // A page or message has closed. Without a window manager nothing gives the keyboard back to
+    // what lies below (this screen, or the page that opened it): the shortcuts would wait for a click.
+    if (event->type() == QEvent::WindowUnblocked && Schermi::attivo() == this) {
+        QWidget *sotto = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : this;
+        if (watched == sotto && sotto->isVisible())
+            sotto->activateWindow();
+    }
     return false;
 }

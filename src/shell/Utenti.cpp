@@ -27,7 +27,12 @@ QString MotivoNomeNonValido(const QString &nome)
     for (QChar c : nome)
         if (vietati.contains(c) || c.unicode() < 32 || c.unicode() == 127)
             return QStringLiteral("Il nome non può contenere i caratteri  \\ / : * ? \" < > |");
-    // Reports hold the name in the Windows character set, where a missing letter would become '?'.
+    return MotivoCarattereNonConservato(nome);
+}
+
+QString MotivoCarattereNonConservato(const QString &nome)
+{
+    // Reports and profiles hold names in the Windows character set, where a missing letter would become '?'.
     for (qsizetype i = 0; i < nome.size(); ++i)
         if (!TextFile::holdsCp1252(nome[i])) {
             const bool coppia = nome[i].isHighSurrogate() && i + 1 < nome.size() && nome[i + 1].isLowSurrogate();

@@ -16,6 +16,9 @@ struct Utente {
 // Why `nome` cannot be a user's name (its profile is that name followed by ".ini" in the settings
 // folder), or an empty string when it can.
 QString MotivoNomeNonValido(const QString &nome);
+// Its last rule, which colour words follow too: why the profile and report files cannot hold `nome`
+// (a character the Windows character set lacks), or an empty string when they can.
+QString MotivoCarattereNonConservato(const QString &nome);
 
 // The regular files (or links to regular files) named "*.ini" in the settings folder whose names
 // pass MotivoNomeNonValido, in name order; the default user included.

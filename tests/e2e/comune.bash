@@ -234,7 +234,7 @@ export PUNTI_MENU
 richiedi() {
     local comando
     for comando in "$@"; do
-        command -v "$comando" >/dev/null || { echo "FAIL: $comando is not installed (make deps)"; exit 1; }
+        command -v "$comando" >/dev/null || { echo "FAIL: $comando is not installed (make test installs it)"; exit 1; }
     done
 }
 richiedi Xvfb xauth xdpyinfo xdotool

@@ -1,7 +1,8 @@
 # Shared by the scripts where speech is on in the profile but cannot be heard (sourced; not a test by
 # itself): the line-up exercises must show their written traits, not the panel of part icons that
-# stands for them when speech is heard; then the voice page of the settings, the menu's "esci", and
-# exit status 0. A script sources this file with its own arguments, takes the voice away its own way,
+# stands for them when speech is heard; a click on each clown answers; then the voice page of the
+# settings, the menu's "esci", and exit status 0. Where there is no audio output, the answers' sounds
+# are not tried: the program's output never says "No audio device". A script sources this file with its own arguments, takes the voice away its own way,
 # and calls prova_voce_muta with a command the scenario runs on the main menu before the exercises
 # (it waits until the program knows what it needs to know about the voice). Screenshots stay in
 # $ZANFRONI_E2E_FOTO when it is set.
@@ -25,6 +26,10 @@ allineamento() {
         -negate -format '%[fx:round(mean*w*h)]' info:)
     [ "$inchiostro" -gt 200 ] || fallito "$1: Text1 holds no written traits ($inchiostro dark pixels)"
     echo "ok: $1 shows its traits"
+    xdotool mousemove 155 280 click 1
+    sleep 0.5
+    xdotool mousemove 463 280 click 1
+    sleep 0.5
     xdotool mousemove 160 11 click 1 # "Esci"
     aspetta menu_visibile 15 || fallito "the main menu did not come back from $1"
     sleep 1
@@ -48,6 +53,7 @@ scenario() {
     sleep 1
     xdotool mousemove 904 699 click 1 # "esci"
     fine_regolare
+    ! grep 'No audio device' "$RADICE/programma.log" || fallito "a sound was started with no audio output"
 }
 prova_voce_muta() {
     export PRIMA_DEGLI_ESERCIZI=$1

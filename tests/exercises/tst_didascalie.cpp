@@ -114,41 +114,44 @@ private slots:
     {
         QTest::addColumn<int>("evidenza");
         QTest::addColumn<QColor>("bordo");
-        QTest::addRow("white: a black edge") << 0xFFFFFF << QColor(Qt::black);
-        QTest::addRow("dark blue stands out: no edge") << 0x800000 << QColor(0, 0, 128);
+        QTest::addColumn<QColor>("bordoDisegno"); // on the lavender drawing page
+        QTest::addRow("white: a black edge") << 0xFFFFFF << QColor(Qt::black) << QColor(Qt::black);
+        QTest::addRow("dark blue stands out: no edge") << 0x800000 << QColor(0, 0, 128) << QColor(0, 0, 128);
+        QTest::addRow("red, 2.3:1 on lavender: an edge there only") << 0x0000FF << QColor(Qt::red) << QColor(Qt::black);
     }
     void aHighlightTooCloseToThePlainColourHasAContrastingEdge()
     {
         QFETCH(int, evidenza);
         QFETCH(QColor, bordo);
+        QFETCH(QColor, bordoDisegno);
         Profilo.ColorePulsanteSelezionato = evidenza;
         Profilo.ModalitaInput = ModoInput::ScansioneManuale; // every screen starts with its first item lit
-        auto bordoVisto = [&](QWidget *w, int x, const char *dove) {
+        auto bordoVisto = [&](QWidget *w, int x, const char *dove, const QColor &atteso) {
             const QRgb c = alCentroSinistra(w, x);
-            QVERIFY2(qAbs(qRed(c) - bordo.red()) + qAbs(qGreen(c) - bordo.green()) + qAbs(qBlue(c) - bordo.blue()) < 60,
+            QVERIFY2(qAbs(qRed(c) - atteso.red()) + qAbs(qGreen(c) - atteso.green()) + qAbs(qBlue(c) - atteso.blue()) < 60,
                      qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(dove), QColor(c).name())));
         };
 
         QPointer<FormEsercizio> s = a1024(amb->apri<FormEs1>());
         QVERIFY(s);
-        bordoVisto(pulsante(s, 0), 3, "the lit answer");
+        bordoVisto(pulsante(s, 0), 3, "the lit answer", bordo);
         QCOMPARE(QColor(alCentroSinistra(pulsante(s, 1), 4)), VbColor::toQColor(Profilo.ColorePulsanti)); // the others stay plain
         s->chiudi();
 
         s = a1024(amb->apri<FormEs8>());
         QVERIFY(s);
-        bordoVisto(s->findChild<CorniceEvidenza *>(QStringLiteral("Shape1_0")), 0, "the frame on a drawing");
+        bordoVisto(s->findChild<CorniceEvidenza *>(QStringLiteral("Shape1_0")), 0, "the frame on a drawing", bordoDisegno);
         s->chiudi();
 
         auto *allineamento = a1024(amb->apri<FormEs6>());
         QVERIFY(allineamento);
         QVERIFY(portaA(allineamento, 0));
-        bordoVisto(riquadro(allineamento), 0, "the frame on a clown");
+        bordoVisto(riquadro(allineamento), 0, "the frame on a clown", bordo);
         allineamento->chiudi();
 
         FormMenu *m = apriMenu();
         QVERIFY(m);
-        bordoVisto(m->pulsante(0), 1, "the lit menu caption");
+        bordoVisto(m->pulsante(0), 1, "the lit menu caption", bordo);
     }
 };
 

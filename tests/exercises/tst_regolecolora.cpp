@@ -71,7 +71,7 @@ private slots:
 
         // A chain: green "verde", green "blu", blue "blu" are one colour, whichever row is named.
         Profilo = ProfiloUtente();
-        Profilo.Colori[2][0] = QStringLiteral("00FF00");
+        Profilo.Colori[2][0] = QStringLiteral("00ff00"); // row 1's code, as a hand-edited profile may write it
         for (int col = 1; col <= 4; ++col)
             Profilo.Colori[2][col] = QStringLiteral("blu");
         servizi->caso.copione(righe({3, 2, 1, 4, 1, 2, 3}));

@@ -64,6 +64,10 @@ private slots:
         QVERIFY(r);
         QCOMPARE(r->righe[0][3], QStringLiteral("3"));
         QCOMPARE(r->nota, QString());
+
+        // The most rows the program writes (one more counts the header row).
+        crea(file, "Anna\r\nData\r\n 501 \r\n" + QByteArray("Insiemi\r\n1\r\n2\r\n3\r\n").repeated(500));
+        QCOMPARE(FileRapporto::leggi(file).value_or(Rapporto{}).righe.size(), 500);
     }
 
     void refusesWhatIsNotAReport_data()
@@ -74,6 +78,7 @@ private slots:
         QTest::newRow("conteggio non numerico") << QByteArray("Anna\r\nData\r\nVero - falso\r\n1\r\n");
         QTest::newRow("conteggio zero") << QByteArray("Anna\r\nData\r\n 0 \r\n\r\n");
         QTest::newRow("conteggio enorme") << QByteArray("Anna\r\nData\r\n 99999 \r\n\r\n");
+        QTest::newRow("501 righe") << QByteArray("Anna\r\nData\r\n 502 \r\n") + QByteArray("Insiemi\r\n1\r\n2\r\n3\r\n").repeated(501);
         QTest::newRow("righe mancanti") << QByteArray("Anna\r\nData\r\n 3 \r\nInsiemi\r\n1\r\n2\r\n3\r\nInsiemi\r\n1\r\n");
     }
     void refusesWhatIsNotAReport()

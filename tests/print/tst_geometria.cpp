@@ -84,6 +84,10 @@ private slots:
         a = g(200, 287, -39, -5, 100, 100);
         a.AdattaAlFoglio();
         QCOMPARE(r(a), QRect(0, 0, 100, 100));
+        // Margin and width each rounded up (3.5 and 283.5) would end 1 mm past the edge.
+        a = g(287, 200, 4, 10, 324, 100);
+        a.AdattaAlFoglio();
+        QCOMPARE(r(a), QRect(3, 9, 284, 88));
         // Centred and larger than the sheet: shrunk to fit and still centred.
         a = g(200, 287, 0, 0, 250, 100);
         a.Centrata = true;

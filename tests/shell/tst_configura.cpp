@@ -107,10 +107,15 @@ private slots:
         pagina(1);
         auto *riga2 = c<QRadioButton>(QStringLiteral("Option2_2"));
         riga2->click();
-        servizi->dialoghi.risposte = {QStringLiteral("viola"), QStringLiteral("viola"), QString(), QStringLiteral("viola")};
+        // A word the profile cannot hold is refused as a user's name is, and asked again.
+        servizi->dialoghi.risposte = {QStringLiteral("viola"), QStringLiteral("żółty"), QStringLiteral("viola"), QString(),
+                                      QStringLiteral("viola")};
         c<CasellaColore>(QStringLiteral("CasellaColorata_108"))->click(); // 990099
-        QCOMPARE(servizi->dialoghi.domande.size(), 4);
-        QCOMPARE(servizi->dialoghi.domande[3], QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE"));
+        QCOMPARE(servizi->dialoghi.domande.size(), 5);
+        QCOMPARE(servizi->dialoghi.domande[2], servizi->dialoghi.domande[1]);
+        QCOMPARE(servizi->dialoghi.domande[4], QStringLiteral("Inserisci la parola che descrive il colore al FEMMINILE PLURALE"));
+        QCOMPARE(servizi->dialoghi.messaggi.size(), 1);
+        QVERIFY(servizi->dialoghi.messaggi[0].testo.endsWith(MotivoNomeNonValido(QStringLiteral("żółty"))));
         QCOMPARE(Profilo.Colori[2][0], QStringLiteral("990099"));
         QCOMPARE(Profilo.Colori[2][3], QString()); // the cancelled box leaves the word empty
         QCOMPARE(riga2->text(), QStringLiteral("viola - viola -  - viola"));
@@ -196,6 +201,12 @@ private slots:
         QCOMPARE(parola, QStringLiteral("DejaVu Serif"));
         if (!fumetto)
             QCOMPARE(Profilo.FontTesto, caso == QLatin1String("corsivo") ? QStringLiteral("Indis1") : parola);
+
+        // The size field emptied: the message, and neither family nor size stored.
+        dialoghi.font = {QFont(QStringLiteral("Liberation Serif"))};
+        c<QPushButton>(pulsante)->click();
+        QCOMPARE(parola + QString::number(dimensione), QStringLiteral("DejaVu Serif30"));
+        QCOMPARE(dialoghi.messaggi.last().testo, QStringLiteral("selezionare sia il tipo di font che la dimensione"));
     }
 
     void fillingFromTheProfileRunsNoHandler()

@@ -1,16 +1,68 @@
+#include "Schermate.h"
 #include "ServiziDiProva.h"
+#include "log/FormEserciziEseguiti.h"
 #include "platform/Services.h"
+#include "platform/TextFile.h"
 #include "shell/DialoghiComuni.h"
+#include "shell/Utenti.h"
 
 #include <QFontDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <QtTest>
+#include <atomic>
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+// Should anything open the named pipe for reading and wait there, a writer frees it after 3 s;
+// `aperture` counts the times.
+class GuardiaTubo
+{
+public:
+    explicit GuardiaTubo(const QString &tubo)
+        : filo_([this, percorso = QFile::encodeName(tubo)] {
+              for (int volta = 0; !fine_; ++volta) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                  const int fd = volta < 60 ? -1 : ::open(percorso.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0) {
+                      ++aperture;
+                      ::close(fd);
+                  }
+              }
+          })
+    {
+    }
+    ~GuardiaTubo()
+    {
+        fine_ = true;
+        filo_.join();
+    }
+    std::atomic<int> aperture = 0;
+
+private:
+    std::atomic<bool> fine_ = false;
+    std::thread filo_;
+};
+
+// The label draws `testo` as typed: the same, character for character, as when told it is plain text.
+void comeScritto(QLabel *etichetta, const QString &testo)
+{
+    QVERIFY(etichetta);
+    QCOMPARE(etichetta->text().remove(QChar(0x200B)), testo); // where a message box may break a long word
+    const QImage mostrato = etichetta->grab().toImage();
+    etichetta->setTextFormat(Qt::PlainText);
+    QCOMPARE(mostrato, etichetta->grab().toImage());
+}
+} // namespace
 
 // The system's own dialogs, shown for real: what they open on and how large they come up.
 class TestDialoghi : public QObject
@@ -54,6 +106,22 @@ private slots:
             QCOMPARE(famiglia, parola);
             QCOMPARE(punti, 25);
         }
+
+        // The size field emptied by hand, on a screen with a font of its own as the settings screen:
+        // no size comes back.
+        allApertura<QFontDialog>([](QFontDialog *d) {
+            for (QLabel *etichetta : d->findChildren<QLabel *>())
+                if (auto *campo = qobject_cast<QLineEdit *>(etichetta->buddy()); campo && !campo->isReadOnly()) {
+                    campo->selectAll();
+                    QTest::keyClick(campo, Qt::Key_Backspace);
+                }
+        });
+        QString famiglia = QStringLiteral("arial");
+        int punti = 25;
+        QWidget schermo;
+        schermo.setFont(QFont(QStringLiteral("Arial"), 11));
+        QVERIFY(ScegliFontSalvato(&schermo, famiglia, punti));
+        QCOMPARE(punti, 0);
     }
 
     // A box fits the screen whatever it says: a refused name of 200 letters, the widest name a user
@@ -88,6 +156,55 @@ private slots:
             mostrato.remove(QChar(0x200B)); // where a long word may break
             QCOMPARE(mostrato, caso.mostrato.isEmpty() ? caso.testo : caso.mostrato);
         }
+    }
+
+    // A report opened from its file, a refused name and a refused colour word are shown as typed,
+    // never read as markup: a picture named there is not opened (a named pipe would stop the program).
+    void textFromFilesAndUsersIsNeverMarkup()
+    {
+        ServiziDiProva servizi;
+        RadiceTemporanea radice;
+        const QString tubo = radice.percorso(QStringLiteral("tubo"));
+        QCOMPARE(mkfifo(QFile::encodeName(tubo).constData(), 0600), 0);
+        GuardiaTubo guardia(tubo);
+        const QString immagine = QStringLiteral("<img src=\"%1\">").arg(tubo);
+        const QString righe[3] = {immagine, QStringLiteral("<b>Data</b> 1/2 &amp; <i>3</i>"),
+                                  QStringLiteral("<a href=\"x\">nota</a><br>fine")};
+        const QString file = radice.percorso(QStringLiteral("markup.rpt"));
+        QVERIFY(TextFile::writeLines(file, {righe[0], righe[1], QStringLiteral(" 1 "), righe[2]}));
+
+        NomeUtente = QStringLiteral("Anna");
+        Schermate::registraConMenuFinto();
+        auto *s = qobject_cast<FormEserciziEseguiti *>(Schermi::mostra(FormEserciziEseguiti::Nome));
+        QVERIFY(s && QTest::qWaitFor([s] { return s->attivato(); }));
+        servizi.dialoghi.file.push_back(file);
+        QElapsedTimer tempo;
+        tempo.start();
+        s->mnuApri_Click();
+        s->grab();
+        QVERIFY2(tempo.elapsed() < 2000, qPrintable(QString::number(tempo.elapsed())));
+        const auto etichetta = [s](const QString &testo) -> QLabel * {
+            for (QLabel *l : s->findChildren<QLabel *>())
+                if (l->text() == testo)
+                    return l;
+            return nullptr;
+        };
+        for (const QString &riga : righe)
+            comeScritto(etichetta(riga), riga);
+        Schermate::chiudiTutte();
+
+        Services::current().dialogs = &Dialogs::system();
+        const QString nome = immagine + QStringLiteral("<b>Ugo</b>");
+        const QString colore = QStringLiteral("<i>żółty</i>");
+        for (const QString &testo :
+             {QStringLiteral("Il nome \"%1\" non può essere usato per un nuovo utente.\n%2").arg(nome, MotivoNomeNonValido(nome)),
+              QStringLiteral("Il nome di colore \"%1\" non può essere usato.\n%2").arg(colore, MotivoCarattereNonConservato(colore))}) {
+            allApertura<QMessageBox>([&](QMessageBox *box) {
+                comeScritto(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")), testo);
+            });
+            MsgBox(nullptr, testo, QStringLiteral("Zanfroni"), Dialogs::Exclamation);
+        }
+        QCOMPARE(guardia.aperture.load(), 0);
     }
 };
 

@@ -29,13 +29,15 @@ class TestMenu : public ProvaConAmbiente<AmbienteMenu>
     Q_OBJECT
 
 
-    // A profile file with the default values but the given input mode, scanning speed and letter case.
-    void scriviProfilo(const QString &nome, int modo, int velocita = 4, const QString &caso = QStringLiteral("minuscolo"))
+    // A profile file with the default values but the given input mode, scanning speed, letter case and font.
+    void scriviProfilo(const QString &nome, int modo, int velocita = 4, const QString &caso = QStringLiteral("minuscolo"),
+                       const QString &font = QStringLiteral("arial"))
     {
         ProfiloUtente p;
         p.ModalitaInput = ModoInputDa(modo);
         p.VelocitaScansione = qint16(velocita);
         p.TipoCarattere = TipoLettere::daParola(caso);
+        p.FontTesto = font;
         QVERIFY(TextFile::writeLines(amb->cartella() + nome, p.righe()));
     }
 
@@ -184,7 +186,7 @@ private slots:
 
     void fillingTheUserListNeverSwitchesOnlyAChoiceDoes()
     {
-        scriviProfilo(QStringLiteral("anna.ini"), 1);
+        scriviProfilo(QStringLiteral("anna.ini"), 1, 4, QStringLiteral("minuscolo"), QStringLiteral("Comic Neue"));
         scriviProfilo(QStringLiteral("zeta.ini"), 0);
         IniziaAttivita(QStringLiteral("Insiemi"));
         FormMenu *m = apriMenu(QStringLiteral("zeta"));
@@ -195,12 +197,14 @@ private slots:
         QCOMPARE(NumeroAttivita, qint16(1));
 
         Profilo.TonoVoce = 333; // unsaved change of zeta's
+        QCOMPARE(m->pulsante(0)->carattereMostrato().family(), QStringLiteral("arial")); // drawn in zeta's font
         combo->setCurrentIndex(0);
         emit combo->activated(0);
         QCOMPARE(TextFile::readLines(amb->cartella() + QStringLiteral("zeta.ini"))->at(1), QStringLiteral(" 333 "));
         QCOMPARE(NomeUtente, QStringLiteral("anna"));
         QCOMPARE(Profilo.TonoVoce, qint16(100));
         QVERIFY(m->modalita() == ModoInput::ScansioneManuale); // anna's profile applied
+        QCOMPARE(m->pulsante(0)->carattereMostrato().family(), QStringLiteral("Comic Neue")); // same caption, her font
         QCOMPARE(NumeroAttivita, qint16(0));
     }
 

@@ -25,17 +25,19 @@ private slots:
     {
         ServiziDiProva servizi;
         DialoghiFinti &dialoghi = servizi.dialoghi;
-        QFont font(QStringLiteral("Liberation Sans"), 8);
-        for (const auto &[punti, atteso] : {std::pair{10.5, 10}, std::pair{11.5, 12}}) {
+        QString famiglia = QStringLiteral("Liberation Sans");
+        int punti = 8;
+        for (const auto &[scelti, atteso] : {std::pair{10.5, 10}, std::pair{11.5, 12}}) {
             QFont scelto(QStringLiteral("Liberation Serif"));
-            scelto.setPointSizeF(punti);
+            scelto.setPointSizeF(scelti);
             dialoghi.font.push_back(scelto);
-            QVERIFY(ScegliFont(nullptr, font));
-            QCOMPARE(font.pointSize(), atteso);
+            QVERIFY(ScegliFontSalvato(nullptr, famiglia, punti));
+            QCOMPARE(punti, atteso);
         }
         dialoghi.font.push_back(std::nullopt);
-        QVERIFY(!ScegliFont(nullptr, font));
-        QCOMPARE(font.pointSize(), 12);
+        QVERIFY(!ScegliFontSalvato(nullptr, famiglia, punti));
+        QCOMPARE(punti, 12);
+        QCOMPARE(famiglia, QStringLiteral("Liberation Serif"));
     }
 
     void fileDialogCancelledGivesNothingAndBytesStopAtZero()
@@ -54,29 +56,39 @@ private slots:
     void openingADocumentFindsTheDesktopsViewer_data()
     {
         QTest::addColumn<QStringList>("programmi"); // desktop files "name|MimeType|lines before Exec"
-        QTest::addColumn<QString>("predefinito");   // the default for PDF files in mimeapps.list
+        QTest::addColumn<QString>("mimeapps");      // what mimeapps.list says
         QTest::addColumn<bool>("esiste");           // the document
         QTest::addColumn<QString>("aperto");        // the viewer that ran, or "" for a message
         QTest::addColumn<QString>("detto");         // a word of the message
         const QString pdf = QStringLiteral("application/pdf;");
+        // An image tool listing PDF's alias image/pdf, a viewer removed from PDF files, and ones that
+        // cannot run: none counts.
         QTest::newRow("no viewer") << QStringList{QStringLiteral("editor|text/plain;|"),
+                                                  QStringLiteral("immagini|image/png;image/pdf;|"),
+                                                  QStringLiteral("tolto|") + pdf + QStringLiteral("|"),
                                                   QStringLiteral("testuale|") + pdf + QStringLiteral("|Terminal=true"),
                                                   QStringLiteral("assente|") + pdf + QStringLiteral("|Exec=assente %f"),
                                                   QStringLiteral("nascosto|") + pdf + QStringLiteral("|Hidden=true")}
-                                   << QStringLiteral("sparito.desktop") << true << QString() << QStringLiteral("PDF");
+                                   << QStringLiteral("[Default Applications]\napplication/pdf=sparito.desktop\n"
+                                                     "[Removed Associations]\napplication/pdf=tolto.desktop\n")
+                                   << true << QString() << QStringLiteral("PDF");
         QTest::newRow("a viewer that lists PDF") << QStringList{QStringLiteral("editor|text/plain;|"),
-                                                                QStringLiteral("lettore|text/plain;") + pdf + QStringLiteral("|")}
+                                                                QStringLiteral("lettore|text/plain;application/x-pdf;|")}
                                                  << QString() << true << QStringLiteral("lettore") << QString();
+        // Defaults whose file is gone or whose program is missing are passed over.
         QTest::newRow("mimeapps.list's default first")
-            << QStringList{QStringLiteral("primo|") + pdf + QStringLiteral("|"), QStringLiteral("secondo|") + pdf + QStringLiteral("|")}
-            << QStringLiteral("assente.desktop;secondo.desktop") << true << QStringLiteral("secondo") << QString();
+            << QStringList{QStringLiteral("primo|") + pdf + QStringLiteral("|"), QStringLiteral("secondo|") + pdf + QStringLiteral("|"),
+                           QStringLiteral("perso|") + pdf + QStringLiteral("|Exec=perso %f"),
+                           QStringLiteral("provato|") + pdf + QStringLiteral("|TryExec=perso")}
+            << QStringLiteral("[Default Applications]\napplication/pdf=assente.desktop;perso.desktop;provato.desktop;secondo.desktop\n")
+            << true << QStringLiteral("secondo") << QString();
         QTest::newRow("document missing") << QStringList{QStringLiteral("lettore|") + pdf + QStringLiteral("|")} << QString()
                                           << false << QString() << QStringLiteral("trovato");
     }
     void openingADocumentFindsTheDesktopsViewer()
     {
         QFETCH(QStringList, programmi);
-        QFETCH(QString, predefinito);
+        QFETCH(QString, mimeapps);
         QFETCH(bool, esiste);
         QFETCH(QString, aperto);
         QFETCH(QString, detto);
@@ -110,9 +122,8 @@ private slots:
                                   "Exec=\"%4/vedi\" %1 --pagina \"1 2\" %f\n")
                        .arg(parti[0], parti[1], parti[2], bin));
         }
-        if (!predefinito.isEmpty())
-            scrivi(cartella(QStringLiteral("config")) + QStringLiteral("/mimeapps.list"),
-                   QStringLiteral("[Default Applications]\napplication/pdf=%1\n").arg(predefinito));
+        if (!mimeapps.isEmpty())
+            scrivi(cartella(QStringLiteral("config")) + QStringLiteral("/mimeapps.list"), mimeapps);
 
         const QList<std::pair<const char *, QString>> ambiente{
             {"PATH", bin},

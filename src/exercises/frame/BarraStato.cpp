@@ -13,6 +13,7 @@ BarraStato::BarraStato(QWidget *parent) : QFrame(parent)
     const char *const iniziali[3] = {"Esatti", "Errati", "Livello"};
     for (int i = 0; i < 3; ++i) {
         pannelli_[i] = new QLabel(QString::fromLatin1(iniziali[i]), this);
+        pannelli_[i]->setTextFormat(Qt::PlainText);
         pannelli_[i]->setObjectName(QStringLiteral("Pannello%1").arg(i + 1));
         pannelli_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         pannelli_[i]->setIndent(6);

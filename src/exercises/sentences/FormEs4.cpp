@@ -24,6 +24,7 @@ FormEs4::FormEs4()
     creaPulsante(QStringLiteral("Nuovo"), Immagini::Avanti, 6000, 4560, 1815, 735, 14.25, false)->setEnabled(false);
 
     Label2 = new QLabel(area());
+    Label2->setTextFormat(Qt::PlainText);
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
     Label2->setFont(f);

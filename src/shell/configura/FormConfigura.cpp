@@ -62,6 +62,7 @@ FormConfigura::FormConfigura() : Schermo(Nome, 10950, 9345)
     connect(esci, &QAction::triggered, this, &FormConfigura::mnuesci_Click);
 
     Label4 = new QLabel(area());
+    Label4->setTextFormat(Qt::PlainText); // the user's name as typed
     QFont f4(QStringLiteral("Arial"));
     f4.setPointSizeF(15.75);
     Label4->setFont(f4);

@@ -119,6 +119,8 @@ private:
     // The listed user (or the default user) that a typed name names.
     std::optional<Utente> utenteEsistente(const QString &nome) const;
     void sceltaColorePulsante(double &voce, QPushButton *pulsante);
+    // The word for a colour in one form, asked until the profile can hold it ("" when cancelled).
+    QString parolaColore(const QString &forma);
     // The font dialog on a stored font; on OK with a name and a size, both written back.
     bool sceltaFontValida(QString &famiglia, qint16 &dimensione);
     void collocaAssistente();

@@ -4,6 +4,7 @@
 #include "shell/PittoreZanfrone.h"
 #include "shell/Profilo.h"
 #include "shell/Tavolozza.h"
+#include "shell/Utenti.h"
 #include "platform/Dialogs.h"
 #include "platform/MovieView.h"
 
@@ -103,13 +104,23 @@ void FormConfigura::CasellaColorata_Click(int indice)
         Profilo.Colori[riga][0] = TavolozzaEsadecimale[indice];
         if (riga >= 1) {
             for (int col = 1; col <= 4; ++col)
-                Profilo.Colori[riga][col] = LimitaNome(
-                    InputBox(this,
-                             QStringLiteral("Inserisci la parola che descrive il colore al ") +
-                                 QString::fromLatin1(forme[col - 1]),
-                             QStringLiteral("Zanfroni"), QString()));
+                Profilo.Colori[riga][col] = parolaColore(QString::fromLatin1(forme[col - 1]));
         }
         PreparaZanfrone();
+    }
+}
+
+QString FormConfigura::parolaColore(const QString &forma)
+{
+    QString parola;
+    for (;;) {
+        parola = InputBox(this, QStringLiteral("Inserisci la parola che descrive il colore al ") + forma,
+                          QStringLiteral("Zanfroni"), parola);
+        const QString motivo = MotivoCarattereNonConservato(parola);
+        if (motivo.isEmpty())
+            return LimitaNome(parola);
+        MsgBox(this, QStringLiteral("Il nome di colore \"%1\" non può essere usato.\n%2").arg(parola, motivo),
+               QStringLiteral("Zanfroni"), Dialogs::Exclamation);
     }
 }
 

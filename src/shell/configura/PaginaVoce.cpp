@@ -37,10 +37,12 @@ void FormConfigura::costruisciPaginaSuoni()
     connect(Check2, &QCheckBox::clicked, this, &FormConfigura::Check2_Click);
 
     Label5 = new QLabel(pagina);
+    Label5->setTextFormat(Qt::PlainText);
     posiziona(Label5, QStringLiteral("Label5"), 480, 1260, 4200, 360);
     HScroll1 = nuovaBarra(pagina, QStringLiteral("HScroll1"), 50, 250, 5, 480, 1620, 4200, &FormConfigura::HScroll1_Change);
 
     Label2 = new QLabel(pagina);
+    Label2->setTextFormat(Qt::PlainText);
     posiziona(Label2, QStringLiteral("Label2"), 480, 2040, 4200, 360);
     HScroll2 = nuovaBarra(pagina, QStringLiteral("HScroll2"), 50, 400, 5, 480, 2400, 4200, &FormConfigura::HScroll2_Change);
 
@@ -61,11 +63,13 @@ void FormConfigura::costruisciPaginaSuoni()
     connect(CommandProvaVoce, &QPushButton::clicked, this, &FormConfigura::CommandProvaVoce_Click);
 
     auto *etichettaVoci = new QLabel(QStringLiteral("modifica linguaggio di lettura"), pagina);
+    etichettaVoci->setTextFormat(Qt::PlainText);
     posiziona(etichettaVoci, QStringLiteral("LabelVoci"), 4920, 240, 4560, 360);
     List1 = new QListWidget(pagina);
     posiziona(List1, QStringLiteral("List1"), 4920, 600, 4560, 2100);
     connect(List1, &QListWidget::currentRowChanged, this, &FormConfigura::List1_Click);
     NotaVoci = new QLabel(pagina);
+    NotaVoci->setTextFormat(Qt::PlainText);
     posiziona(NotaVoci, QStringLiteral("NotaVoci"), 4980, 660, 4440, 1980);
     NotaVoci->setWordWrap(true);
     NotaVoci->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -74,6 +78,7 @@ void FormConfigura::costruisciPaginaSuoni()
     connect(Services::current().speech, &SpeechEngine::availabilityChanged, this, &FormConfigura::RiempiVoci);
 
     auto *etichettaPersonaggi = new QLabel(QStringLiteral("personaggio"), pagina);
+    etichettaPersonaggi->setTextFormat(Qt::PlainText);
     posiziona(etichettaPersonaggi, QStringLiteral("LabelPersonaggi"), 4920, 2880, 2160, 360);
     List2 = new QListWidget(pagina);
     posiziona(List2, QStringLiteral("List2"), 4920, 3240, 2160, 3360);

@@ -23,6 +23,7 @@ const QString kTitolo = QStringLiteral("Zanfroni");
 QLabel *nuovoCampione(QWidget *genitore)
 {
     auto *l = new QLabel(QStringLiteral("Esempio di font e colore del testo"), genitore);
+    l->setTextFormat(Qt::PlainText);
     l->setWordWrap(true);
     l->setAlignment(Qt::AlignCenter);
     l->setFrameShape(QFrame::Box);
@@ -110,6 +111,7 @@ void FormConfigura::costruisciPaginaInput()
         connect(Option4[i], &QRadioButton::clicked, this, [this, i] { Option4_Click(i); });
     }
     Label7 = new QLabel(pagina);
+    Label7->setTextFormat(Qt::PlainText);
     posiziona(Label7, QStringLiteral("Label7"), 480, 2700, 6600, 360);
     HScroll3 = nuovaBarra(pagina, QStringLiteral("HScroll3"), 4, 60, 1, 480, 3120, 6600, &FormConfigura::HScroll3_Change);
 
@@ -120,6 +122,7 @@ void FormConfigura::costruisciPaginaInput()
             &FormConfigura::CheckDisabilitaMousePersonalizzato_Click);
 
     auto *nota = new QLabel(QStringLiteral("La scansione utilizza il colore scelto per i 'pulsanti selezionati'."), pagina);
+    nota->setTextFormat(Qt::PlainText);
     nota->setWordWrap(true);
     posiziona(nota, QStringLiteral("LabelNota"), 480, 4680, 8760, 720);
 }
