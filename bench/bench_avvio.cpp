@@ -1,6 +1,6 @@
 // Start-up: from starting the program to its first window drawn on an X server, against an empty
 // full-screen window linked with the same libraries (finestra_vuota): median of several starts of
-// each, taken in turn, and their ratio. "Drawn" is the same for both: the first pixels the program
+// each, taken in turn, and their ratio (the median over the pairs of starts). "Drawn" is the same for both: the first pixels the program
 // puts in its window, read back from the server. The X server is an Xvfb of our own at 1024 x 768:
 // a real X server, so a client starts as on a desktop (without a GPU, which neither uses).
 // The program starts on a data folder made by its own first start, with the default profile saved,
@@ -423,10 +423,18 @@ int main(int argc, char **argv)
     std::printf("Start-up to the first window drawn, Xvfb 1024x768, starts taken in turn:\n");
     riga(programma);
     riga(vuota);
-    const double rapporto = mediana(programma.ms) / mediana(vuota.ms);
-    std::printf("ratio %.2f (goal: at most %.2f)\n", rapporto, kObiettivo);
+    // Each pair of starts, back to back, meets the same load on the machine: their ratio, the
+    // median over the pairs.
+    std::vector<double> coppie;
+    for (size_t i = 0; i < programma.ms.size(); ++i)
+        coppie.push_back(programma.ms[i] / vuota.ms[i]);
+    const double rapporto = mediana(coppie);
+    std::printf("ratio %.2f (median over the %zu pairs of starts; of the two medians %.2f), goal at most %.2f\n",
+                rapporto, coppie.size(), mediana(programma.ms) / mediana(vuota.ms), kObiettivo);
     std::fflush(stdout);
-    if (completo && rapporto > kObiettivo)
-        fallisci("the program starts more than 1.25 times slower than an empty window");
+    if (completo && rapporto > kObiettivo) {
+        std::fprintf(stderr, "FAIL: the program starts more than %.2f times slower than an empty window\n", kObiettivo);
+        return 1;
+    }
     return 0;
 }
