@@ -1,10 +1,11 @@
 // Start-up: from starting the program to its first window drawn on an X server, against an empty
 // full-screen window linked with the same libraries (finestra_vuota): median of several starts of
-// each, taken in turn, and their ratio (the median over the pairs of starts). "Drawn" is the same for both: the first pixels the program
-// puts in its window, read back from the server. The X server is an Xvfb of our own at 1024 x 768:
-// a real X server, so a client starts as on a desktop (without a GPU, which neither uses).
-// The program starts on a data folder made by its own first start, with the default profile saved,
-// as every start after the first; each start must put up the start screen, full screen.
+// each, taken in turn, and their ratio (the median over the pairs of starts). "Drawn" is the same
+// for both: the first pixels the program puts in its window, read back from the server. The X
+// server is an Xvfb of our own at 1024 x 768: a real X server, so a client starts as on a desktop
+// (without a GPU, which neither uses). The program starts on a data folder made by its own first
+// start, with the default profile saved, as every start after the first; each start must put up
+// the start screen, full screen.
 // Argument: how many starts of each (default 61); the full run fails above 1.25 times.
 #include "ServiziDiProva.h"
 #include "shell/Avvio.h"
