@@ -3,6 +3,9 @@
 
 #include <QCache>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QPainterPath>
+#include <QRawFont>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
@@ -59,7 +62,66 @@ std::optional<InchiostroRiga> disegnaRiga(const QTextLine &riga, int margine)
     return alBordo ? std::nullopt : std::optional(std::move(r));
 }
 
-// Measured once for each font and text.
+// The painter draws letters this large (in pixels) from their outlines, smaller ones from its
+// glyph cache.
+constexpr double kPixelContorni = 65;
+
+// The pixels the outlines of the line's glyphs reach into, the line drawn from x = 0 with its
+// baseline at y = 0, as the painter fills them where it draws letters from their outlines. A pixel
+// the outline only grazes counts too: a little more ink than drawn, never less.
+InchiostroRiga contornoRiga(const QTextLine &riga, const QList<QGlyphRun> &gruppi)
+{
+    constexpr double margine = 0.25; // the painter's shading reaches a little past the outline
+    const double base = riga.y() + riga.ascent();
+    std::vector<QPolygonF> poligoni;
+    QRectF estensione;
+    for (const QGlyphRun &gruppo : gruppi) {
+        const QRawFont carattere = gruppo.rawFont();
+        const QList<quint32> indici = gruppo.glyphIndexes();
+        const QList<QPointF> posizioni = gruppo.positions();
+        for (qsizetype i = 0; i < indici.size(); ++i) {
+            QPainterPath forma = carattere.pathForGlyph(indici[i]);
+            forma.translate(posizioni[i].x() - riga.x(), posizioni[i].y() - base);
+            for (QPolygonF &poligono : forma.toSubpathPolygons()) {
+                estensione |= poligono.boundingRect();
+                poligoni.push_back(std::move(poligono));
+            }
+        }
+    }
+    InchiostroRiga r;
+    if (poligoni.empty())
+        return r;
+    r.prima = int(std::floor(estensione.left() - margine));
+    const int colonne = int(std::floor(estensione.right() + margine)) - r.prima + 1;
+    r.alto.assign(colonne, INT_MAX);
+    r.basso.assign(colonne, INT_MIN);
+    for (const QPolygonF &poligono : poligoni)
+        for (qsizetype k = 0; k < poligono.size(); ++k) {
+            const QPointF a = poligono[k], b = poligono[(k + 1) % poligono.size()];
+            const double sinistra = std::min(a.x(), b.x()), destra = std::max(a.x(), b.x());
+            for (int c = int(std::floor(sinistra - margine)); c <= int(std::floor(destra + margine)); ++c) {
+                // The part of the edge over column c (widened by the margin).
+                double y0 = a.y(), y1 = b.y();
+                if (destra > sinistra) {
+                    auto y = [&](double x) { return a.y() + (b.y() - a.y()) * (x - a.x()) / (b.x() - a.x()); };
+                    const double da = std::max(sinistra, c - margine), fino = std::min(destra, c + 1 + margine);
+                    y0 = y(da);
+                    y1 = y(fino);
+                }
+                const int i = c - r.prima;
+                r.alto[i] = std::min(r.alto[i], int(std::floor(std::min(y0, y1) - margine)));
+                r.basso[i] = std::max(r.basso[i], int(std::ceil(std::max(y0, y1) + margine)) - 1);
+            }
+        }
+    for (int x = 0; x < colonne; ++x)
+        if (r.alto[x] <= r.basso[x]) {
+            r.cima = std::min(r.cima, r.alto[x]);
+            r.fondo = std::max(r.fondo, r.basso[x]);
+        }
+    return r;
+}
+
+// Measured once for each font and text: large letters from their outlines, smaller ones drawn.
 using Inchiostro = std::shared_ptr<const InchiostroRiga>;
 Inchiostro inchiostro(const QFont &font, const QString &testo, const QTextLine &riga)
 {
@@ -67,9 +129,12 @@ Inchiostro inchiostro(const QFont &font, const QString &testo, const QTextLine &
     const QString chiave = font.key() + QChar(0) + testo;
     if (const Inchiostro *r = misurate.object(chiave))
         return *r;
-    int margine = 4; // the face's ink reaches about 2 pixels past its ascent, descent and advance
+    const QList<QGlyphRun> gruppi = riga.glyphRuns();
     std::optional<InchiostroRiga> r;
-    while (!(r = disegnaRiga(riga, margine)))
+    if (!gruppi.isEmpty() && gruppi.front().rawFont().pixelSize() >= kPixelContorni)
+        r = contornoRiga(riga, gruppi);
+    int margine = 4; // the face's ink reaches about 2 pixels past its ascent, descent and advance
+    while (!r && !(r = disegnaRiga(riga, margine)))
         margine *= 2;
     auto nuova = std::make_shared<const InchiostroRiga>(std::move(*r));
     misurate.insert(chiave, new Inchiostro(nuova));
@@ -223,3 +288,4 @@ void Impaginazione::disegna(QPainter &p, const QRectF &area) const
         }
     }
 }
+
