@@ -125,7 +125,7 @@ private slots:
                                                                 {"I pantaloni non sono gialli.", "Le scarpe non sono verdi."},
                                                                 {"I bottoni non sono gialli.", "La camicia non è blu."}};
         for (const auto &[sopra, sotto] : coppie)
-            for (int punti : {24, 30})
+            for (int punti : {12, 24, 30}) // drawn from the glyph cache, or from the outlines
                 for (Qt::Alignment allineamento : {Qt::AlignLeft, Qt::AlignHCenter}) {
                     const QString testo = QString::fromUtf8(sopra) + QLatin1Char('\n') + QString::fromUtf8(sotto);
                     const QImage una = disegno(QString::fromUtf8(sopra), punti, allineamento);
