@@ -1,8 +1,8 @@
 #pragma once
 #include <QFont>
-#include <QtNumeric>
 #include <QRectF>
 #include <QString>
+#include <QtNumeric>
 #include <memory>
 #include <vector>
 
