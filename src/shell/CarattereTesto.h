@@ -23,11 +23,12 @@ QFont Crea(const QString &famiglia, double punti);
 void ImpostaPunti(QFont &font, double punti);
 
 // Whether `testo` fits `spazio` in `font`: every word within the width, the wrapped lines (laid out
-// as Impaginazione does) within the height.
-bool Entra(const QFont &font, const QString &testo, const QSize &spazio);
+// as Impaginazione does, aligned as `allineamento` says) within the height.
+bool Entra(const QFont &font, const QString &testo, const QSize &spazio, Qt::Alignment allineamento);
 // `font` made smaller, in whole points, until `testo` fits `spazio` (never below 6 points); as it
-// is when it fits already.
-QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio);
+// is when it fits already. `suggerito`, where given, is the size likely to fit (the last text's).
+QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio, Qt::Alignment allineamento,
+               int suggerito = 0);
 
 // One widget's text drawn whole: in its own font, or made smaller as Adattato says. The fitting is
 // redone only when the text, the font or the space change; the widget's font is left as set.
@@ -35,7 +36,7 @@ class TestoAdattato
 {
 public:
     // The font `testo` is drawn in within `area` (whole pixels of it).
-    QFont carattere(const QFont &font, const QString &testo, const QRectF &area);
+    QFont carattere(const QFont &font, const QString &testo, const QRectF &area, Qt::Alignment allineamento);
     // Draws `testo` in `area`, its lines laid out as Impaginazione does and aligned as `allineamento` says.
     void disegna(QPainter &p, const QFont &font, const QString &testo, const QRectF &area, Qt::Alignment allineamento);
 
@@ -44,5 +45,6 @@ private:
     QString testo_;
     QFont base_, adattato_;
     QSize spazio_;
+    Qt::Alignment allineamento_;
 };
 } // namespace CarattereTesto

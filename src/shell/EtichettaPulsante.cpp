@@ -38,7 +38,7 @@ void EtichettaPulsante::setColoreTesto(const QColor &colore)
     setPalette(pal);
 }
 
-QFont EtichettaPulsante::carattereMostrato() const { return testo_.carattere(font(), text(), contentsRect()); }
+QFont EtichettaPulsante::carattereMostrato() const { return testo_.carattere(font(), text(), contentsRect(), alignment()); }
 
 void EtichettaPulsante::paintEvent(QPaintEvent *)
 {

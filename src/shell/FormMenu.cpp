@@ -242,7 +242,7 @@ void FormMenu::ImpostaFontPulsanti()
         for (EtichettaPulsante *b : Command1) {
             QFont f = b->font();
             CarattereTesto::ImpostaPunti(f, d);
-            if (!CarattereTesto::Entra(f, b->text(), b->contentsRect().size()))
+            if (!CarattereTesto::Entra(f, b->text(), b->contentsRect().size(), b->alignment()))
                 return false;
         }
         return true;

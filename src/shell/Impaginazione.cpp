@@ -1,11 +1,15 @@
 #include "Impaginazione.h"
 #include "CarattereTesto.h"
+#include "InchiostroRiga.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QTextLayout>
 #include <algorithm>
+#include <climits>
+#include <cmath>
+
 
 double Impaginazione::AltezzaRiga(const QFont &font)
 {
@@ -15,7 +19,9 @@ double Impaginazione::AltezzaRiga(const QFont &font)
     return std::min(fm.lineSpacing(), lettere.height() + 0.05 * fm.height());
 }
 
-Impaginazione::Impaginazione(const QFont &font, const QString &testo, double larghezza)
+Impaginazione::Impaginazione(const QFont &font, const QString &testo, double larghezza, Qt::Alignment allineamento,
+                             double altezzaMassima)
+    : allineamento_(allineamento)
 {
     const QFontMetricsF fm(font);
     static const QRegularExpression spazi(QStringLiteral("\\s+"));
@@ -23,7 +29,6 @@ Impaginazione::Impaginazione(const QFont &font, const QString &testo, double lar
         troppoLarga_ = troppoLarga_ || fm.horizontalAdvance(parola) > larghezza;
     QTextOption opzioni;
     opzioni.setWrapMode(QTextOption::WordWrap);
-    std::vector<QString> testiRighe;
     for (const QString &paragrafo : testo.split(QLatin1Char('\n'))) {
         const QString pulito = QString(paragrafo).remove(QLatin1Char('\r'));
         auto layout = std::make_unique<QTextLayout>(pulito, font);
@@ -31,7 +36,6 @@ Impaginazione::Impaginazione(const QFont &font, const QString &testo, double lar
         layout->beginLayout();
         for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
             line.setLineWidth(larghezza);
-            testiRighe.push_back(pulito.mid(line.textStart(), line.textLength()).trimmed());
             ++righe_;
         }
         layout->endLayout();
@@ -41,57 +45,95 @@ Impaginazione::Impaginazione(const QFont &font, const QString &testo, double lar
     if (testo.endsWith(QLatin1Char('\n')) && righe_ > 1)
         --righe_;
 
-    if (!CarattereTesto::Corsivo(font.family())) {
-        const double riga = AltezzaRiga(font);
-        for (int i = 0; i < righe_; ++i)
-            cime_.push_back(i * riga);
-        altezza_ = righe_ * riga;
+    if (CarattereTesto::Corsivo(font.family())) {
+        impaginaCorsivo(font, larghezza, altezzaMassima);
         return;
     }
-    // Cursive lines follow an even pitch, as on ruled paper: a line's loops reach into the empty
-    // room of its neighbours but never down to the small letters of the line above nor up to those
-    // of the line below. The face's tallest and deepest letters set the pitch, and so do this text's
-    // own lines where they reach further (an accented capital).
+    const double riga = AltezzaRiga(font);
+    for (int i = 0; i < righe_; ++i)
+        cime_.push_back(i * riga);
+    altezza_ = righe_ * riga;
+}
+
+// Cursive lines follow one even pitch in whole pixels, as on ruled paper: the least at which no
+// two lines' ink comes closer than kDistacco, nor the small letters of neighbouring lines closer
+// than one x-height. Each line is drawn where it was measured, to the pixel.
+void Impaginazione::impaginaCorsivo(const QFont &font, double larghezza, double altezzaMassima)
+{
+    const double x = QFontMetricsF(font).xHeight();
+    int passo = int(std::ceil(2 * x));
+    if (troppoLarga_ && altezzaMassima < qInf()) // does not fit whatever its height
+        return;
+    if ((righe_ - 1) * passo > altezzaMassima) { // too tall even at the least pitch
+        altezza_ = (righe_ - 1) * passo;
+        return;
+    }
+    std::vector<QTextLine> righe;
+    std::vector<std::shared_ptr<const InchiostroRiga>> inchiostri;
+    for (const auto &layout : paragrafi_)
+        for (int i = 0; i < layout->lineCount() && int(righe.size()) < righe_; ++i) {
+            const QTextLine riga = layout->lineAt(i);
+            righe.push_back(riga);
+            inchiostri.push_back(InchiostroRiga::Di(font, layout->text().mid(riga.textStart(), riga.textLength()), riga));
+            double rientro = 0;
+            if (allineamento_ & Qt::AlignHCenter)
+                rientro = (larghezza - riga.naturalTextWidth()) / 2;
+            else if (allineamento_ & Qt::AlignRight)
+                rientro = larghezza - riga.naturalTextWidth();
+            rientri_.push_back(int(std::lround(rientro)));
+        }
     if (righe_ == 0)
         return;
-    const double x = fm.xHeight();
-    double sopra = -fm.tightBoundingRect(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZbdfhklt")).top();
-    double sotto = fm.tightBoundingRect(QStringLiteral("fgjpqyzGJZ")).bottom();
-    std::vector<QRectF> inchiostri;
-    for (int n = 0; n < righe_; ++n) {
-        inchiostri.push_back(testiRighe[n].isEmpty() ? QRectF(0, -x, 0, x) : fm.tightBoundingRect(testiRighe[n]));
-        if (n > 0)
-            sopra = std::max(sopra, -inchiostri[n].top());
-        if (n + 1 < righe_)
-            sotto = std::max(sotto, inchiostri[n].bottom());
+    // Neighbours first; lines further apart only where their ink could still meet.
+    for (int salto = 1; salto < righe_; ++salto)
+        for (int i = 0; i + salto < righe_; ++i) {
+            const InchiostroRiga &a = *inchiostri[i], &b = *inchiostri[i + salto];
+            if (a.vuota() || b.vuota() || salto * passo >= a.fondo - b.cima + kDistacco + 1)
+                continue;
+            const int d = InchiostroRiga::DistanzaMinima(a, rientri_[i], b, rientri_[i + salto], kDistacco);
+            if (d > salto * passo)
+                passo = (d + salto - 1) / salto;
+        }
+    // The text reaches from the highest ink to the lowest.
+    int cima = INT_MAX, fondo = INT_MIN;
+    for (int n = 0; n < righe_; ++n)
+        if (!inchiostri[n]->vuota()) {
+            cima = std::min(cima, n * passo + inchiostri[n]->cima);
+            fondo = std::max(fondo, n * passo + inchiostri[n]->fondo + 1);
+        }
+    if (cima > fondo) { // no ink at all
+        cima = -int(std::ceil(x));
+        fondo = (righe_ - 1) * passo;
     }
-    const double passo = std::max(sopra, sotto + x) + 0.15 * x;
-    // The text reaches from the first line's ink to the last one's.
-    const double primaBase = -inchiostri.front().top();
-    int n = 0;
-    for (const auto &layout : paragrafi_)
-        for (int i = 0; i < layout->lineCount() && n < righe_; ++i, ++n)
-            cime_.push_back(primaBase + n * passo - layout->lineAt(i).ascent());
-    altezza_ = primaBase + (righe_ - 1) * passo + std::max(0.0, inchiostri[righe_ - 1].bottom());
+    for (int n = 0; n < righe_; ++n)
+        cime_.push_back(n * passo - cima - righe[n].ascent());
+    altezza_ = fondo - cima;
 }
 
 Impaginazione::~Impaginazione() = default;
 
-void Impaginazione::disegna(QPainter &p, const QRectF &area, Qt::Alignment allineamento) const
+void Impaginazione::disegna(QPainter &p, const QRectF &area) const
 {
     double y = area.top();
-    if (allineamento & Qt::AlignVCenter)
+    if (allineamento_ & Qt::AlignVCenter)
         y += (area.height() - altezza()) / 2;
-    else if (allineamento & Qt::AlignBottom)
+    else if (allineamento_ & Qt::AlignBottom)
         y += area.height() - altezza();
+    if (int(cime_.size()) < righe_) // not measured
+        return;
+    const bool alPixel = !rientri_.empty(); // cursive lines, where they were measured
+    if (alPixel)
+        y = std::round(y);
     int disegnate = 0;
     for (const auto &layout : paragrafi_) {
         for (int i = 0; i < layout->lineCount() && disegnate < righe_; ++i, ++disegnate) {
             QTextLine line = layout->lineAt(i);
             double x = area.left();
-            if (allineamento & Qt::AlignHCenter)
+            if (alPixel)
+                x = std::round(x) + rientri_[disegnate];
+            else if (allineamento_ & Qt::AlignHCenter)
                 x += (area.width() - line.naturalTextWidth()) / 2;
-            else if (allineamento & Qt::AlignRight)
+            else if (allineamento_ & Qt::AlignRight)
                 x += area.width() - line.naturalTextWidth();
             line.draw(&p, QPointF(x - line.x(), y + cime_[disegnate] - line.y()));
         }

@@ -46,7 +46,10 @@ QRectF PulsanteImmagine::areaContenuto() const
     return QRectF(rect()).adjusted(m, m, -m, -m);
 }
 
-QFont PulsanteImmagine::carattereMostrato() const { return didascalia_.carattere(font(), text(), areaContenuto()); }
+QFont PulsanteImmagine::carattereMostrato() const
+{
+    return didascalia_.carattere(font(), text(), areaContenuto(), Qt::AlignCenter);
+}
 
 void PulsanteImmagine::paintEvent(QPaintEvent *)
 {

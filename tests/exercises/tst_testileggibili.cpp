@@ -1,6 +1,6 @@
 // Exercise texts at 1024 x 768 in large letters: every sentence and every trait shows whole, the
 // size kept in the profile does not change, and the cursive letters are as tall as the plain ones,
-// their lines evenly spaced with loops clear of the neighbouring lines' small letters.
+// their lines evenly spaced with no two lines' ink touching.
 #include "AmbienteAllineamento.h"
 #include "exercises/frame/EtichettaAdattata.h"
 #include "exercises/sentences/FormEs4.h"
@@ -59,25 +59,12 @@ class TestTestiLeggibili : public ProvaConAmbiente<AmbienteAllineamento>
         r.removeIf([&](const QPair<int, int> &f) { return 2 * (f.second - f.first) < alta; });
         return r;
     }
-    // The height of the ink of "aoe" in `font`.
-    static int altezzaAoe(const QFont &font)
-    {
-        QImage img(200, 200, QImage::Format_RGB32);
-        img.fill(Qt::white);
-        QPainter p(&img);
-        p.setFont(font);
-        p.drawText(10, 150, QStringLiteral("aoe"));
-        p.end();
-        const auto r = inchiostro(img);
-        return r.size() == 1 ? r[0].second - r[0].first + 1 : -1;
-    }
-
     // The text shows whole in the font it is drawn in, within the box less its margins.
     static bool intero(const EtichettaAdattata *e)
     {
         const int m = e->margin();
         const QRect r = e->contentsRect().adjusted(m, m, -m, -m);
-        const Impaginazione righe(e->carattereMostrato(), e->text(), r.width());
+        const Impaginazione righe(e->carattereMostrato(), e->text(), r.width(), e->alignment());
         return !e->text().isEmpty() && !righe.parolaTroppoLarga() && righe.altezza() <= r.height();
     }
 
@@ -118,80 +105,93 @@ private slots:
         QCOMPARE(CarattereTesto::Scala(QStringLiteral("Arial")), 1.0);
     }
 
-    // The ink a second line adds to a first one lies wholly below the first line's ink: its
-    // ascenders stay clear of the small letters above, the descenders above stay clear of its small
-    // letters.
-    void cursiveLoopsStayClearOfTheNeighboursSmallLetters()
+    // Two lines whose loops meet in a looser layout (a descender over a capital or an ascender):
+    // no ink the second line adds comes within Impaginazione::kDistacco pixels of the first line's.
+    void cursiveLinesInkNeverTouches()
     {
         if (!conCorsivo())
             QSKIP("the cursive face is not installed");
-        auto disegno = [](const QString &testo) {
-            const Impaginazione righe(CarattereTesto::Crea(QStringLiteral("Indis1"), 24), testo, 400);
-            QImage img(400, 400, QImage::Format_RGB32);
+        auto disegno = [](const QString &testo, int punti, Qt::Alignment allineamento) {
+            const QFont font = CarattereTesto::Crea(QStringLiteral("Indis1"), punti);
+            const Impaginazione righe(font, testo, 600, allineamento | Qt::AlignTop);
+            QImage img(600, 400, QImage::Format_RGB32);
             img.fill(Qt::white);
             QPainter p(&img);
-            righe.disegna(p, QRectF(0, 20, 400, righe.altezza()), Qt::AlignHCenter | Qt::AlignTop);
+            righe.disegna(p, QRectF(0, 20, 600, righe.altezza()));
             return img;
         };
-        for (const auto &[sopra, sotto] : {std::pair{"aoe xoae", "Èl bhL"}, std::pair{"fgjpqyz Gg", "aoe xoae"}}) {
-            const QString testo = QString::fromUtf8(sopra) + QLatin1Char('\n') + QString::fromUtf8(sotto);
-            QImage due = disegno(testo);
-            const QImage una = disegno(QString::fromUtf8(sopra));
-            for (int y = 0; y < due.height(); ++y) // what the second line adds
-                for (int x = 0; x < due.width(); ++x)
-                    if (qGray(una.pixel(x, y)) < 128)
-                        due.setPixel(x, y, qRgb(255, 255, 255));
-            QVERIFY2(inchiostro(due).first().first > inchiostro(una).last().second, qPrintable(testo));
-        }
+        const int k = Impaginazione::kDistacco;
+        const std::pair<const char *, const char *> coppie[] = {{"I capelli sono gialli.", "Il cappello è verde."},
+                                                                {"I pantaloni non sono gialli.", "Le scarpe non sono verdi."},
+                                                                {"I bottoni non sono gialli.", "La camicia non è blu."}};
+        for (const auto &[sopra, sotto] : coppie)
+            for (int punti : {12, 24, 30}) // drawn from the glyph cache, or from the outlines
+                for (Qt::Alignment allineamento : {Qt::AlignLeft, Qt::AlignHCenter}) {
+                    const QString testo = QString::fromUtf8(sopra) + QLatin1Char('\n') + QString::fromUtf8(sotto);
+                    const QImage una = disegno(QString::fromUtf8(sopra), punti, allineamento);
+                    const QImage due = disegno(testo, punti, allineamento);
+                    auto vicinaAllaPrima = [&](int x, int y) {
+                        for (int v = std::max(0, y - k); v <= std::min(una.height() - 1, y + k); ++v)
+                            for (int u = std::max(0, x - k); u <= std::min(una.width() - 1, x + k); ++u)
+                                if (una.pixel(u, v) != qRgb(255, 255, 255))
+                                    return true;
+                        return false;
+                    };
+                    for (int y = 0; y < due.height(); ++y)
+                        for (int x = 0; x < due.width(); ++x)
+                            if (qGray(due.pixel(x, y)) < qGray(una.pixel(x, y)) && vicinaAllaPrima(x, y))
+                                QFAIL(qPrintable(QStringLiteral("%1 pt, %2 at %3,%4").arg(punti).arg(testo).arg(x).arg(y)));
+                }
     }
 
-    // "Colora il zanfrone" levels 4 to 6 (seven sentences), rendered: the cursive small letters are
-    // at least 80% as tall as the plain ones, the lines follow one even pitch, no ink is cut.
-    void cursiveLinesAreEvenAndNearlyFullSize_data()
+    // "Colora il zanfrone" levels 4 to 6 (seven sentences), rendered: the lines follow one even
+    // pitch, no ink is cut, and the letters are as large as the box allows: the next size up would
+    // not fit.
+    void cursiveLinesAreEvenAndAsLargeAsTheBoxAllows_data()
     {
         QTest::addColumn<QSize>("schermo");
         QTest::addColumn<int>("punti");
         QTest::addRow("1024x768 24") << QSize(1024, 768) << 24;
         QTest::addRow("1920x1080 30") << QSize(1920, 1080) << 30;
     }
-    void cursiveLinesAreEvenAndNearlyFullSize()
+    void cursiveLinesAreEvenAndAsLargeAsTheBoxAllows()
     {
         if (!conCorsivo())
             QSKIP("the cursive face is not installed");
         QFETCH(QSize, schermo);
         QFETCH(int, punti);
         Profilo.DimensioneFontTesto = qint16(punti);
-        int semplice = INT_MAX;
-        for (int corsivo : {0, 1}) {
-            Profilo.TipoCarattere = corsivo ? Lettere::Corsivo : Lettere::Minuscolo;
-            Profilo.FontTesto = corsivo ? QStringLiteral("Indis1") : QStringLiteral("arial");
-            QPointer<FormEs4> s = amb->apri<FormEs4>();
-            QVERIFY(s);
-            s->setGeometry(QRect(QPoint(0, 0), schermo));
-            QTRY_COMPARE(s->size(), schermo);
-            for (int livello = 4; livello <= 6; ++livello) {
-                s->mnuLiv_Click(livello);
-                auto *e = s->findChild<EtichettaAdattata *>(QStringLiteral("Label1"));
-                const int x = altezzaAoe(e->carattereMostrato());
-                if (!corsivo) {
-                    semplice = std::min(semplice, x);
-                    continue;
-                }
-                const QImage img = e->grab().toImage();
-                const auto righe = fasce(img), tutto = inchiostro(img);
-                const QString dove = QStringLiteral("livello %1, %2 / %3: ").arg(livello).arg(x).arg(semplice) + e->text();
-                QVERIFY2(x >= 0.8 * semplice, qPrintable(dove));
-                QVERIFY2(tutto.first().first >= e->margin() && tutto.last().second < img.height() - e->margin(), qPrintable(dove));
-                QVERIFY2(righe.size() == 7, qPrintable(dove));
-                int passoMin = INT_MAX, passoMax = 0;
-                for (int i = 1; i < righe.size(); ++i) {
-                    passoMin = std::min(passoMin, righe[i].second - righe[i - 1].second);
-                    passoMax = std::max(passoMax, righe[i].second - righe[i - 1].second);
-                }
-                QVERIFY2(passoMax - passoMin <= 1, qPrintable(dove + QStringLiteral(" %1-%2").arg(passoMin).arg(passoMax)));
+        Profilo.TipoCarattere = Lettere::Corsivo;
+        Profilo.FontTesto = QStringLiteral("Indis1");
+        QPointer<FormEs4> s = amb->apri<FormEs4>();
+        QVERIFY(s);
+        s->setGeometry(QRect(QPoint(0, 0), schermo));
+        QTRY_COMPARE(s->size(), schermo);
+        for (int livello = 4; livello <= 6; ++livello) {
+            s->mnuLiv_Click(livello);
+            auto *e = s->findChild<EtichettaAdattata *>(QStringLiteral("Label1"));
+            const int m = e->margin();
+            const QSize spazio = e->contentsRect().adjusted(m, m, -m, -m).size();
+            QFont maggiore = e->carattereMostrato();
+            const double chiesti = e->font().pointSizeF(), mostrati = maggiore.pointSizeF();
+            const QString dove = QStringLiteral("livello %1, %2 of %3 pt: ").arg(livello).arg(mostrati).arg(chiesti)
+                + e->text();
+            if (mostrati < chiesti) {
+                maggiore.setPointSizeF(mostrati + 1 < std::floor(chiesti) ? mostrati + 1 : chiesti);
+                QVERIFY2(!CarattereTesto::Entra(maggiore, e->text(), spazio, e->alignment()), qPrintable(dove));
             }
-            s->chiudi();
+            const QImage img = e->grab().toImage();
+            const auto righe = fasce(img), tutto = inchiostro(img);
+            QVERIFY2(tutto.first().first >= m && tutto.last().second < img.height() - m, qPrintable(dove));
+            QVERIFY2(righe.size() == 7, qPrintable(dove));
+            int passoMin = INT_MAX, passoMax = 0;
+            for (int i = 1; i < righe.size(); ++i) {
+                passoMin = std::min(passoMin, righe[i].second - righe[i - 1].second);
+                passoMax = std::max(passoMax, righe[i].second - righe[i - 1].second);
+            }
+            QVERIFY2(passoMax - passoMin <= 1, qPrintable(dove + QStringLiteral(" %1-%2").arg(passoMin).arg(passoMax)));
         }
+        s->chiudi();
     }
 
     void everyTextShowsWhole_data()

@@ -249,8 +249,10 @@ private slots:
                 QVERIFY(!f.bold());
                 QVERIFY2(altezzaX(f) >= 0.8 * semplice, qPrintable(QStringLiteral("%1 / %2").arg(altezzaX(f)).arg(semplice)));
             }
-            for (int i = 0; i < m->pulsanti(); ++i)
-                QVERIFY(CarattereTesto::Entra(m->pulsante(i)->font(), m->pulsante(i)->text(), m->pulsante(i)->contentsRect().size()));
+            for (int i = 0; i < m->pulsanti(); ++i) {
+                const auto *b = m->pulsante(i);
+                QVERIFY(CarattereTesto::Entra(b->font(), b->text(), b->contentsRect().size(), b->alignment()));
+            }
             m->chiudi();
             QTRY_VERIFY(!Schermi::attivo() || Schermi::attivo() != m);
         }

@@ -14,7 +14,7 @@ QRect EtichettaAdattata::areaTesto() const
     return contentsRect().adjusted(m, m, -m, -m);
 }
 
-QFont EtichettaAdattata::carattereMostrato() const { return adattato_.carattere(font(), text(), areaTesto()); }
+QFont EtichettaAdattata::carattereMostrato() const { return adattato_.carattere(font(), text(), areaTesto(), alignment()); }
 
 void EtichettaAdattata::paintEvent(QPaintEvent *)
 {
