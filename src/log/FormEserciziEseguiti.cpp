@@ -50,25 +50,25 @@ QLabel *etichetta(QWidget *padre, double punti, bool grassetto)
 FormEserciziEseguiti::FormEserciziEseguiti() : Schermo(Nome, 7740, 5970)
 {
     coloreSfondo(kSfondo);
-    Label1 = etichetta(area(), 15.75, true);
-    posiziona(Label1, QStringLiteral("Label1"), 240, 120, 7260, 480);
-    Label2 = etichetta(area(), 14.25, true);
-    posiziona(Label2, QStringLiteral("Label2"), 240, 600, 7260, 420);
+    LabelNome = etichetta(area(), 15.75, true);
+    posiziona(LabelNome, QStringLiteral("LabelNome"), 240, 120, 7260, 480);
+    LabelData = etichetta(area(), 14.25, true);
+    posiziona(LabelData, QStringLiteral("LabelData"), 240, 600, 7260, 420);
 
-    MSFlexGrid1 = new QTableWidget(area());
-    MSFlexGrid1->setFont(QFont(QStringLiteral("Arial"), 10));
-    MSFlexGrid1->setColumnCount(4);
-    MSFlexGrid1->setHorizontalHeaderLabels(kIntestazioni);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::NoSelection);
-    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    MSFlexGrid1->verticalHeader()->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
-    posiziona(MSFlexGrid1, QStringLiteral("MSFlexGrid1"), 240, 1140, 7260, 4080);
+    GrigliaAttivita = new QTableWidget(area());
+    GrigliaAttivita->setFont(QFont(QStringLiteral("Arial"), 10));
+    GrigliaAttivita->setColumnCount(4);
+    GrigliaAttivita->setHorizontalHeaderLabels(kIntestazioni);
+    GrigliaAttivita->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GrigliaAttivita->setSelectionMode(QAbstractItemView::NoSelection);
+    GrigliaAttivita->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GrigliaAttivita->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GrigliaAttivita->verticalHeader()->setDefaultAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    GrigliaAttivita->horizontalHeader()->setHighlightSections(false);
+    posiziona(GrigliaAttivita, QStringLiteral("GrigliaAttivita"), 240, 1140, 7260, 4080);
 
-    Label3 = etichetta(area(), 12, false);
-    posiziona(Label3, QStringLiteral("Label3"), 240, 5340, 7260, 480);
+    LabelNota = etichetta(area(), 12, false);
+    posiziona(LabelNota, QStringLiteral("LabelNota"), 240, 5340, 7260, 480);
 
     QMenu *mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     connect(mnuFile->addAction(QStringLiteral("Salva")), &QAction::triggered, this, &FormEserciziEseguiti::mnuSalva_Click);
@@ -82,56 +82,56 @@ FormEserciziEseguiti::FormEserciziEseguiti() : Schermo(Nome, 7740, 5970)
 
 void FormEserciziEseguiti::Form_Activate()
 {
-    Label1->setText(NomeUtente);
+    LabelNome->setText(NomeUtente);
     // The system's short date, in Italian wherever the system speaks another language.
     QLocale lingua = QLocale::system();
     if (lingua.language() != QLocale::Italian)
         lingua = QLocale(QLocale::Italian, QLocale::Italy);
-    Label2->setText(QStringLiteral("Data ") + lingua.toString(QDate::currentDate(), QLocale::ShortFormat));
+    LabelData->setText(QStringLiteral("Data ") + lingua.toString(QDate::currentDate(), QLocale::ShortFormat));
 
     // Column widths: 1, 10, 4, 4 and 4 twenty-fourths of the grid's width (in twips).
-    const int u = MSFlexGrid1->width() * 15 / 24;
-    MSFlexGrid1->verticalHeader()->setFixedWidth(u / 15);
+    const int u = GrigliaAttivita->width() * 15 / 24;
+    GrigliaAttivita->verticalHeader()->setFixedWidth(u / 15);
     const int parti[4] = {10, 4, 4, 4};
     for (int c = 0; c < 4; ++c)
-        MSFlexGrid1->setColumnWidth(c, parti[c] * u / 15);
+        GrigliaAttivita->setColumnWidth(c, parti[c] * u / 15);
 
     Rapporto r;
     const int righe = qBound(0, int(NumeroAttivita), kRigheAttivita);
     for (int i = 1; i <= righe; ++i)
         r.righe.append({AttivitaEseguite[i][0], AttivitaEseguite[i][1], AttivitaEseguite[i][2], AttivitaEseguite[i][3]});
-    r.nome = Label1->text();
-    r.data = Label2->text();
+    r.nome = LabelNome->text();
+    r.data = LabelData->text();
     mostra(r);
 }
 
 void FormEserciziEseguiti::mostra(const Rapporto &r)
 {
-    Label1->setText(r.nome);
-    Label2->setText(r.data);
-    Label3->setText(r.nota);
-    MSFlexGrid1->clearContents();
-    MSFlexGrid1->setRowCount(int(r.righe.size()));
+    LabelNome->setText(r.nome);
+    LabelData->setText(r.data);
+    LabelNota->setText(r.nota);
+    GrigliaAttivita->clearContents();
+    GrigliaAttivita->setRowCount(int(r.righe.size()));
     QStringList numeri;
     for (int i = 0; i < r.righe.size(); ++i) {
         numeri << QString::number(i + 1);
         for (int c = 0; c < 4; ++c) {
             auto *cella = new QTableWidgetItem(r.righe[i][c]);
             cella->setTextAlignment(c < 2 ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop);
-            MSFlexGrid1->setItem(i, c, cella);
+            GrigliaAttivita->setItem(i, c, cella);
         }
     }
-    MSFlexGrid1->setVerticalHeaderLabels(numeri);
-    MSFlexGrid1->setCurrentCell(-1, -1);
+    GrigliaAttivita->setVerticalHeaderLabels(numeri);
+    GrigliaAttivita->setCurrentCell(-1, -1);
 }
 
 Rapporto FormEserciziEseguiti::rapporto() const
 {
-    Rapporto r{Label1->text(), Label2->text(), {}, Label3->text()};
-    for (int i = 0; i < MSFlexGrid1->rowCount(); ++i) {
+    Rapporto r{LabelNome->text(), LabelData->text(), {}, LabelNota->text()};
+    for (int i = 0; i < GrigliaAttivita->rowCount(); ++i) {
         std::array<QString, 4> riga;
         for (int c = 0; c < 4; ++c)
-            if (const QTableWidgetItem *cella = MSFlexGrid1->item(i, c))
+            if (const QTableWidgetItem *cella = GrigliaAttivita->item(i, c))
                 riga[c] = cella->text();
         r.righe.append(riga);
     }
@@ -141,13 +141,13 @@ Rapporto FormEserciziEseguiti::rapporto() const
 PaginaRegistro FormEserciziEseguiti::pagina() const
 {
     const Rapporto r = rapporto();
-    PaginaRegistro p{NomeUtente, r.nome, r.data, r.nota, {}, {}, MSFlexGrid1->font()};
+    PaginaRegistro p{NomeUtente, r.nome, r.data, r.nota, {}, {}, GrigliaAttivita->font()};
     p.celle.append(QStringList{QString()} + kIntestazioni);
     for (int i = 0; i < r.righe.size(); ++i)
         p.celle.append(QStringList{QString::number(i + 1), r.righe[i][0], r.righe[i][1], r.righe[i][2], r.righe[i][3]});
-    p.larghezze.append(MSFlexGrid1->verticalHeader()->width() * 15.0);
+    p.larghezze.append(GrigliaAttivita->verticalHeader()->width() * 15.0);
     for (int c = 0; c < 4; ++c)
-        p.larghezze.append(MSFlexGrid1->columnWidth(c) * 15.0);
+        p.larghezze.append(GrigliaAttivita->columnWidth(c) * 15.0);
     return p;
 }
 

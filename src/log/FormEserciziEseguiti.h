@@ -37,6 +37,6 @@ private:
     // The report folder made when missing, then the open (1) or save dialog; "" when cancelled or failed.
     QString scegliRapporto(int modo, const QString &titolo);
 
-    QLabel *Label1, *Label2, *Label3;
-    QTableWidget *MSFlexGrid1;
+    QLabel *LabelNome, *LabelData, *LabelNota;
+    QTableWidget *GrigliaAttivita;
 };

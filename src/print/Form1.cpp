@@ -33,22 +33,22 @@ Form1::Form1(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindow
 
     for (int i = 0; i < 4; ++i) {
         auto *r = new RiquadroDisegno(area);
-        r->setObjectName(QStringLiteral("Picture1_%1").arg(i));
+        r->setObjectName(QStringLiteral("Disegni_%1").arg(i));
         r->setGeometry(posto(120 + i * 2880, 240, 2895, 5175));
         r->caricaDisegno(Immagini::Disegno(i + 1));
         r->setToolTip(QStringLiteral("Stampa questo zanfrone"));
-        connect(r, &RiquadroDisegno::clicked, this, [this, i] { Picture1_Click(i); });
-        Picture1.push_back(r);
+        connect(r, &RiquadroDisegno::clicked, this, [this, i] { StampaDisegno(i); });
+        Disegni.push_back(r);
     }
-    Label1 = new QLabel(QStringLiteral("Clicca sul zanfrone che vuoi stampare"), area);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setGeometry(posto(720, 5640, 10095, 495));
-    Label1->setAlignment(Qt::AlignCenter);
-    QFont f = Label1->font();
+    LabelIstruzione = new QLabel(QStringLiteral("Clicca sul zanfrone che vuoi stampare"), area);
+    LabelIstruzione->setObjectName(QStringLiteral("LabelIstruzione"));
+    LabelIstruzione->setTextFormat(Qt::PlainText);
+    LabelIstruzione->setGeometry(posto(720, 5640, 10095, 495));
+    LabelIstruzione->setAlignment(Qt::AlignCenter);
+    QFont f = LabelIstruzione->font();
     f.setPointSizeF(13.5);
     f.setBold(true);
-    Label1->setFont(f);
+    LabelIstruzione->setFont(f);
     setFixedSize(sizeHint());
 }
 
@@ -61,11 +61,11 @@ void Form1::showEvent(QShowEvent *event)
     }
 }
 
-void Form1::Picture1_Click(int indice)
+void Form1::StampaDisegno(int indice)
 {
-    if (indice < 0 || indice >= int(Picture1.size()))
+    if (indice < 0 || indice >= int(Disegni.size()))
         return;
-    StampaFPB(Picture1[size_t(indice)], 10, 10, 100, 100, 1, QString());
+    StampaFPB(Disegni[size_t(indice)], 10, 10, 100, 100, 1, QString());
 }
 
 void Form1::mnuesci_Click() { accept(); }

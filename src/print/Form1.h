@@ -13,11 +13,11 @@ class Form1 : public QDialog
 public:
     explicit Form1(QWidget *parent = nullptr);
 
-    void Picture1_Click(int indice);
+    void StampaDisegno(int indice);
     void mnuesci_Click();
 
-    std::vector<RiquadroDisegno *> Picture1;
-    QLabel *Label1;
+    std::vector<RiquadroDisegno *> Disegni;
+    QLabel *LabelIstruzione;
 
 protected:
     void showEvent(QShowEvent *event) override;

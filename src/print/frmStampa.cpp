@@ -78,11 +78,12 @@ CampoNumerico *frmStampa::campo(QWidget *frame, const QString &nome, int left, i
 
 void frmStampa::costruisci()
 {
-    QGroupBox *Frame1 = cornice(this, QStringLiteral("Frame1"), QStringLiteral("Stampante"), posto(120, 120, 5295, 1095));
-    Label1 = etichetta(Frame1, QStringLiteral("Nome:"), posto(120, 540, 615, 315), QStringLiteral("Label1"));
-    Label1->installEventFilter(this);
-    cboPrinterNames = crea<QComboBox>(Frame1, QStringLiteral("cboPrinterNames"), posto(720, 480, 3255, 315));
-    cmdProprieta = pulsante(Frame1, QStringLiteral("cmdProprieta"), QStringLiteral("&Proprieta'"), posto(4080, 480, 1095, 315));
+    QGroupBox *FrameStampante = cornice(this, QStringLiteral("FrameStampante"), QStringLiteral("Stampante"),
+                                        posto(120, 120, 5295, 1095));
+    lblNomeStampante = etichetta(FrameStampante, QStringLiteral("Nome:"), posto(120, 540, 615, 315), QStringLiteral("lblNomeStampante"));
+    lblNomeStampante->installEventFilter(this);
+    cboPrinterNames = crea<QComboBox>(FrameStampante, QStringLiteral("cboPrinterNames"), posto(720, 480, 3255, 315));
+    cmdProprieta = pulsante(FrameStampante, QStringLiteral("cmdProprieta"), QStringLiteral("&Proprieta'"), posto(4080, 480, 1095, 315));
 
     QFont grassetto = font();
     grassetto.setBold(true);
@@ -99,26 +100,26 @@ void frmStampa::costruisci()
     updNCopies->setGeometry(txtNCopies->x() + txtNCopies->width(), txtNCopies->y(), px(255), txtNCopies->height());
     imgPrinter = crea<FiguraStampante>(this, QStringLiteral("imgPrinter"), posto(4140, 2460, 1215, 1065));
 
-    QGroupBox *Frame2 = cornice(this, QStringLiteral("Frame2"), QStringLiteral("Foglio"), posto(120, 1320, 3735, 2415));
-    etichetta(Frame2, QStringLiteral("Larghezza:"), posto(120, 360, 1335, 255));
-    lblFgW = etichetta(Frame2, {}, posto(120, 600, 900, 255), QStringLiteral("lblFgW"));
+    QGroupBox *FrameFoglio = cornice(this, QStringLiteral("FrameFoglio"), QStringLiteral("Foglio"), posto(120, 1320, 3735, 2415));
+    etichetta(FrameFoglio, QStringLiteral("Larghezza:"), posto(120, 360, 1335, 255));
+    lblFgW = etichetta(FrameFoglio, {}, posto(120, 600, 900, 255), QStringLiteral("lblFgW"));
     lblFgW->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    etichetta(Frame2, QStringLiteral("[mm]"), posto(1080, 600, 450, 255));
-    etichetta(Frame2, QStringLiteral("Altezza:"), posto(120, 1080, 1335, 255));
-    lblFgH = etichetta(Frame2, {}, posto(120, 1320, 900, 255), QStringLiteral("lblFgH"));
+    etichetta(FrameFoglio, QStringLiteral("[mm]"), posto(1080, 600, 450, 255));
+    etichetta(FrameFoglio, QStringLiteral("Altezza:"), posto(120, 1080, 1335, 255));
+    lblFgH = etichetta(FrameFoglio, {}, posto(120, 1320, 900, 255), QStringLiteral("lblFgH"));
     lblFgH->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    etichetta(Frame2, QStringLiteral("[mm]"), posto(1080, 1320, 450, 255));
-    shpFoglio = crea<QFrame>(Frame2, QStringLiteral("shpFoglio"), posto(1560, 240, 2055, 2055));
+    etichetta(FrameFoglio, QStringLiteral("[mm]"), posto(1080, 1320, 450, 255));
+    shpFoglio = crea<QFrame>(FrameFoglio, QStringLiteral("shpFoglio"), posto(1560, 240, 2055, 2055));
     shpFoglio->setFrameStyle(QFrame::Box | QFrame::Plain);
     shpFoglio->setAutoFillBackground(true);
     QPalette carta = shpFoglio->palette();
     carta.setColor(QPalette::Window, QColor(0xF4, 0xF4, 0xF4));
     shpFoglio->setPalette(carta);
-    shpBordo = crea<QFrame>(Frame2, QStringLiteral("shpBordo"), posto(1665, 345, 1845, 1845));
+    shpBordo = crea<QFrame>(FrameFoglio, QStringLiteral("shpBordo"), posto(1665, 345, 1845, 1845));
     shpBordo->setFrameStyle(QFrame::Box | QFrame::Plain);
-    picPreview = crea<AnteprimaStampa>(Frame2, QStringLiteral("picPreview"), posto(1680, 360, 1815, 1815));
+    picPreview = crea<AnteprimaStampa>(FrameFoglio, QStringLiteral("picPreview"), posto(1680, 360, 1815, 1815));
     picPreview->setSorgente(&sorgente_);
-    lblFuoriFoglio = etichetta(Frame2, QStringLiteral("Stampa fuori foglio"), posto(120, 1800, 855, 495),
+    lblFuoriFoglio = etichetta(FrameFoglio, QStringLiteral("Stampa fuori foglio"), posto(120, 1800, 855, 495),
                                QStringLiteral("lblFuoriFoglio"));
     lblFuoriFoglio->setAlignment(Qt::AlignCenter);
     lblFuoriFoglio->setWordWrap(true);
@@ -135,24 +136,26 @@ void frmStampa::costruisci()
     TimerLampeggio->setInterval(500);
     connect(TimerLampeggio, &QTimer::timeout, this, &frmStampa::TimerLampeggio_Timer);
 
-    QGroupBox *Frame3 = cornice(this, QStringLiteral("Frame3"), QStringLiteral("Margini Stampa [mm]"), posto(120, 3840, 2535, 1695));
-    etichetta(Frame3, QStringLiteral("Sinistro:"), posto(60, 375, 900, 255));
-    txtPrX = campo(Frame3, QStringLiteral("PrX"), 960, 360, -2000, 2000, &updPrX);
-    etichetta(Frame3, QStringLiteral("Superiore:"), posto(60, 855, 900, 255));
-    txtPrY = campo(Frame3, QStringLiteral("PrY"), 960, 840, -2000, 2000, &updPrY);
-    cmdOrigine = pulsante(Frame3, QStringLiteral("cmdOrigine"), QStringLiteral("&0\n/\n0"), posto(2040, 360, 255, 795));
+    QGroupBox *FrameMargini = cornice(this, QStringLiteral("FrameMargini"), QStringLiteral("Margini Stampa [mm]"),
+                                      posto(120, 3840, 2535, 1695));
+    etichetta(FrameMargini, QStringLiteral("Sinistro:"), posto(60, 375, 900, 255));
+    txtPrX = campo(FrameMargini, QStringLiteral("PrX"), 960, 360, -2000, 2000, &updPrX);
+    etichetta(FrameMargini, QStringLiteral("Superiore:"), posto(60, 855, 900, 255));
+    txtPrY = campo(FrameMargini, QStringLiteral("PrY"), 960, 840, -2000, 2000, &updPrY);
+    cmdOrigine = pulsante(FrameMargini, QStringLiteral("cmdOrigine"), QStringLiteral("&0\n/\n0"), posto(2040, 360, 255, 795));
     cmdOrigine->setToolTip(QStringLiteral("Imposta i margini a 0"));
-    chkCentro = crea<QCheckBox>(Frame3, QStringLiteral("chkCentro"), posto(240, 1320, 1800, 255));
+    chkCentro = crea<QCheckBox>(FrameMargini, QStringLiteral("chkCentro"), posto(240, 1320, 1800, 255));
     chkCentro->setText(QStringLiteral("Stampa &al centro"));
 
-    QGroupBox *Frame4 = cornice(this, QStringLiteral("Frame4"), QStringLiteral("Dimensioni Stampa [mm]"), posto(2880, 3840, 2535, 1695));
-    etichetta(Frame4, QStringLiteral("Larghezza:"), posto(60, 375, 900, 255));
-    txtPrW = campo(Frame4, QStringLiteral("PrW"), 960, 360, 2, 2000, &updPrW);
-    etichetta(Frame4, QStringLiteral("Altezza:"), posto(60, 855, 900, 255));
-    txtPrH = campo(Frame4, QStringLiteral("PrH"), 960, 840, 2, 2000, &updPrH);
-    cmdMax = pulsante(Frame4, QStringLiteral("cmdMax"), QStringLiteral("M\na\n&x"), posto(2040, 360, 255, 795));
+    QGroupBox *FrameDimensioni = cornice(this, QStringLiteral("FrameDimensioni"), QStringLiteral("Dimensioni Stampa [mm]"),
+                                         posto(2880, 3840, 2535, 1695));
+    etichetta(FrameDimensioni, QStringLiteral("Larghezza:"), posto(60, 375, 900, 255));
+    txtPrW = campo(FrameDimensioni, QStringLiteral("PrW"), 960, 360, 2, 2000, &updPrW);
+    etichetta(FrameDimensioni, QStringLiteral("Altezza:"), posto(60, 855, 900, 255));
+    txtPrH = campo(FrameDimensioni, QStringLiteral("PrH"), 960, 840, 2, 2000, &updPrH);
+    cmdMax = pulsante(FrameDimensioni, QStringLiteral("cmdMax"), QStringLiteral("M\na\n&x"), posto(2040, 360, 255, 795));
     cmdMax->setToolTip(QStringLiteral("Usa tutto il foglio"));
-    chkProporzioni = crea<QCheckBox>(Frame4, QStringLiteral("chkProporzioni"), posto(240, 1320, 2200, 255));
+    chkProporzioni = crea<QCheckBox>(FrameDimensioni, QStringLiteral("chkProporzioni"), posto(240, 1320, 2200, 255));
     chkProporzioni->setText(QStringLiteral("&Mantieni proporzioni"));
     chkProporzioni->setChecked(true);
 

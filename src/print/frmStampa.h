@@ -44,7 +44,7 @@ public:
     void cmdOrigine_Click();
     void cmdMax_Click();
     void TimerLampeggio_Timer();
-    void Label1_DblClick();
+    void SalvaAnteprima();
 
     void reject() override; // the close box and Esc act as "&Chiudi"
 
@@ -74,7 +74,7 @@ private:
 
     QComboBox *cboPrinterNames;
     QPushButton *cmdProprieta, *cmdStampa, *cmdOK, *cmdOrigine, *cmdMax, *cmdChiudi;
-    QLabel *Label1, *lblLblNCopie, *lblFgW, *lblFgH, *lblFuoriFoglio;
+    QLabel *lblNomeStampante, *lblLblNCopie, *lblFgW, *lblFgH, *lblFuoriFoglio;
     CampoNumerico *txtNCopies, *txtPrX, *txtPrY, *txtPrW, *txtPrH;
     SuGiu *updNCopies, *updPrX, *updPrY, *updPrW, *updPrH;
     QWidget *imgPrinter;

@@ -176,7 +176,7 @@ void frmStampa::TimerLampeggio_Timer()
     lblFuoriFoglio->setPalette(pal);
 }
 
-void frmStampa::Label1_DblClick()
+void frmStampa::SalvaAnteprima()
 {
     // The preview as a picture, in the program's settings folder.
     picPreview->grab().save(PathResolver::native(CartellaImpostazioni + QStringLiteral("PicPrev.bmp")), "BMP");
@@ -184,7 +184,7 @@ void frmStampa::Label1_DblClick()
 
 bool frmStampa::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Label1 && event->type() == QEvent::MouseButtonDblClick)
-        Label1_DblClick();
+    if (watched == lblNomeStampante && event->type() == QEvent::MouseButtonDblClick)
+        SalvaAnteprima();
     return QDialog::eventFilter(watched, event);
 }

@@ -21,33 +21,33 @@ FormAvvio::FormAvvio() : Schermo(Nome, 9645, 7230)
     const char *const testi[2] = {"Zanfroni", "19/03/2006"};
     const int dimensioni[2] = {120, 18};
     for (int i = 0; i < 2; ++i) {
-        Label2[i] = new QLabel(QString::fromUtf8(testi[i]), area());
-        Label2[i]->setTextFormat(Qt::PlainText);
+        Scritte[i] = new QLabel(QString::fromUtf8(testi[i]), area());
+        Scritte[i]->setTextFormat(Qt::PlainText);
         QFont f(QStringLiteral("Comic Sans MS"), dimensioni[i]);
         f.setBold(true);
         f.setStyleStrategy(QFont::NoFontMerging); // fixed words, all in this face: no other face looked for
-        Label2[i]->setFont(f);
-        Label2[i]->setAlignment(Qt::AlignCenter);
-        Label2[i]->setStyleSheet(i == 0 ? QStringLiteral("color:#000080; background:#00FFFF;")
+        Scritte[i]->setFont(f);
+        Scritte[i]->setAlignment(Qt::AlignCenter);
+        Scritte[i]->setStyleSheet(i == 0 ? QStringLiteral("color:#000080; background:#00FFFF;")
                                         : QStringLiteral("color:#000080;"));
     }
-    posiziona(Label2[0], QStringLiteral("Label2_0"), 600, 600, 8535, 3135);
-    posiziona(Label2[1], QStringLiteral("Label2_1"), 6600, 5880, 2415, 615);
+    posiziona(Scritte[0], QStringLiteral("Scritte_0"), 600, 600, 8535, 3135);
+    posiziona(Scritte[1], QStringLiteral("Scritte_1"), 6600, 5880, 2415, 615);
 
-    Image1 = new Immagine(area());
-    Image1->carica(Immagini::Avvio);
-    posiziona(Image1, QStringLiteral("Image1"), 360, 5280, 1575, 1455);
+    ImmagineAvvio = new Immagine(area());
+    ImmagineAvvio->carica(Immagini::Avvio);
+    posiziona(ImmagineAvvio, QStringLiteral("ImmagineAvvio"), 360, 5280, 1575, 1455);
 
-    Command1 = new PulsanteImmagine(area());
-    Command1->setImmagine(Immagini::Avvia);
-    Command1->setSfondo(QColor(0xFF, 0xFF, 0x00));
-    Command1->setCursor(PuntatoreProgramma());
-    Command1->setAccessibleName(QStringLiteral("Inizia"));
-    posiziona(Command1, QStringLiteral("Command1"), 2640, 5280, 3375, 1455);
-    connect(Command1, &PulsanteImmagine::clicked, this, &FormAvvio::Command1_Click);
+    CommandInizia = new PulsanteImmagine(area());
+    CommandInizia->setImmagine(Immagini::Avvia);
+    CommandInizia->setSfondo(QColor(0xFF, 0xFF, 0x00));
+    CommandInizia->setCursor(PuntatoreProgramma());
+    CommandInizia->setAccessibleName(QStringLiteral("Inizia"));
+    posiziona(CommandInizia, QStringLiteral("CommandInizia"), 2640, 5280, 3375, 1455);
+    connect(CommandInizia, &PulsanteImmagine::clicked, this, &FormAvvio::ApriMenu);
 }
 
-void FormAvvio::Command1_Click()
+void FormAvvio::ApriMenu()
 {
     RegistraCorsivo(); // the start screen was left before it was drawn: every later screen may use it
     Schermi::mostra(FormMenu::Nome, this);
@@ -66,5 +66,5 @@ bool FormAvvio::eventFilter(QObject *watched, QEvent *event)
 void FormAvvio::KeyUp(int key)
 {
     if (key == Invio || key == Spazio)
-        Command1_Click();
+        ApriMenu();
 }

@@ -12,7 +12,7 @@ class FormAvvio : public Schermo
 public:
     static inline const QString Nome = QStringLiteral("FormAvvio");
     FormAvvio();
-    void Command1_Click();
+    void ApriMenu();
 
 protected:
     void KeyUp(int key) override;
@@ -20,7 +20,7 @@ protected:
 
 private:
     bool disegnato_ = false;
-    QLabel *Label2[2];
-    Immagine *Image1;
-    PulsanteImmagine *Command1;
+    QLabel *Scritte[2];
+    Immagine *ImmagineAvvio;
+    PulsanteImmagine *CommandInizia;
 };

@@ -11,8 +11,8 @@ FormGuida::FormGuida(const QString &nome, const QString &filmato)
     : Schermo(nome, 9885, 7155), filmato_(filmato)
 {
     coloreSfondo(Qt::white);
-    ShockwaveFlash1 = new MovieView(area());
-    posiziona(ShockwaveFlash1, QStringLiteral("ShockwaveFlash1"), 0, 0, 9855, 7215);
+    FilmatoGuida = new MovieView(area());
+    posiziona(FilmatoGuida, QStringLiteral("FilmatoGuida"), 0, 0, 9855, 7215);
     Mancante = new QLabel(QStringLiteral("Il filmato della guida non è disponibile."), area());
     Mancante->setTextFormat(Qt::PlainText);
     Mancante->setAlignment(Qt::AlignCenter);
@@ -24,21 +24,21 @@ FormGuida::FormGuida(const QString &nome, const QString &filmato)
 
 void FormGuida::Form_Activate()
 {
-    ShockwaveFlash1->Movie(App::Path() + filmato_);
-    ShockwaveFlash1->GotoFrame(0);
-    ShockwaveFlash1->Play();
-    Mancante->setVisible(!ShockwaveFlash1->isLoaded());
+    FilmatoGuida->Movie(App::Path() + filmato_);
+    FilmatoGuida->GotoFrame(0);
+    FilmatoGuida->Play();
+    Mancante->setVisible(!FilmatoGuida->isLoaded());
 }
 
 void FormGuida::mnuesci_Click()
 {
-    ShockwaveFlash1->StopPlay();
+    FilmatoGuida->StopPlay();
     Schermi::mostra(FormMenu::Nome, this);
 }
 
 bool FormGuida::chiusuraDalSistema()
 {
     // Closed from the window manager it goes back to the main menu, as "&Esci" does.
-    ShockwaveFlash1->StopPlay();
+    FilmatoGuida->StopPlay();
     return Schermi::mostra(FormMenu::Nome) != nullptr;
 }

@@ -21,6 +21,6 @@ protected:
 
 private:
     QString filmato_;
-    MovieView *ShockwaveFlash1;
+    MovieView *FilmatoGuida;
     QLabel *Mancante; // said when the movie file cannot be played
 };

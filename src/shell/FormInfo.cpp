@@ -19,7 +19,8 @@ FormInfo::FormInfo() : Schermo(Nome, 8535, 6420)
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(14.25);
-    QLabel **etichette[4] = {&Label1, &Label2, &Label3, &Label4};
+    QLabel **etichette[4] = {&LabelAutori, &LabelSpazioSopra, &LabelCondizioni, &LabelSpazioSotto};
+    const char *const nomi[4] = {"LabelAutori", "LabelSpazioSopra", "LabelCondizioni", "LabelSpazioSotto"};
     const int alto[4] = {240, 1920, 2640, 4680};
     const int altezza[4] = {1560, 600, 1920, 600};
     for (int i = 0; i < 4; ++i) {
@@ -29,28 +30,28 @@ FormInfo::FormInfo() : Schermo(Nome, 8535, 6420)
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         *etichette[i] = l;
-        posiziona(l, QStringLiteral("Label%1").arg(i + 1), 360, alto[i], 7815, altezza[i]);
+        posiziona(l, QString::fromLatin1(nomi[i]), 360, alto[i], 7815, altezza[i]);
     }
 
-    Command1 = new QPushButton(QStringLiteral("Chiudi"), area());
-    Command1->setFont(arial);
-    posiziona(Command1, QStringLiteral("Command1"), 3120, 5400, 2295, 735);
-    connect(Command1, &QPushButton::clicked, this, &FormInfo::Command1_Click);
+    CommandChiudi = new QPushButton(QStringLiteral("Chiudi"), area());
+    CommandChiudi->setFont(arial);
+    posiziona(CommandChiudi, QStringLiteral("CommandChiudi"), 3120, 5400, 2295, 735);
+    connect(CommandChiudi, &QPushButton::clicked, this, &FormInfo::TornaAlMenu);
 }
 
 void FormInfo::Form_Activate()
 {
-    Label1->setText(QStringLiteral("Software di\nGruppo Zanfroni - https://www.zanfroni.it - info@zanfroni.it\n\n"));
-    Label2->clear();
-    Label3->setText(QStringLiteral(
+    LabelAutori->setText(QStringLiteral("Software di\nGruppo Zanfroni - https://www.zanfroni.it - info@zanfroni.it\n\n"));
+    LabelSpazioSopra->clear();
+    LabelCondizioni->setText(QStringLiteral(
         "Il programma è gratuito per le scuole e per le famiglie e può essere copiato liberamente.\n"
         "È fornito così com'è, senza alcuna garanzia di funzionamento.\n"
         "Non può essere venduto né distribuito a pagamento."));
-    Label4->clear();
-    Command1->setFocus();
+    LabelSpazioSotto->clear();
+    CommandChiudi->setFocus();
 }
 
-void FormInfo::Command1_Click() { Schermi::mostra(FormMenu::Nome, this); }
+void FormInfo::TornaAlMenu() { Schermi::mostra(FormMenu::Nome, this); }
 
 bool FormInfo::chiusuraDalSistema()
 {
@@ -61,5 +62,5 @@ bool FormInfo::chiusuraDalSistema()
 void FormInfo::KeyUp(int key)
 {
     if (key == Invio || key == Spazio)
-        Command1_Click();
+        TornaAlMenu();
 }

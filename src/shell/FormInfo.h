@@ -11,7 +11,7 @@ class FormInfo : public Schermo
 public:
     static inline const QString Nome = QStringLiteral("FormInfo");
     FormInfo();
-    void Command1_Click();
+    void TornaAlMenu();
 
 protected:
     void Form_Activate() override;
@@ -19,6 +19,6 @@ protected:
     bool chiusuraDalSistema() override;
 
 private:
-    QLabel *Label1, *Label2, *Label3, *Label4;
-    QPushButton *Command1;
+    QLabel *LabelAutori, *LabelSpazioSopra, *LabelCondizioni, *LabelSpazioSotto;
+    QPushButton *CommandChiudi;
 };

@@ -66,11 +66,11 @@ FormMenu::FormMenu() : Schermo(Nome, 7230, 5250)
         creaPulsante(e.didascalia, e.immagine, e.pulsante, e.riquadroImmagine);
     creaPulsante(kDidascaliaEsci, Immagini::Esci, kPostoEsci, kImmagineEsci);
 
-    Combo1 = new QComboBox(area());
-    Combo1->setFont(QFont(QStringLiteral("Arial"), 8));
-    Combo1->hide();
-    posiziona(Combo1, QStringLiteral("Combo1"), 5040, 3120, 1815, 330);
-    connect(Combo1, &QComboBox::activated, this, &FormMenu::Combo1_Click);
+    ComboUtenti = new QComboBox(area());
+    ComboUtenti->setFont(QFont(QStringLiteral("Arial"), 8));
+    ComboUtenti->hide();
+    posiziona(ComboUtenti, QStringLiteral("ComboUtenti"), 5040, 3120, 1815, 330);
+    connect(ComboUtenti, &QComboBox::activated, this, &FormMenu::ScegliUtente);
 
     LabelDimensionaFont = new QLabel(area());
     LabelDimensionaFont->setTextFormat(Qt::PlainText);
@@ -92,10 +92,10 @@ void FormMenu::creaPulsante(const QString &didascalia, const QString &immagine, 
     const int i = pulsanti();
     auto *figura = new Immagine(area());
     figura->carica(immagine);
-    posiziona(figura, QStringLiteral("Image1_%1").arg(i), riquadroImmagine.x(), riquadroImmagine.y(),
+    posiziona(figura, QStringLiteral("ImmaginiMenu_%1").arg(i), riquadroImmagine.x(), riquadroImmagine.y(),
               riquadroImmagine.width(), riquadroImmagine.height());
-    connect(figura, &Immagine::clicked, this, [this, i] { Command1_Click(i); });
-    Image1.push_back(figura);
+    connect(figura, &Immagine::clicked, this, [this, i] { ScegliConMouse(i); });
+    ImmaginiMenu.push_back(figura);
 
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(14.25);
@@ -105,10 +105,10 @@ void FormMenu::creaPulsante(const QString &didascalia, const QString &immagine, 
     pulsante->setFont(font);
     pulsante->setText(didascalia);
     pulsante->setAccessibleName(didascalia.simplified());
-    posiziona(pulsante, QStringLiteral("Command1_%1").arg(i), posto.x(), posto.y(), kLarghezzaPulsante, kAltezzaPulsante);
-    connect(pulsante, &EtichettaPulsante::clicked, this, [this, i] { Command1_Click(i); });
-    connect(pulsante, &EtichettaPulsante::mouseSopra, this, [this, i] { Command1_MouseMove(i); });
-    Command1.push_back(pulsante);
+    posiziona(pulsante, QStringLiteral("PulsantiMenu_%1").arg(i), posto.x(), posto.y(), kLarghezzaPulsante, kAltezzaPulsante);
+    connect(pulsante, &EtichettaPulsante::clicked, this, [this, i] { ScegliConMouse(i); });
+    connect(pulsante, &EtichettaPulsante::mouseSopra, this, [this, i] { EvidenziaSottoMouse(i); });
+    PulsantiMenu.push_back(pulsante);
     testiPulsanti_ << didascalia;
 }
 
@@ -157,26 +157,26 @@ bool FormMenu::chiusuraDalSistema()
 
 void FormMenu::RecuperaUtenti()
 {
-    const QSignalBlocker blocco(Combo1);
-    Combo1->clear();
+    const QSignalBlocker blocco(ComboUtenti);
+    ComboUtenti->clear();
     const bool maiuscolo = Profilo.TipoCarattere == Lettere::Maiuscolo;
     int corrente = -1;
     for (const Utente &u : ElencoUtenti()) {
         // The entry shows the name; it carries its own file, which the capitals must not rename.
-        Combo1->addItem(maiuscolo ? u.nome.toUpper() : u.nome, u.file);
+        ComboUtenti->addItem(maiuscolo ? u.nome.toUpper() : u.nome, u.file);
         if (u.nome == NomeUtente || (corrente < 0 && StessoUtente(u.nome, NomeUtente)))
-            corrente = Combo1->count() - 1;
+            corrente = ComboUtenti->count() - 1;
     }
-    Combo1->setCurrentIndex(corrente);
+    ComboUtenti->setCurrentIndex(corrente);
     if (corrente >= 0)
-        Combo1_Click(); // the same user: saved and loaded again
-    Combo1->setVisible(Combo1->count() > 1);
+        ScegliUtente(); // the same user: saved and loaded again
+    ComboUtenti->setVisible(ComboUtenti->count() > 1);
 }
 
-void FormMenu::Combo1_Click()
+void FormMenu::ScegliUtente()
 {
-    if (Combo1->currentIndex() >= 0)
-        CambiaUtente(Utente::delFile(Combo1->currentData().toString()));
+    if (ComboUtenti->currentIndex() >= 0)
+        CambiaUtente(Utente::delFile(ComboUtenti->currentData().toString()));
 }
 
 void FormMenu::CambiaUtente(const Utente &utente)
@@ -199,7 +199,7 @@ void FormMenu::ImpostaUtente()
     const QColor fondo = !ConScansione(modalita_) ? coloreSfondo() : colorePulsante();
     const bool maiuscolo = Profilo.TipoCarattere == Lettere::Maiuscolo;
     for (int i = 0; i < pulsanti(); ++i) {
-        EtichettaPulsante *b = Command1[i];
+        EtichettaPulsante *b = PulsantiMenu[i];
         b->setSfondo(fondo);
         b->setSfondoSpento(fondo);
         const QString &testo = testiPulsanti_[i];
@@ -210,10 +210,10 @@ void FormMenu::ImpostaUtente()
         b->setColoreTesto(VbColor::toQColor(Profilo.ColoreFont));
         if (Profilo.CursoreSistema) {
             b->unsetCursor();
-            Image1[i]->unsetCursor();
+            ImmaginiMenu[i]->unsetCursor();
         } else {
             b->setCursor(PuntatoreProgramma());
-            Image1[i]->setCursor(PuntatoreProgramma());
+            ImmaginiMenu[i]->setCursor(PuntatoreProgramma());
         }
     }
     ImpostaFontPulsanti();
@@ -232,14 +232,14 @@ void FormMenu::ImpostaFontPulsanti()
     int dimensione = 14;
     misura.setPointSize(dimensione);
     LabelDimensionaFont->setText(LabelDimensionaFont->text() + kMisura);
-    const int larghezza = Command1[0]->width();
+    const int larghezza = PulsantiMenu[0]->width();
     while (dimensione < kDimensioneMassima
            && QFontMetrics(misura).horizontalAdvance(LabelDimensionaFont->text()) < larghezza)
         misura.setPointSize(++dimensione);
     LabelDimensionaFont->setFont(misura);
 
     auto entranoTutte = [this](int d) {
-        for (EtichettaPulsante *b : Command1) {
+        for (EtichettaPulsante *b : PulsantiMenu) {
             QFont f = b->font();
             CarattereTesto::ImpostaPunti(f, d);
             if (!CarattereTesto::Entra(f, b->text(), b->contentsRect().size(), b->alignment()))
@@ -249,14 +249,14 @@ void FormMenu::ImpostaFontPulsanti()
     };
     while (dimensione > kDimensioneMinima && !entranoTutte(dimensione))
         --dimensione;
-    for (EtichettaPulsante *b : Command1) {
+    for (EtichettaPulsante *b : PulsantiMenu) {
         QFont f = b->font();
         CarattereTesto::ImpostaPunti(f, dimensione); // the cursive face as large as the plain one
         b->setFont(f);
     }
-    QFont fc = Combo1->font();
+    QFont fc = ComboUtenti->font();
     fc.setPointSize(std::max(dimensione - 10, 14));
-    Combo1->setFont(fc);
+    ComboUtenti->setFont(fc);
 }
 
 QColor FormMenu::coloreEvidenziato() const { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
@@ -265,12 +265,12 @@ QColor FormMenu::colorePulsante() const { return VbColor::toQColor(Profilo.Color
 QStringList FormMenu::didascalie() const
 {
     QStringList r;
-    for (const EtichettaPulsante *b : Command1)
+    for (const EtichettaPulsante *b : PulsantiMenu)
         r << b->text();
     return r;
 }
 
-void FormMenu::Command1_Click(int Index)
+void FormMenu::ScegliConMouse(int Index)
 {
     if (!ConScansione(modalita_))
         AvviaEsercizi(Index);
@@ -283,8 +283,8 @@ bool FormMenu::eventFilter(QObject *watched, QEvent *event)
         if (watched == area())
             Form_MouseMove();
         for (int i = 0; i < pulsanti(); ++i) {
-            if (watched == Image1[i]) {
-                Command1_MouseMove(i);
+            if (watched == ImmaginiMenu[i]) {
+                EvidenziaSottoMouse(i);
                 return true; // a picture counts as its button, not as the background
             }
         }

@@ -27,7 +27,7 @@ public:
     FormMenu();
 
     // The exercises' buttons come first, "esci" last.
-    int pulsanti() const { return int(Command1.size()); }
+    int pulsanti() const { return int(PulsantiMenu.size()); }
     int esci() const { return pulsanti() - 1; }
 
     void AvviaEsercizi(int Scelta);
@@ -41,7 +41,7 @@ public:
     int indiceScansione() const { return IndiceScansione; }
     ModoInput modalita() const { return modalita_; }
     QTimer *timerScansione() const { return TimerScansione; }
-    EtichettaPulsante *pulsante(int indice) const { return Command1[indice]; }
+    EtichettaPulsante *pulsante(int indice) const { return PulsantiMenu[indice]; }
     QColor coloreEvidenziato() const;
     QColor colorePulsante() const;
     QStringList didascalie() const;
@@ -55,10 +55,10 @@ protected:
 
 private:
     void creaMenu();
-    void Combo1_Click();
+    void ScegliUtente();
     void CambiaUtente(const Utente &utente);
-    void Command1_Click(int Index);
-    void Command1_MouseMove(int Index);
+    void ScegliConMouse(int Index);
+    void EvidenziaSottoMouse(int Index);
     void Form_MouseMove();
     void TimerScansione_Timer();
     void ImpostaFontPulsanti();
@@ -70,10 +70,10 @@ private:
 
     void creaPulsante(const QString &didascalia, const QString &immagine, QPoint posto, QRect riquadroImmagine);
 
-    std::vector<EtichettaPulsante *> Command1;
-    std::vector<Immagine *> Image1;
+    std::vector<EtichettaPulsante *> PulsantiMenu;
+    std::vector<Immagine *> ImmaginiMenu;
     QStringList testiPulsanti_; // the captions as designed, before the letter case
-    QComboBox *Combo1;
+    QComboBox *ComboUtenti;
     QLabel *LabelDimensionaFont;
     QTimer *TimerScansione;
     QAction *mnuEserciziEseguiti = nullptr;

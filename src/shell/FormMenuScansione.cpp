@@ -13,7 +13,7 @@ void FormMenu::ImpostaModalita()
     TimerScansione->stop();
     catturaTasti = ConScansione(modalita_);
     if (catturaTasti)
-        for (EtichettaPulsante *b : Command1)
+        for (EtichettaPulsante *b : PulsantiMenu)
             b->unsetCursor();
     switch (modalita_) {
     case ModoInput::ScansioneManuale:
@@ -23,7 +23,7 @@ void FormMenu::ImpostaModalita()
     case ModoInput::ScansioneAutomatica:
         IndiceScansione = 0;
         evidenzia(0);
-        Combo1->hide();
+        ComboUtenti->hide();
         TimerScansione->setInterval(Scansione::intervallo(Profilo.VelocitaScansione));
         TimerScansione->start();
         break;
@@ -37,9 +37,9 @@ void FormMenu::ImpostaModalita()
 
 void FormMenu::evidenzia(int indice)
 {
-    Command1[IndiceScansione]->setSfondo(colorePulsante());
+    PulsantiMenu[IndiceScansione]->setSfondo(colorePulsante());
     IndiceScansione = indice;
-    Command1[IndiceScansione]->setSfondo(coloreEvidenziato());
+    PulsantiMenu[IndiceScansione]->setSfondo(coloreEvidenziato());
 }
 
 void FormMenu::passoAvanti() { evidenzia(Scansione::avanti(IndiceScansione, pulsanti())); }
@@ -73,20 +73,20 @@ void FormMenu::TimerScansione_Timer()
         passoAvanti();
 }
 
-void FormMenu::Command1_MouseMove(int Index)
+void FormMenu::EvidenziaSottoMouse(int Index)
 {
-    if (ConScansione(modalita_) || Command1[Index]->sfondo() == coloreEvidenziato())
+    if (ConScansione(modalita_) || PulsantiMenu[Index]->sfondo() == coloreEvidenziato())
         return;
-    for (EtichettaPulsante *b : Command1)
+    for (EtichettaPulsante *b : PulsantiMenu)
         b->setSfondo(coloreSfondo());
-    Command1[Index]->setSfondo(coloreEvidenziato());
+    PulsantiMenu[Index]->setSfondo(coloreEvidenziato());
 }
 
 void FormMenu::Form_MouseMove()
 {
     if (ConScansione(modalita_))
         return;
-    for (EtichettaPulsante *b : Command1)
+    for (EtichettaPulsante *b : PulsantiMenu)
         if (b->sfondo() != coloreSfondo())
             b->setSfondo(coloreSfondo());
 }

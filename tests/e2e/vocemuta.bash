@@ -15,16 +15,16 @@ allineamento() {
     aspetta '! menu_visibile' 15 || fallito "$1 did not open"
     sleep 2
     schermata "$1"
-    # Text1's empty lower right corner, and beside it where only the icon panel would reach.
+    # TestoCaratteristiche's empty lower right corner, and beside it where only the icon panel would reach.
     local testo accanto inchiostro
     testo=$(colore 960 390)
     accanto=$(colore 1000 460)
     [ "$testo" != '#FFFFC0' ] && [ "$accanto" != '#FFFFC0' ] || fallito "$1: the icon panel hides the written traits"
     [ "$testo" = '#FFFFFF' ] || fallito "$1: no written traits where expected (pixel $testo)"
-    # The traits' letters: dark pixels in the upper part of Text1.
+    # The traits' letters: dark pixels in the upper part of TestoCaratteristiche.
     inchiostro=$(convert "$RADICE/schermo.png" -crop 300x150+700+180 -colorspace gray -threshold 50% \
         -negate -format '%[fx:round(mean*w*h)]' info:)
-    [ "$inchiostro" -gt 200 ] || fallito "$1: Text1 holds no written traits ($inchiostro dark pixels)"
+    [ "$inchiostro" -gt 200 ] || fallito "$1: TestoCaratteristiche holds no written traits ($inchiostro dark pixels)"
     echo "ok: $1 shows its traits"
     xdotool mousemove 155 280 click 1
     sleep 0.5

@@ -37,16 +37,16 @@ inline bool sosiaRidisegnato(const CasoFinto &caso, FormAllineamento *s)
            && s->zanfrone(1)->isShown(QStringLiteral("secchio"));
 }
 
-inline QWidget *riquadro(QWidget *s) { return s->findChild<QWidget *>(QStringLiteral("Shape1")); }
+inline QWidget *riquadro(QWidget *s) { return s->findChild<QWidget *>(QStringLiteral("CorniceZanfrone")); }
 inline QStringList righeTesto(QWidget *s)
 {
-    return s->findChild<QLabel *>(QStringLiteral("Text1"))->text().split(QLatin1Char('\n'));
+    return s->findChild<QLabel *>(QStringLiteral("TestoCaratteristiche"))->text().split(QLatin1Char('\n'));
 }
 inline bool evidenziato(QWidget *s) // the new-game button holds the scanning highlight
 {
     return pulsante(s, 0)->sfondo() == VbColor::toQColor(Profilo.ColorePulsanteSelezionato);
 }
-// Shape1 stands around clown `i`.
+// CorniceZanfrone stands around clown `i`.
 inline bool incorniciato(FormAllineamento *s, int i)
 {
     return !riquadro(s)->isHidden() && riquadro(s)->geometry().center() == s->zanfrone(i)->geometry().center();

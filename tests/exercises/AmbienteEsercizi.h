@@ -104,10 +104,10 @@ public:
 };
 
 // The controls of a screen, found by their names.
-inline PulsanteImmagine *pulsante(QWidget *s, int i) { return s->findChild<PulsanteImmagine *>(QStringLiteral("Command1_%1").arg(i)); }
-inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(QStringLiteral("StatusBar1"))->pannello(i); }
-inline MovieView *filmato(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash1")); }
-inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("Label1"))->text(); }
+inline PulsanteImmagine *pulsante(QWidget *s, int i) { return s->findChild<PulsanteImmagine *>(QStringLiteral("Pulsanti_%1").arg(i)); }
+inline QString pannello(QWidget *s, int i) { return s->findChild<BarraStato *>(QStringLiteral("BarraContatori"))->pannello(i); }
+inline MovieView *filmato(QWidget *s) { return s->findChild<MovieView *>(QStringLiteral("Zanfrone")); }
+inline QString frase(QWidget *s) { return s->findChild<QLabel *>(QStringLiteral("LabelFrase"))->text(); }
 inline QColor evidenza() { return VbColor::toQColor(Profilo.ColorePulsanteSelezionato); }
 inline QTimer *timerScansione(QWidget *s) { return s->findChild<QTimer *>(QStringLiteral("TimerScansione")); }
 inline void tasto(QWidget *s, Qt::Key k) { Tasti::tocca(s, k); }
@@ -163,7 +163,7 @@ template <class Clic> bool rispondi(FormEsercizio *s, int voce, Clic clic, Qt::K
     conferma(s);
     return true;
 }
-// Items that are the buttons Command1(voce).
+// Items that are the buttons Pulsanti[voce].
 inline bool rispondi(FormEsercizio *s, int voce)
 {
     return rispondi(s, voce, [&] { QTest::mouseClick(pulsante(s, voce), Qt::LeftButton); });

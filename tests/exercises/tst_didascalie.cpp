@@ -140,7 +140,7 @@ private slots:
 
         s = a1024(amb->apri<FormEs8>());
         QVERIFY(s);
-        bordoVisto(s->findChild<CorniceEvidenza *>(QStringLiteral("Shape1_0")), 0, "the frame on a drawing", bordoDisegno);
+        bordoVisto(s->findChild<CorniceEvidenza *>(QStringLiteral("CorniciDisegni_0")), 0, "the frame on a drawing", bordoDisegno);
         s->chiudi();
 
         auto *allineamento = a1024(amb->apri<FormEs6>());

@@ -13,7 +13,10 @@ namespace {
 const char *const kInterni[] = {"cappello.interno", "ciuffo.interno", "capelli.interno", "camicia.interno",
                                 "gile.interno",     "bottoni.interno", "pantaloni.interno", "scarpe.interno"};
 
-MovieView *zanfrone(QWidget *s, int i) { return s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash%1").arg(i)); }
+MovieView *zanfrone(QWidget *s, int i)
+{
+    return s->findChild<MovieView *>(QString::fromLatin1(i == 1 ? "Zanfrone" : "SecondoZanfrone"));
+}
 
 // The two clowns look the same: every fill, the bucket and the hat.
 bool uguali(QWidget *s)
@@ -62,10 +65,10 @@ class TestFormDifferenze : public ProvaConAmbiente<AmbienteEsercizi>
     {
         return rispondi(s, riga - 1, [&] {
             if (auto *e3 = qobject_cast<FormEs3 *>(s))
-                clic == 1 ? e3->ShockwaveFlash1_FSCommand(QString::number(riga), QString())
-                          : e3->ShockwaveFlash2_FSCommand(QString::number(riga), QString());
+                clic == 1 ? e3->ClicPrimoZanfrone(QString::number(riga), QString())
+                          : e3->ClicSecondoZanfrone(QString::number(riga), QString());
             else
-                QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(riga - 1)), Qt::LeftButton);
+                QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Disegni_%1").arg(riga - 1)), Qt::LeftButton);
         }, Qt::Key_Left);
     }
     static void nuovaCoppia(FormDifferenze *s)
@@ -133,7 +136,7 @@ private slots:
         const Aspetto destro = s->coppia().aspetto[1];
         // Commands that name no part the child can click are not answers.
         for (const QString &c : {QStringLiteral("abc"), QString(), QStringLiteral("0"), QStringLiteral("9"), QStringLiteral("3x")})
-            s->ShockwaveFlash1_FSCommand(c, QString());
+            s->ClicPrimoZanfrone(c, QString());
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
 
         QVERIFY(scegli(s, riga, 1)); // the left clown changes, the right one stays
@@ -162,7 +165,7 @@ private slots:
         QCOMPARE(destro->fillOf(QStringLiteral("capelli.contorno")), rosso);
 
         // Clicks on the clowns are for the mouse only.
-        s->ShockwaveFlash2_FSCommand(QString::number(daTrovare(s->coppia()).first()), QString());
+        s->ClicSecondoZanfrone(QString::number(daTrovare(s->coppia()).first()), QString());
         QCOMPARE(pannello(s, 1) + pannello(s, 2), QStringLiteral("Esatti 0Errati 0"));
     }
 
@@ -182,9 +185,9 @@ private slots:
     {
         QPointer<FormEs8> s = qobject_cast<FormEs8 *>(apri(false));
         QVERIFY(s);
-        muovi(s->findChild<Immagine *>(QStringLiteral("Image1_3")));
+        muovi(s->findChild<Immagine *>(QStringLiteral("Disegni_3")));
         QCOMPARE(s->CornicePresente(), 3);
-        muovi(s->findChild<QWidget *>(QStringLiteral("Picture1")));
+        muovi(s->findChild<QWidget *>(QStringLiteral("StrisciaDisegni")));
         QCOMPARE(s->CornicePresente(), -1);
         s->chiudi();
 
@@ -193,10 +196,10 @@ private slots:
         QVERIFY(s);
         QCOMPARE(s->CornicePresente(), 0);
         // No frame follows the pointer, and no move over the strip or the screen takes the scan's.
-        for (const char *dove : {"Image1_5", "Picture1", "area", "Command1_1"})
+        for (const char *dove : {"Disegni_5", "StrisciaDisegni", "area", "Pulsanti_1"})
             muovi(s->findChild<QWidget *>(QString::fromLatin1(dove)));
         QCOMPARE(s->CornicePresente(), 0);
-        QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Image1_%1").arg(daTrovare(s->coppia()).first() - 1)),
+        QTest::mouseClick(s->findChild<Immagine *>(QStringLiteral("Disegni_%1").arg(daTrovare(s->coppia()).first() - 1)),
                           Qt::LeftButton);
         QCOMPARE(pannello(s, 1), QStringLiteral("Esatti 0"));
         QVERIFY(porta(s, 7));
@@ -240,7 +243,7 @@ private slots:
         Profilo.TipoCarattere = Lettere::Maiuscolo;
         QPointer<FormDifferenze> s = apri(false);
         QVERIFY(s);
-        auto *etichetta = s->findChild<QLabel *>(QStringLiteral("Label1"));
+        auto *etichetta = s->findChild<QLabel *>(QStringLiteral("LabelFrase"));
         QVERIFY(etichetta->isHidden());
         QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
         QVERIFY(!etichetta->isHidden());

@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(s->frasi().aspetto[1][Parti::Cappello], 2);
         const char *const parti[] = {"cappello", "capelli", "camicia", "gile", "bottoni", "pantaloni", "scarpe"};
         auto *sinistro = filmato(s);
-        auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
+        auto *destro = s->findChild<MovieView *>(QStringLiteral("SecondoZanfrone"));
         for (int i = 1; i <= Parti::kColorate; ++i) {
             const QString oggetto = QString::fromLatin1(parti[i - 1]) + QStringLiteral(".interno");
             QCOMPARE(sinistro->fillOf(oggetto) != destro->fillOf(oggetto), s->frasi().Diverso[i][0] == 1);
@@ -109,7 +109,7 @@ private slots:
         QPointer<FormEs2> s = apri();
         QVERIFY(s);
         auto *sinistro = filmato(s);
-        auto *destro = s->findChild<MovieView *>(QStringLiteral("ShockwaveFlash2"));
+        auto *destro = s->findChild<MovieView *>(QStringLiteral("SecondoZanfrone"));
         const auto &f = s->frasi();
         for (int c = 0; c < 2; ++c)
             QCOMPARE((c ? destro : sinistro)->fillOf(QStringLiteral("camicia.interno")),

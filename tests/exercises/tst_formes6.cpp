@@ -131,7 +131,7 @@ private slots:
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEs6> s = apri();
         QVERIFY(s);
-        QVERIFY(!s->findChild<QWidget *>(QStringLiteral("Picture1"))->isHidden());
+        QVERIFY(!s->findChild<QWidget *>(QStringLiteral("PannelloIcone"))->isHidden());
         QCOMPARE(detti().last(), s->frasi().FrasiParti[0]);
         QVERIFY(timer(s, "TimerLettura")->isActive());
         QVERIFY(timer(s, "TimerIntervalloLettura")->isActive());
@@ -157,7 +157,7 @@ private slots:
         s->TimerLettura_Timer();
         QCOMPARE(int(detti().size()), detteAllaFine);
         // The part icons speak in every mode, as built.
-        QTest::mouseClick(s->findChild<QWidget *>(QStringLiteral("Image1_7")), Qt::LeftButton);
+        QTest::mouseClick(s->findChild<QWidget *>(QStringLiteral("IconeParti_7")), Qt::LeftButton);
         QCOMPARE(detti().last(), s->frasi().FrasiParti[7]);
     }
 

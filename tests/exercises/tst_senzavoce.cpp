@@ -62,16 +62,16 @@ private slots:
                     break; // the thumbs are pictures whatever the speech
                 QVERIFY2(!p->haImmagine() && !p->text().isEmpty(), qPrintable(e.schermo));
             }
-            auto *testo = s->findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
+            auto *testo = s->findChild<QPlainTextEdit *>(QStringLiteral("TestoCaratteristiche"));
             if (testo) { // the line-ups: every trait written, no icon panel over it
                 QVERIFY(testo->isVisible());
-                QVERIFY(figlio(s, "Picture1")->isHidden());
+                QVERIFY(figlio(s, "PannelloIcone")->isHidden());
                 QVERIFY(righeTesto(s).size() >= 8);
-            } else if (figlio(s, "Label1")->isHidden()) { // the differences: help shows the instruction
+            } else if (figlio(s, "LabelFrase")->isHidden()) { // the differences: help shows the instruction
                 QTest::mouseClick(pulsante(s, 1), Qt::LeftButton);
-                QVERIFY2(figlio(s, "Label1")->isVisible(), qPrintable(e.schermo));
+                QVERIFY2(figlio(s, "LabelFrase")->isVisible(), qPrintable(e.schermo));
             }
-            QVERIFY2(!frase(s).isEmpty() && figlio(s, "Label1")->isVisible(), qPrintable(e.schermo));
+            QVERIFY2(!frase(s).isEmpty() && figlio(s, "LabelFrase")->isVisible(), qPrintable(e.schermo));
             chiudi(s);
         }
     }
@@ -109,13 +109,13 @@ private slots:
         Profilo.ModalitaInput = ModoInput::ScansioneManuale;
         QPointer<FormEsercizio> s = amb->apri<FormEs7>();
         QVERIFY(s);
-        QVERIFY(!figlio(s, "Picture1")->isHidden()); // heard: the part icons over the traits
+        QVERIFY(!figlio(s, "PannelloIcone")->isHidden()); // heard: the part icons over the traits
         QVERIFY(s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Unavailable);
-        QVERIFY(figlio(s, "Picture1")->isHidden());
+        QVERIFY(figlio(s, "PannelloIcone")->isHidden());
         QVERIFY(!s->Assistente()->Visible());
         amb->voce.disponibilita(Availability::Ready);
-        QVERIFY(figlio(s, "Picture1")->isHidden());
+        QVERIFY(figlio(s, "PannelloIcone")->isHidden());
         chiudi(s);
 
         s = amb->apri<FormEs1>();

@@ -169,7 +169,7 @@ private slots:
         QTRY_COMPARE(s->size(), schermo);
         for (int livello = 4; livello <= 6; ++livello) {
             s->mnuLiv_Click(livello);
-            auto *e = s->findChild<EtichettaAdattata *>(QStringLiteral("Label1"));
+            auto *e = s->findChild<EtichettaAdattata *>(QStringLiteral("LabelFrase"));
             const int m = e->margin();
             const QSize spazio = e->contentsRect().adjusted(m, m, -m, -m).size();
             QFont maggiore = e->carattereMostrato();

@@ -77,7 +77,7 @@ private slots:
         IniziaAttivita(QStringLiteral("Insiemi"));
         auto *s = apri();
         QVERIFY(s);
-        QCOMPARE(testo(s, "Label1"), QStringLiteral("Anna"));
+        QCOMPARE(testo(s, "LabelNome"), QStringLiteral("Anna"));
         const Rapporto r = s->rapporto();
         QCOMPARE(r.righe.size(), int(NumeroAttivita));
         QCOMPARE(r.righe[0], (std::array<QString, 4>{QStringLiteral("Vero - falso"), QStringLiteral("2"), QStringLiteral("9"), QStringLiteral("1")}));
@@ -111,7 +111,7 @@ private slots:
         s->mnuApri_Click();
         nessunErrore();
         QCOMPARE(s->rapporto(), salvato);
-        QCOMPARE(testo(s, "Label1"), QStringLiteral("Anna"));
+        QCOMPARE(testo(s, "LabelNome"), QStringLiteral("Anna"));
     }
 
     // A cell of 300 000 characters opens whole and prints its beginning at once, not in minutes.

@@ -39,7 +39,7 @@ class TestStampa : public ProvaConCartella
     {
         ProvaConCartella::prepara();
         riquadro = std::make_unique<RiquadroDisegno>();
-        riquadro->setObjectName(QStringLiteral("Picture1"));
+        riquadro->setObjectName(QStringLiteral("DisegnoProva"));
         riquadro->resize(193, 345);
         riquadro->caricaDisegno(Immagini::Disegno(3));
     }
@@ -70,13 +70,13 @@ private slots:
     {
         QWidget finestra;
         QPushButton bottone(&finestra);
-        bottone.setObjectName(QStringLiteral("Command1"));
+        bottone.setObjectName(QStringLiteral("PulsanteProva"));
         frmStampa d;
         QVERIFY(!d.prepara(&bottone, 10, 10, 100, 100, 1, QString()));
         QVERIFY(!d.prepara(riquadro.get(), 10, 10, 100, std::nullopt, 1, QString()));
         QVERIFY(!d.prepara(riquadro.get(), 10, 10, 100, 0, 1, QString())); // no ratio to keep
         QCOMPARE(servizi->dialoghi.messaggi.size(), 3);
-        QCOMPARE(servizi->dialoghi.messaggi[0].testo, QStringLiteral("Stampa di Command1\n\nL' oggetto da stampare\ne' di tipo errato."));
+        QCOMPARE(servizi->dialoghi.messaggi[0].testo, QStringLiteral("Stampa di PulsanteProva\n\nL' oggetto da stampare\ne' di tipo errato."));
         QCOMPARE(servizi->dialoghi.messaggi[2].testo, QStringLiteral("Parametri errati."));
     }
 

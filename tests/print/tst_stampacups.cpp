@@ -83,7 +83,7 @@ private slots:
         // A clown at 10, 10 and 100 mm wide, copies emptied: one copy.
         QString campi, foglio;
         qsizetype prima = server.pdf().size();
-        nelDialogo([&] { QTest::mouseClick(pagina.Picture1[0], Qt::LeftButton); }, [&](frmStampa &d) {
+        nelDialogo([&] { QTest::mouseClick(pagina.Disegni[0], Qt::LeftButton); }, [&](frmStampa &d) {
             QCOMPARE(trova<QComboBox>(&d, "cboPrinterNames")->currentText(), ServerCups::Coda);
             foglio = trova<QLabel>(&d, "lblFgW")->text() + QLatin1Char('x') + trova<QLabel>(&d, "lblFgH")->text();
             trova<QLineEdit>(&d, "txtNCopies")->clear();
@@ -95,14 +95,14 @@ private slots:
         QString pdf = nuovoPdf(prima);
         QVERIFY2(!pdf.isEmpty(), qPrintable(server.registro()));
         QCOMPARE(paginePdF(pdf), QList<QSize>{QSize(595, 842)});
-        const float p = SorgenteStampa::daRiquadro(pagina.Picture1[0]).proporzione();
+        const float p = SorgenteStampa::daRiquadro(pagina.Disegni[0]).proporzione();
         QRectF atteso(10, 10, 100, GeometriaStampa::Arrotonda(100 / p));
         QRectF inchiostro = inchiostroMm(pdf);
         QVERIFY2(entroMezzoMm(inchiostro, atteso), qPrintable(testoRett(inchiostro) + QStringLiteral(" != ") + testoRett(atteso)));
 
         // "M a x" in proportion: the clown as high as the sheet.
         prima = server.pdf().size();
-        nelDialogo([&] { QTest::mouseClick(pagina.Picture1[1], Qt::LeftButton); }, [&](frmStampa &d) {
+        nelDialogo([&] { QTest::mouseClick(pagina.Disegni[1], Qt::LeftButton); }, [&](frmStampa &d) {
             d.cmdMax_Click();
             const GeometriaStampa &g = d.geometria();
             atteso = QRectF(g.StampaX_mm, g.StampaY_mm, g.StampaW_mm, g.StampaH_mm);
@@ -162,7 +162,7 @@ private slots:
         pagina.show();
         bool aperto = false;
         QString campi;
-        nelDialogo([&] { QTest::mouseClick(pagina.Picture1[2], Qt::LeftButton); }, [&](frmStampa &d) {
+        nelDialogo([&] { QTest::mouseClick(pagina.Disegni[2], Qt::LeftButton); }, [&](frmStampa &d) {
             d.cmdStampa_Click();
             aperto = d.isVisible();
             campi = trova<QLineEdit>(&d, "txtPrX")->text() + QLatin1Char(' ') + trova<QLineEdit>(&d, "txtPrW")->text();

@@ -80,12 +80,12 @@ private slots:
         bool pagina = false, apertaDopo = false;
         alModale(Form1::staticMetaObject.className(), [&](QWidget *w) {
             auto *f = static_cast<Form1 *>(w);
-            pagina = f->Picture1.size() == 4 && f->Label1->text() == QStringLiteral("Clicca sul zanfrone che vuoi stampare");
+            pagina = f->Disegni.size() == 4 && f->LabelIstruzione->text() == QStringLiteral("Clicca sul zanfrone che vuoi stampare");
             alModale("frmStampa", [&](QWidget *d) {
                 visto = guarda(d);
                 static_cast<frmStampa *>(d)->cmdChiudi_Click();
             });
-            QTest::mouseClick(f->Picture1[2], Qt::LeftButton);
+            QTest::mouseClick(f->Disegni[2], Qt::LeftButton);
             apertaDopo = f->isVisible();
             f->mnuesci_Click();
         });

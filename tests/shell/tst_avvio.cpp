@@ -123,7 +123,7 @@ private slots:
         QVERIFY(!corsivo());
         auto *avvio = new FormAvvio; // deletes itself once closed
         avvio->apri();
-        avvio->Command1_Click();
+        avvio->ApriMenu();
         QVERIFY(corsivo());
         avvio->chiudi();
     }

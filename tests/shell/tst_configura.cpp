@@ -59,7 +59,7 @@ class TestConfigura : public ProvaConCartella
         return w;
     }
     QString etichetta(const QString &nome) const { return c<QLabel>(nome)->text(); }
-    void pagina(int i) { f->findChild<QTabBar *>(QStringLiteral("TabStrip1Schede"))->setCurrentIndex(i); }
+    void pagina(int i) { f->findChild<QTabBar *>(QStringLiteral("TabSchede"))->setCurrentIndex(i); }
 
     void prepara() override
     {
@@ -94,7 +94,7 @@ private slots:
         c<CasellaColore>(QStringLiteral("CasellaColorata_7"))->click(); // no row chosen
         QCOMPARE(Profilo.righe(), prima);
 
-        c<QRadioButton>(QStringLiteral("Option2_0"))->click(); // "Sfondo": the code only, nothing asked
+        c<QRadioButton>(QStringLiteral("OptionRigaColori_0"))->click(); // "Sfondo": the code only, nothing asked
         c<CasellaColore>(QStringLiteral("CasellaColorata_7"))->click();
         QCOMPARE(Profilo.Colori[0][0], QStringLiteral("FF9900"));
         QVERIFY(servizi->dialoghi.domande.isEmpty());
@@ -105,7 +105,7 @@ private slots:
     {
         apri();
         pagina(1);
-        auto *riga2 = c<QRadioButton>(QStringLiteral("Option2_2"));
+        auto *riga2 = c<QRadioButton>(QStringLiteral("OptionRigaColori_2"));
         riga2->click();
         // A word the profile cannot hold is refused as a user's name is, and asked again.
         servizi->dialoghi.risposte = {QStringLiteral("viola"), QStringLiteral("żółty"), QStringLiteral("viola"), QString(),
@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(f->anteprima()->fillOf(QStringLiteral("capelli.interno")), QColor(0x99, 0x00, 0x99));
         QCOMPARE(f->anteprima()->fillOf(QStringLiteral("camicia.interno")), QColor(0x00, 0x00, 0xFF));
 
-        c<QPushButton>(QStringLiteral("Command4"))->click();
+        c<QPushButton>(QStringLiteral("CommandColoriPredefiniti"))->click();
         QCOMPARE(riga2->text(), QStringLiteral("rosso - rossi - rossa - rosse"));
         QCOMPARE(f->anteprima()->fillOf(QStringLiteral("capelli.interno")), QColor(0xFF, 0x00, 0x00));
     }
@@ -227,7 +227,7 @@ private slots:
         QCOMPARE(Profilo.FontScelto, prima.FontScelto);
         QCOMPARE(Profilo.ModoVoce, prima.ModoVoce);
         QCOMPARE(Profilo.VelocitaVoce, qint16(250)); // clamped to the scroll bar
-        QCOMPARE(c<QScrollBar>(QStringLiteral("HScroll3"))->value(), 8);
+        QCOMPARE(c<QScrollBar>(QStringLiteral("HScrollVelocitaScansione"))->value(), 8);
     }
 
     void voicePageSpeaksAndStoresTheVoice()
@@ -236,18 +236,18 @@ private slots:
         apri();
         pagina(4);
         QVERIFY(f->Assistente()->Visible());
-        auto *list1 = c<QListWidget>(QStringLiteral("List1"));
-        list1->setCurrentRow(1);
+        auto *elencoVoci = c<QListWidget>(QStringLiteral("ListVoci"));
+        elencoVoci->setCurrentRow(1);
         QCOMPARE(f->Assistente()->TTSModeID(), QStringLiteral("{it-2}"));
 
-        c<QScrollBar>(QStringLiteral("HScroll1"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-        c<QScrollBar>(QStringLiteral("HScroll2"))->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        c<QScrollBar>(QStringLiteral("HScrollVelocitaVoce"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        c<QScrollBar>(QStringLiteral("HScrollTonoVoce"))->triggerAction(QAbstractSlider::SliderPageStepAdd);
         c<QPushButton>(QStringLiteral("CommandProvaVoce"))->click();
         QCOMPARE(servizi->voce.frasi.size(), 1);
         QCOMPARE(servizi->voce.frasi[0].velocita, 131);
         QCOMPARE(servizi->voce.frasi[0].tono, 105);
 
-        c<QCheckBox>(QStringLiteral("Check2"))->click(); // speech off disables the speech controls
+        c<QCheckBox>(QStringLiteral("CheckParlato"))->click(); // speech off disables the speech controls
         QVERIFY(!Profilo.ParlatoAttivo);
         QVERIFY(!c<QWidget>(QStringLiteral("CommandProvaVoce"))->isEnabled());
 
@@ -261,21 +261,21 @@ private slots:
         servizi->voce.disponibilita(SpeechEngine::Availability::Starting);
         apri();
         pagina(4);
-        auto *list1 = c<QListWidget>(QStringLiteral("List1"));
+        auto *elencoVoci = c<QListWidget>(QStringLiteral("ListVoci"));
         auto *nota = c<QLabel>(QStringLiteral("NotaVoci"));
-        QCOMPARE(list1->count(), 0);
+        QCOMPARE(elencoVoci->count(), 0);
         QVERIFY(nota->isVisible());
         QVERIFY(!nota->text().contains(QStringLiteral("Nessuna voce")));
 
         servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}, {QStringLiteral("it-2"), QStringLiteral("Paola")}};
         servizi->voce.disponibilita(SpeechEngine::Availability::Ready); // the speech thread's news fills the list
-        QCOMPARE(list1->count(), 2);
+        QCOMPARE(elencoVoci->count(), 2);
         QVERIFY(!nota->isVisible());
-        QCOMPARE(list1->currentRow(), -1);
+        QCOMPARE(elencoVoci->currentRow(), -1);
 
         servizi->voce.voci.clear();
         servizi->voce.disponibilita(SpeechEngine::Availability::Unavailable);
-        QCOMPARE(list1->count(), 0);
+        QCOMPARE(elencoVoci->count(), 0);
         QVERIFY(nota->isVisible());
         QVERIFY(nota->text().startsWith(QStringLiteral("Nessuna voce disponibile")));
         pagina(0);
@@ -287,7 +287,7 @@ private slots:
         servizi->voce.voci = {{QStringLiteral("it-1"), QStringLiteral("Italiano")}};
         servizi->suoni.uscita = false;
         servizi->voce.disponibilita(SpeechEngine::Availability::Ready);
-        QCOMPARE(list1->count(), 0);
+        QCOMPARE(elencoVoci->count(), 0);
         QVERIFY(nota->isVisible());
         QVERIFY(nota->text().startsWith(QStringLiteral("Nessuna uscita audio")));
     }
@@ -311,7 +311,7 @@ private slots:
         apri();
         dalBattito.start();
         battito.start();
-        auto *schede = f->findChild<QTabBar *>(QStringLiteral("TabStrip1Schede"));
+        auto *schede = f->findChild<QTabBar *>(QStringLiteral("TabSchede"));
         qint64 clicMassimo = 0;
         auto clic = [&](QWidget *w, QPoint dove = {}) {
             QElapsedTimer t;
@@ -324,7 +324,7 @@ private slots:
             clic(schede, schede->tabRect(4).center());
             clic(c<QPushButton>(QStringLiteral("CommandProvaVoce")));
             clic(c<QCheckBox>(QStringLiteral("ChkFumetto")));
-            clic(c<QListWidget>(QStringLiteral("List2"))->viewport(), QPoint(20, 8));
+            clic(c<QListWidget>(QStringLiteral("ListPersonaggi"))->viewport(), QPoint(20, 8));
             clic(schede, schede->tabRect(0).center());
         }
         clic(schede, schede->tabRect(4).center());
@@ -346,10 +346,10 @@ private slots:
     {
         apri();
         pagina(5);
-        c<QRadioButton>(QStringLiteral("Option4_2"))->click();
-        c<QScrollBar>(QStringLiteral("HScroll3"))->triggerAction(QAbstractSlider::SliderToMaximum);
+        c<QRadioButton>(QStringLiteral("OptionModoInput_2"))->click();
+        c<QScrollBar>(QStringLiteral("HScrollVelocitaScansione"))->triggerAction(QAbstractSlider::SliderToMaximum);
         QCOMPARE(Profilo.VelocitaScansione, qint16(60));
-        QCOMPARE(etichetta(QStringLiteral("Label7")), QStringLiteral("Velocità scansione: 15,00 secondi"));
+        QCOMPARE(etichetta(QStringLiteral("LabelVelocitaScansione")), QStringLiteral("Velocità scansione: 15,00 secondi"));
     }
 
     void aNewUserGetsAFileAtTheNextSaveOnly()

@@ -175,7 +175,7 @@ private slots:
             QApplication::sendEvent(w, &ev);
         };
         muovi(m->pulsante(m->esci()));
-        muovi(m->findChild<QWidget *>(QStringLiteral("Image1_2"))); // a picture counts as its button
+        muovi(m->findChild<QWidget *>(QStringLiteral("ImmaginiMenu_2"))); // a picture counts as its button
         QCOMPARE(evidenziati(m), QList<int>{2});
         muovi(m->area());
         QVERIFY(evidenziati(m).isEmpty());
@@ -191,7 +191,7 @@ private slots:
         IniziaAttivita(QStringLiteral("Insiemi"));
         FormMenu *m = apriMenu(QStringLiteral("zeta"));
         QVERIFY(m);
-        auto *combo = m->findChild<QComboBox *>(QStringLiteral("Combo1"));
+        auto *combo = m->findChild<QComboBox *>(QStringLiteral("ComboUtenti"));
         QCOMPARE(combo->currentText(), QStringLiteral("zeta"));
         emit combo->activated(combo->currentIndex()); // the same user again keeps the table
         QCOMPARE(NumeroAttivita, qint16(1));
@@ -216,7 +216,7 @@ private slots:
         QVERIFY(m);
         for (const QString &d : m->didascalie())
             QCOMPARE(d, d.toUpper());
-        QCOMPARE(m->findChild<QComboBox *>(QStringLiteral("Combo1"))->itemText(1), QStringLiteral("ANNA"));
+        QCOMPARE(m->findChild<QComboBox *>(QStringLiteral("ComboUtenti"))->itemText(1), QStringLiteral("ANNA"));
         for (int i = 0; i < m->pulsanti(); ++i) {
             EtichettaPulsante *b = m->pulsante(i);
             for (const QString &parola : b->text().split(QRegularExpression(QStringLiteral("\\s"))))
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(avvio);
         Schermo::tastiFisici().attendeCoppie = true;
         Tasti::premi(bersaglio(avvio), Qt::Key_Return);
-        avvio->Command1_Click(); // the picture button, while Enter is held
+        avvio->ApriMenu(); // the picture button, while Enter is held
         auto *m = attivo<FormMenu>();
         QVERIFY(m);
         for (int i = 0; i < 20; ++i)
@@ -326,7 +326,7 @@ private slots:
         voce(attivo(), QStringLiteral("&Esci"))->trigger();
         QVERIFY((m = attivo<FormMenu>()));
         voce(m, QStringLiteral("about"))->trigger();
-        QTest::mouseClick(attivo()->findChild<QPushButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(attivo()->findChild<QPushButton *>(QStringLiteral("CommandChiudi")), Qt::LeftButton);
         QVERIFY((m = attivo<FormMenu>()));
         QVERIFY(voce(m, QStringLiteral("Esercizi eseguiti"))->isEnabled());
     }

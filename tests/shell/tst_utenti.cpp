@@ -66,7 +66,7 @@ class TestUtenti : public ProvaConAmbiente<AmbienteMenu>
     }
     static void clicSuScheda(QWidget *schermo, int indice)
     {
-        auto *schede = c<QTabBar>(schermo, QStringLiteral("TabStrip1Schede"));
+        auto *schede = c<QTabBar>(schermo, QStringLiteral("TabSchede"));
         QTest::mouseClick(schede, Qt::LeftButton, {}, schede->tabRect(indice).center());
     }
 
@@ -120,7 +120,7 @@ private slots:
 
         FormMenu *m = apriMenu(QStringLiteral("_predefinito"), QStringLiteral("_predefinito.INI"));
         QVERIFY(m);
-        QCOMPARE(vociCombo(c<QComboBox>(m, QStringLiteral("Combo1"))), nomi);
+        QCOMPARE(vociCombo(c<QComboBox>(m, QStringLiteral("ComboUtenti"))), nomi);
         clicSuVoce(m, QStringLiteral("Configurazione"));
         auto *f = attivo<FormConfigura>();
         QVERIFY(f);
@@ -200,7 +200,7 @@ private slots:
 
         FormMenu *m = apriMenu(QStringLiteral("_predefinito"), QStringLiteral("_predefinito.INI"));
         QVERIFY(m);
-        auto *combo = c<QComboBox>(m, QStringLiteral("Combo1"));
+        auto *combo = c<QComboBox>(m, QStringLiteral("ComboUtenti"));
         QCOMPARE(vociCombo(combo).last(), mostrato);
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down); // chooses the next user
@@ -215,7 +215,7 @@ private slots:
         Schermi::mostra(FormMenu::Nome, es);
         m = attivo<FormMenu>();
         QVERIFY(m);
-        QCOMPARE(c<QComboBox>(m, QStringLiteral("Combo1"))->currentText(), mostrato);
+        QCOMPARE(c<QComboBox>(m, QStringLiteral("ComboUtenti"))->currentText(), mostrato);
         QCOMPARE(NumeroAttivita, qint16(1));
         QCOMPARE(NomeUtente, QStringLiteral("Weiß"));
 

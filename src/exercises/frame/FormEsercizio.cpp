@@ -33,19 +33,19 @@ FormEsercizio::FormEsercizio(const DescrizioneEsercizio &descrizione)
     area()->setMouseTracking(true);
     area()->setCursor(PuntatoreProgramma());
 
-    Label1 = new EtichettaAdattata(area());
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setAutoFillBackground(true);
-    Label1->setMargin(8);
-    Label1->setMouseTracking(true);
-    Label1->installEventFilter(this);
+    LabelFrase = new EtichettaAdattata(area());
+    LabelFrase->setWordWrap(true);
+    LabelFrase->setAlignment(Qt::AlignCenter);
+    LabelFrase->setAutoFillBackground(true);
+    LabelFrase->setMargin(8);
+    LabelFrase->setMouseTracking(true);
+    LabelFrase->installEventFilter(this);
 
     PicAssistente = new QWidget(area());
     PicAssistente->setStyleSheet(QStringLiteral("background:black;"));
 
-    StatusBar1 = new BarraStato(area());
-    posiziona(StatusBar1, QStringLiteral("StatusBar1"), 0, descrizione.altezza - kAltezzaBarra, descrizione.larghezza,
+    BarraContatori = new BarraStato(area());
+    posiziona(BarraContatori, QStringLiteral("BarraContatori"), 0, descrizione.altezza - kAltezzaBarra, descrizione.larghezza,
               kAltezzaBarra);
 
     TimerScansione = new QTimer(this);
@@ -67,7 +67,7 @@ FormEsercizio::~FormEsercizio()
 PulsanteImmagine *FormEsercizio::creaPulsante(const QString &didascalia, const QString &immagine, int left, int top,
                                               int width, int height, double puntiFont, bool risposta)
 {
-    const int indice = int(Command1.size());
+    const int indice = int(Pulsanti.size());
     auto *p = new PulsanteImmagine(area());
     p->setText(didascalia);
     p->setAccessibleName(didascalia.isEmpty() ? QStringLiteral("Avanti") : didascalia);
@@ -80,10 +80,10 @@ PulsanteImmagine *FormEsercizio::creaPulsante(const QString &didascalia, const Q
     f.setBold(true);
     p->setFont(f);
     p->setCursor(PuntatoreProgramma());
-    posiziona(p, QStringLiteral("Command1_%1").arg(indice), left, top, width, height);
-    connect(p, &PulsanteImmagine::clicked, this, [this, indice] { Command1_Click(indice); });
-    connect(p, &PulsanteImmagine::mouseSopra, this, [this, indice] { Command1_MouseMove(indice); });
-    Command1.push_back(p);
+    posiziona(p, QStringLiteral("Pulsanti_%1").arg(indice), left, top, width, height);
+    connect(p, &PulsanteImmagine::clicked, this, [this, indice] { ScegliConMouse(indice); });
+    connect(p, &PulsanteImmagine::mouseSopra, this, [this, indice] { EvidenziaSottoMouse(indice); });
+    Pulsanti.push_back(p);
     return p;
 }
 
@@ -100,14 +100,14 @@ MovieView *FormEsercizio::creaFilmato(const QString &nome, int left, int top, in
 {
     auto *m = new MovieView(area());
     posiziona(m, nome, left, top, width, height);
-    if (!ShockwaveFlash1)
-        ShockwaveFlash1 = m;
+    if (!Zanfrone)
+        Zanfrone = m;
     return m;
 }
 
 void FormEsercizio::posizionaFrase(int left, int top, int width, int height)
 {
-    posiziona(Label1, QStringLiteral("Label1"), left, top, width, height);
+    posiziona(LabelFrase, QStringLiteral("LabelFrase"), left, top, width, height);
 }
 
 void FormEsercizio::posizionaAssistente(int left, int top, int width, int height)
@@ -165,13 +165,13 @@ void FormEsercizio::parla(const QString &testo)
 
 void FormEsercizio::mostraFrase(const QString &frase, bool puntoFinale)
 {
-    Label1->setText(caso(frase) + (puntoFinale ? QStringLiteral(".") : QString()));
-    parla(Label1->text());
+    LabelFrase->setText(caso(frase) + (puntoFinale ? QStringLiteral(".") : QString()));
+    parla(LabelFrase->text());
 }
 
 void FormEsercizio::ImpostaRisposteParlato(bool parlato)
 {
-    for (PulsanteImmagine *p : Command1) {
+    for (PulsanteImmagine *p : Pulsanti) {
         if (!p->property("risposta").toBool())
             continue;
         // The caption stays as the button's text: it shows wherever the picture is missing.
@@ -204,8 +204,8 @@ void FormEsercizio::Form_Activate()
     if (!Profilo.ColoriVari)
         coloreSfondo(VbColor::toQColor(Profilo.ColoreSfondo));
 
-    stileTesto(Label1);
-    for (PulsanteImmagine *p : Command1) {
+    stileTesto(LabelFrase);
+    for (PulsanteImmagine *p : Pulsanti) {
         p->setSfondo(VbColor::toQColor(Profilo.ColorePulsanti));
         p->setSfondoSpento(VbColor::toQColor(Profilo.ColorePulsanti));
         if (Profilo.CursoreSistema || scansione())
@@ -260,7 +260,7 @@ bool FormEsercizio::chiusuraDalSistema()
 
 bool FormEsercizio::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove && (watched == area() || watched == Label1) && !scansione())
+    if (event->type() == QEvent::MouseMove && (watched == area() || watched == LabelFrase) && !scansione())
         spegniEvidenze();
     return Schermo::eventFilter(watched, event);
 }

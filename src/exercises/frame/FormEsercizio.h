@@ -34,8 +34,8 @@ public:
     Assistant *Assistente() const { return assistente_; }
 
     // The frame's handlers.
-    void Command1_Click(int indice);
-    void Command1_MouseMove(int indice);
+    void ScegliConMouse(int indice);
+    void EvidenziaSottoMouse(int indice);
     void mnuLiv_Click(int indice);
     void mnuesci_Click();
     void TimerScansione_Timer();
@@ -88,7 +88,7 @@ protected:
     static QString caso(const QString &testo);
     // The sentence's look from the profile: text background, letter colour, font and size.
     static void stileTesto(QWidget *testo);
-    // The sentence: case, optional full stop, shown in Label1 and spoken.
+    // The sentence: case, optional full stop, shown in LabelFrase and spoken.
     void mostraFrase(const QString &frase, bool puntoFinale);
     void parla(const QString &testo);
     // A question is open: answers enabled, next-question button disabled (and the reverse).
@@ -111,12 +111,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     // --- Controls and fields shared with the screens ---
-    QLabel *Label1;
+    QLabel *LabelFrase;
     QWidget *PicAssistente;
-    BarraStato *StatusBar1;
+    BarraStato *BarraContatori;
     QTimer *TimerScansione;
-    MovieView *ShockwaveFlash1 = nullptr; // the clown that a reward movie replaces
-    std::vector<PulsanteImmagine *> Command1;
+    MovieView *Zanfrone = nullptr; // the clown that a reward movie replaces
+    std::vector<PulsanteImmagine *> Pulsanti;
     QMenu *mnuLivelli = nullptr;
     std::vector<QAction *> mnuLiv; // 1-based: mnuLiv[0] unused
     int ContaDomande = 0;

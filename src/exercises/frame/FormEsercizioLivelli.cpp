@@ -54,9 +54,9 @@ void FormEsercizio::costruisciMenu()
 
 void FormEsercizio::aggiornaPannelli()
 {
-    StatusBar1->setPannello(1, QStringLiteral("Esatti ") + QString::number(livelli_.esatti()));
-    StatusBar1->setPannello(2, QStringLiteral("Errati ") + QString::number(livelli_.errati()));
-    StatusBar1->setPannello(3, QStringLiteral("Livello ") + QString::number(livelli_.livello()));
+    BarraContatori->setPannello(1, QStringLiteral("Esatti ") + QString::number(livelli_.esatti()));
+    BarraContatori->setPannello(2, QStringLiteral("Errati ") + QString::number(livelli_.errati()));
+    BarraContatori->setPannello(3, QStringLiteral("Livello ") + QString::number(livelli_.livello()));
 }
 
 void FormEsercizio::mnuLiv_Click(int indice)
@@ -96,10 +96,10 @@ void FormEsercizio::ProssimaDomanda()
 void FormEsercizio::MostraPremio()
 {
     ContaDomande = 0;
-    Label1->clear();
-    if (ShockwaveFlash1) {
-        ShockwaveFlash1->Movie(FilmatoPremio());
-        ShockwaveFlash1->Play();
+    LabelFrase->clear();
+    if (Zanfrone) {
+        Zanfrone->Movie(FilmatoPremio());
+        Zanfrone->Play();
     }
     premioMostrato_ = true;
 }

@@ -17,26 +17,26 @@ bool FormEsercizio::scansione() const { return ConScansione(Profilo.ModalitaInpu
 
 // --- The scanned items: by default the buttons ---
 
-int FormEsercizio::ElementiScansione() const { return int(Command1.size()); }
+int FormEsercizio::ElementiScansione() const { return int(Pulsanti.size()); }
 
 bool FormEsercizio::ElementoScansionabile(int indice) const
 {
-    return indice >= 0 && indice < int(Command1.size()) && Command1[indice]->isEnabled();
+    return indice >= 0 && indice < int(Pulsanti.size()) && Pulsanti[indice]->isEnabled();
 }
 
 void FormEsercizio::EvidenziaElemento(int indice, bool acceso)
 {
-    if (indice >= 0 && indice < int(Command1.size()))
-        Command1[indice]->setSfondo(acceso ? coloreSelezionato() : colorePulsanti());
+    if (indice >= 0 && indice < int(Pulsanti.size()))
+        Pulsanti[indice]->setSfondo(acceso ? coloreSelezionato() : colorePulsanti());
 }
 
-int FormEsercizio::ElementoProssima() const { return int(Command1.size()) - 1; }
+int FormEsercizio::ElementoProssima() const { return int(Pulsanti.size()) - 1; }
 
 void FormEsercizio::abilitaRisposte(bool aperta)
 {
     const int prossima = ElementoProssima();
-    for (int i = 0; i < int(Command1.size()); ++i)
-        Command1[i]->setEnabled(i == prossima ? !aperta : aperta);
+    for (int i = 0; i < int(Pulsanti.size()); ++i)
+        Pulsanti[i]->setEnabled(i == prossima ? !aperta : aperta);
 }
 
 void FormEsercizio::impostaModoInput()
@@ -55,23 +55,23 @@ void FormEsercizio::impostaModoInput()
 
 // --- Mouse ---
 
-void FormEsercizio::Command1_Click(int indice)
+void FormEsercizio::ScegliConMouse(int indice)
 {
     if (!scansione())
         scegli(indice, false);
 }
 
-void FormEsercizio::Command1_MouseMove(int indice)
+void FormEsercizio::EvidenziaSottoMouse(int indice)
 {
     if (scansione())
         return;
-    for (int i = 0; i < int(Command1.size()); ++i)
-        Command1[i]->setSfondo(i == indice ? coloreSelezionato() : colorePulsanti());
+    for (int i = 0; i < int(Pulsanti.size()); ++i)
+        Pulsanti[i]->setSfondo(i == indice ? coloreSelezionato() : colorePulsanti());
 }
 
 void FormEsercizio::spegniEvidenze()
 {
-    for (PulsanteImmagine *p : Command1)
+    for (PulsanteImmagine *p : Pulsanti)
         p->setSfondo(colorePulsanti()); // repaints only a button whose colour differs
 }
 

@@ -25,45 +25,45 @@ FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, cons
 {
     for (int i = 0; i < Allineamento::kMassimo; ++i) {
         // Design places on a 4 x 3 grid; each level lays the clowns out anew.
-        MovieView *m = creaFilmato(QStringLiteral("ShockwaveFlash1_%1").arg(i), 120 + 1200 * (i % 4),
+        MovieView *m = creaFilmato(QStringLiteral("Zanfroni_%1").arg(i), 120 + 1200 * (i % 4),
                                    120 + 1800 * (i / 4), 1095, 1695);
         m->setProperty("Tag", QStringLiteral("@")); // not moved by the scaling object
         m->Index = i;
         m->hide();
-        connect(m, &MovieView::FSCommand, this, [this, i] { ShockwaveFlash1_FSCommand(i); });
-        ShockwaveFlash1_[i] = m;
+        connect(m, &MovieView::FSCommand, this, [this, i] { ClicZanfrone(i); });
+        Zanfroni_[i] = m;
     }
-    Shape1 = new CorniceEvidenza(kBordo, area());
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->hide();
+    CorniceZanfrone = new CorniceEvidenza(kBordo, area());
+    CorniceZanfrone->setObjectName(QStringLiteral("CorniceZanfrone"));
+    CorniceZanfrone->hide();
 
-    Text1 = new EtichettaAdattata(area());
-    Text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Text1->setAutoFillBackground(true);
-    Text1->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    Text1->setMargin(4);
-    Text1->setMouseTracking(true);
-    Text1->installEventFilter(this);
-    Text1->setCursor(PuntatoreProgramma());
-    posiziona(Text1, QStringLiteral("Text1"), 5400, 120, 2655, 3255);
+    TestoCaratteristiche = new EtichettaAdattata(area());
+    TestoCaratteristiche->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    TestoCaratteristiche->setAutoFillBackground(true);
+    TestoCaratteristiche->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    TestoCaratteristiche->setMargin(4);
+    TestoCaratteristiche->setMouseTracking(true);
+    TestoCaratteristiche->installEventFilter(this);
+    TestoCaratteristiche->setCursor(PuntatoreProgramma());
+    posiziona(TestoCaratteristiche, QStringLiteral("TestoCaratteristiche"), 5400, 120, 2655, 3255);
 
-    Picture1 = new QWidget(area());
-    Picture1->setAutoFillBackground(true);
-    QPalette pal = Picture1->palette();
+    PannelloIcone = new QWidget(area());
+    PannelloIcone->setAutoFillBackground(true);
+    QPalette pal = PannelloIcone->palette();
     pal.setColor(QPalette::Window, QColor(255, 255, 192));
-    Picture1->setPalette(pal);
-    posiziona(Picture1, QStringLiteral("Picture1"), 5400, 120, 2775, 3975);
+    PannelloIcone->setPalette(pal);
+    posiziona(PannelloIcone, QStringLiteral("PannelloIcone"), 5400, 120, 2775, 3975);
     for (int i = 0; i < FrasiCaratteristiche::kIcone; ++i) {
-        auto *icona = new Immagine(Picture1);
+        auto *icona = new Immagine(PannelloIcone);
         icona->carica(Immagini::Parte(i + 1));
         icona->setCursor(PuntatoreProgramma());
-        posiziona(icona, QStringLiteral("Image1_%1").arg(i), 120 + 1440 * (i % 2), 120 + 960 * (i / 2), 855, 855);
-        connect(icona, &Immagine::clicked, this, [this, i] { Image1_Click(i); });
-        Image1[i] = icona;
+        posiziona(icona, QStringLiteral("IconeParti_%1").arg(i), 120 + 1440 * (i % 2), 120 + 960 * (i / 2), 855, 855);
+        connect(icona, &Immagine::clicked, this, [this, i] { DiciParte(i); });
+        IconeParti[i] = icona;
     }
 
     creaPulsante(QString(), Immagini::Avanti, 6960, 4680, larghezzaNuovo, 735, 14.25, false)->setEnabled(false);
-    Label1->setText(istruzione);
+    LabelFrase->setText(istruzione);
     posizionaFrase(120, 5520, 8055, 375);
     posizionaAssistente(5400, 4200, 1455, 1215);
 
@@ -75,39 +75,39 @@ FormAllineamento::FormAllineamento(const DescrizioneEsercizio &descrizione, cons
 
 bool FormAllineamento::mostrato(int i) const
 {
-    return i >= 0 && i < NumeroZanfroni_ && !ShockwaveFlash1_[i]->isHidden();
+    return i >= 0 && i < NumeroZanfroni_ && !Zanfroni_[i]->isHidden();
 }
 
 // --- Set-up ---
 
 void FormAllineamento::Form_Activate()
 {
-    stileTesto(Text1);
-    Picture1->raise();
-    Shape1->hide();
-    for (Immagine *icona : Image1)
+    stileTesto(TestoCaratteristiche);
+    PannelloIcone->raise();
+    CorniceZanfrone->hide();
+    for (Immagine *icona : IconeParti)
         icona->setCursor(Profilo.CursoreSistema ? QCursor(Qt::ArrowCursor) : PuntatoreProgramma());
     if (Profilo.CursoreSistema)
-        Text1->setCursor(Qt::ArrowCursor);
+        TestoCaratteristiche->setCursor(Qt::ArrowCursor);
 
     FormEsercizio::Form_Activate();
-    Shape1->setColori(VbColor::toQColor(Profilo.ColorePulsanteSelezionato), coloreSfondo());
+    CorniceZanfrone->setColori(VbColor::toQColor(Profilo.ColorePulsanteSelezionato), coloreSfondo());
 
     QFont istruzione(QStringLiteral("Verdana"));
     istruzione.setPointSize(12);
-    Label1->setFont(istruzione);
+    LabelFrase->setFont(istruzione);
 }
 
-void FormAllineamento::ImpostaRisposteParlato(bool parlato) { Picture1->setVisible(parlato); }
+void FormAllineamento::ImpostaRisposteParlato(bool parlato) { PannelloIcone->setVisible(parlato); }
 
 void FormAllineamento::ImpostaLivelli()
 {
-    for (MovieView *m : ShockwaveFlash1_)
+    for (MovieView *m : Zanfroni_)
         m->hide();
     NumeroZanfroni_ = Allineamento::NumeroZanfroni(Livello());
     disponi();
     for (int i = 0; i < NumeroZanfroni_; ++i)
-        ShockwaveFlash1_[i]->show();
+        Zanfroni_[i]->show();
     ApriFileZanfroni();
 }
 
@@ -118,10 +118,10 @@ void FormAllineamento::disponi()
     const double sy = double(area()->height()) / progetto.height();
     for (int i = 0; i < NumeroZanfroni_; ++i) {
         const QRect p = Allineamento::Posto(Livello(), i);
-        ShockwaveFlash1_[i]->setGeometry(int(twips(p.x()) * sx), int(twips(p.y()) * sy), int(twips(p.width()) * sx),
+        Zanfroni_[i]->setGeometry(int(twips(p.x()) * sx), int(twips(p.y()) * sy), int(twips(p.width()) * sx),
                                          int(twips(p.height()) * sy));
     }
-    if (!Shape1->isHidden())
+    if (!CorniceZanfrone->isHidden())
         SistemaRiquadro();
 }
 
@@ -130,29 +130,29 @@ void FormAllineamento::ApriFileZanfroni()
     // One click on a whole clown with the mouse; outlined parts otherwise.
     const int numero = !scansione() ? 4 : 3;
     for (int i = 0; i < NumeroZanfroni_; ++i)
-        CaricaZanfrone(*ShockwaveFlash1_[i], numero);
+        CaricaZanfrone(*Zanfroni_[i], numero);
 }
 
 void FormAllineamento::ImpostaColori()
 {
     allineamento_.ImpostaColori(NumeroZanfroni_);
     for (int i = 0; i < NumeroZanfroni_; ++i)
-        ColoraZanfrone(*ShockwaveFlash1_[i], allineamento_.Aspetti[i]);
+        ColoraZanfrone(*Zanfroni_[i], allineamento_.Aspetti[i]);
 }
 
 void FormAllineamento::ScriviFrase()
 {
     frasi_.ScriviFrase(allineamento_.Caratteristiche, Profilo.TipoCarattere == Lettere::Maiuscolo);
-    Text1->setText(frasi_.Testo());
+    TestoCaratteristiche->setText(frasi_.Testo());
     Assistente()->StopAll();
 }
 
 void FormAllineamento::nuovoAllineamento()
 {
-    Shape1->hide();
+    CorniceZanfrone->hide();
     finita_ = false;
     ImpostaLivelli();
-    Command1[0]->setEnabled(false);
+    Pulsanti[0]->setEnabled(false);
     ImpostaColori();
 }
 
@@ -160,10 +160,10 @@ void FormAllineamento::nuovoAllineamento()
 
 void FormAllineamento::SistemaRiquadro()
 {
-    const QRect z = ShockwaveFlash1_[std::clamp(riquadro_, 0, Allineamento::kMassimo - 1)]->geometry();
-    Shape1->setGeometry(z.adjusted(-kBordo, -kBordo, kBordo, kBordo));
-    Shape1->show();
-    Shape1->raise();
+    const QRect z = Zanfroni_[std::clamp(riquadro_, 0, Allineamento::kMassimo - 1)]->geometry();
+    CorniceZanfrone->setGeometry(z.adjusted(-kBordo, -kBordo, kBordo, kBordo));
+    CorniceZanfrone->show();
+    CorniceZanfrone->raise();
 }
 
 void FormAllineamento::avviaScansione() { vaiAElemento(1); }
@@ -203,18 +203,18 @@ void FormAllineamento::ScegliElemento(int indice, bool daScansione)
     }
     // New game: the places are cleared, then the next line-up is drawn.
     for (int i = 0; i < NumeroZanfroni_; ++i)
-        CaricaZanfrone(*ShockwaveFlash1_[i], 0);
+        CaricaZanfrone(*Zanfroni_[i], 0);
     FormEsercizio::ScegliElemento(0, daScansione);
 }
 
-void FormAllineamento::ShockwaveFlash1_FSCommand(int Index) { Command1_Click(Index + 1); }
+void FormAllineamento::ClicZanfrone(int Index) { ScegliConMouse(Index + 1); }
 
-void FormAllineamento::nascondi(int zanfrone) { ShockwaveFlash1_[zanfrone]->hide(); }
+void FormAllineamento::nascondi(int zanfrone) { Zanfroni_[zanfrone]->hide(); }
 
 void FormAllineamento::finePartita(int zanfrone)
 {
     finita_ = true;
-    Command1[0]->setEnabled(true); // lit also while scanning: it is what the switch chooses next
+    Pulsanti[0]->setEnabled(true); // lit also while scanning: it is what the switch chooses next
     if (scansione())
         vaiAElemento(0);
     riquadro_ = zanfrone;
@@ -223,7 +223,7 @@ void FormAllineamento::finePartita(int zanfrone)
 
 // --- Speech ---
 
-void FormAllineamento::Image1_Click(int Index)
+void FormAllineamento::DiciParte(int Index)
 {
     if (Index >= 0 && Index < FrasiCaratteristiche::kIcone)
         parla(frasi_.FrasiParti[Index]);
@@ -240,11 +240,11 @@ void FormAllineamento::TimerLettura_Timer() { leggiFrase(); }
 bool FormAllineamento::eventFilter(QObject *watched, QEvent *event)
 {
     const bool esito = FormEsercizio::eventFilter(watched, event);
-    if (!Text1) // still being built
+    if (!TestoCaratteristiche) // still being built
         return esito;
     if (watched == area() && event->type() == QEvent::Resize)
         disponi();
-    else if (watched == Text1 && event->type() == QEvent::MouseMove)
-        Command1_MouseMove(-1); // in mouse mode every button back to its colour
+    else if (watched == TestoCaratteristiche && event->type() == QEvent::MouseMove)
+        EvidenziaSottoMouse(-1); // in mouse mode every button back to its colour
     return esito;
 }

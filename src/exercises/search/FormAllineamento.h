@@ -10,8 +10,9 @@ class EtichettaAdattata;
 class Immagine;
 
 // The line-up screens: up to twelve clowns, one of them the target, whose traits stand as sentences
-// in Text1 and are said by the part icons of Picture1 (speech on) or read in turn while scanning.
-// The scanned items are the new-game button (item 0, Command1(0)) and the clowns (item k + 1 for
+// in TestoCaratteristiche and are said by the part icons of PannelloIcone (speech on) or read in
+// turn while scanning.
+// The scanned items are the new-game button (item 0, Pulsanti[0]) and the clowns (item k + 1 for
 // clown k); the button takes the highlight only when a game is over.
 class FormAllineamento : public FormEsercizio
 {
@@ -26,13 +27,13 @@ public:
     int FraseDaLeggere() const { return FraseDaLeggere_; }
     const Allineamento &allineamento() const { return allineamento_; }
     const FrasiCaratteristiche &frasi() const { return frasi_; }
-    MovieView *zanfrone(int i) const { return ShockwaveFlash1_[i]; }
+    MovieView *zanfrone(int i) const { return Zanfroni_[i]; }
     bool mostrato(int i) const;
     bool partitaFinita() const { return finita_; }
 
     // The clown's click (counts only in mouse mode), a part icon's click, the reading's tick.
-    void ShockwaveFlash1_FSCommand(int Index);
-    void Image1_Click(int Index);
+    void ClicZanfrone(int Index);
+    void DiciParte(int Index);
     virtual void TimerLettura_Timer();
 
 protected:
@@ -46,7 +47,7 @@ protected:
     void ImpostaColori();
     void ScriviFrase();
     void SistemaRiquadro();
-    // Hides Shape1, lays out the level, disables the new-game button and draws the line-up.
+    // Hides CorniceZanfrone, lays out the level, disables the new-game button and draws the line-up.
     void nuovoAllineamento();
     // Scanning: the frame on clown 0.
     void avviaScansione();
@@ -62,27 +63,27 @@ protected:
     void EvidenziaElemento(int indice, bool acceso) override;
     int ElementoProssima() const override { return 0; }
     void ScegliElemento(int indice, bool daScansione) override;
-    // Heard: the part icons of Picture1 lie over the written traits of Text1; else Text1 shows.
+    // Heard: the part icons of PannelloIcone lie over the written traits; unheard, TestoCaratteristiche shows.
     void ImpostaRisposteParlato(bool parlato) override;
     void KeyUp(int codice) override;
     void Form_Activate() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
-    EtichettaAdattata *Text1 = nullptr; // the target's sentences, one a line
-    QWidget *Picture1 = nullptr;
-    std::array<Immagine *, FrasiCaratteristiche::kIcone> Image1{};
-    CorniceEvidenza *Shape1 = nullptr;
+    EtichettaAdattata *TestoCaratteristiche = nullptr; // the target's sentences, one a line
+    QWidget *PannelloIcone = nullptr;
+    std::array<Immagine *, FrasiCaratteristiche::kIcone> IconeParti{};
+    CorniceEvidenza *CorniceZanfrone = nullptr;
     QTimer *TimerLettura = nullptr;
 
 private:
     void disponi(); // the clowns in play at their places for the present size
 
-    std::array<MovieView *, Allineamento::kMassimo> ShockwaveFlash1_{};
+    std::array<MovieView *, Allineamento::kMassimo> Zanfroni_{};
     Allineamento allineamento_;
     FrasiCaratteristiche frasi_;
     int NumeroZanfroni_ = 0;
     int PosizioneScansione_ = 0;
     int FraseDaLeggere_ = 0;
-    int riquadro_ = 0; // the clown Shape1 frames
+    int riquadro_ = 0; // the clown CorniceZanfrone frames
     bool finita_ = false;
 };

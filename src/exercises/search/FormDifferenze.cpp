@@ -18,15 +18,15 @@ constexpr int kLarghezzaZanfrone = 4935;
 FormDifferenze::FormDifferenze(const DescrizioneEsercizio &descrizione, bool secchioADestra)
     : FormEsercizio(descrizione), secchioADestra_(secchioADestra)
 {
-    Label1->hide(); // the help panel
-    Label1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    Label1->setLineWidth(2);
+    LabelFrase->hide(); // the help panel
+    LabelFrase->setFrameStyle(QFrame::Box | QFrame::Plain);
+    LabelFrase->setLineWidth(2);
 }
 
 void FormDifferenze::creaZanfroni(int top, int height)
 {
-    creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, top, kLarghezzaZanfrone, height);
-    ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 5280, top, kLarghezzaZanfrone, height);
+    creaFilmato(QStringLiteral("Zanfrone"), 120, top, kLarghezzaZanfrone, height);
+    SecondoZanfrone = creaFilmato(QStringLiteral("SecondoZanfrone"), 5280, top, kLarghezzaZanfrone, height);
 }
 
 void FormDifferenze::creaPulsanti(int aiutoLeft, int nuovaLeft, int top)
@@ -47,13 +47,13 @@ void FormDifferenze::Form_Activate()
 {
     FormEsercizio::Form_Activate();
     if (Profilo.CursoreSistema || scansione())
-        Command1[0]->setCursor(Qt::ArrowCursor);
+        Pulsanti[0]->setCursor(Qt::ArrowCursor);
     // Read in the case it is written in, shown in the user's case.
     const QString testo = istruzione();
     parla(testo);
     if (nascondiDopoIstruzione())
         Assistente()->Hide();
-    Label1->setText(caso(testo));
+    LabelFrase->setText(caso(testo));
 }
 
 void FormDifferenze::ImpostaColori()
@@ -63,12 +63,12 @@ void FormDifferenze::ImpostaColori()
     ColoraSecondoZanfrone();
 }
 
-void FormDifferenze::ColoraPrimoZanfrone() { ColoraZanfrone(*ShockwaveFlash1, coppia_.aspetto[0]); }
-void FormDifferenze::ColoraSecondoZanfrone() { ColoraZanfrone(*ShockwaveFlash2, coppia_.aspetto[1]); }
+void FormDifferenze::ColoraPrimoZanfrone() { ColoraZanfrone(*Zanfrone, coppia_.aspetto[0]); }
+void FormDifferenze::ColoraSecondoZanfrone() { ColoraZanfrone(*SecondoZanfrone, coppia_.aspetto[1]); }
 
 void FormDifferenze::GeneraEsercizio()
 {
-    Command1[0]->setEnabled(false);
+    Pulsanti[0]->setEnabled(false);
     ImpostaColori();
     if (scansione())
         vaiAElemento(0); // also takes the highlight off the new-pair button after a level change
@@ -77,7 +77,7 @@ void FormDifferenze::GeneraEsercizio()
 void FormDifferenze::EvidenziaElemento(int indice, bool acceso)
 {
     if (indice == kNuovaCoppia)
-        Command1[0]->setSfondo(VbColor::toQColor(acceso ? Profilo.ColorePulsanteSelezionato : Profilo.ColorePulsanti));
+        Pulsanti[0]->setSfondo(VbColor::toQColor(acceso ? Profilo.ColorePulsanteSelezionato : Profilo.ColorePulsanti));
     else if (acceso && indice >= 0 && indice < kNuovaCoppia)
         MostraScansione(indice); // the last part found stays marked until the next pair
 }
@@ -91,7 +91,7 @@ void FormDifferenze::ScegliElemento(int indice, bool daScansione)
             giudicaRiga(indice + 1, 0, 1);
         return;
     }
-    if (indice == 0 && Command1[0]->isEnabled())
+    if (indice == 0 && Pulsanti[0]->isEnabled())
         FormEsercizio::ScegliElemento(kNuovaCoppia, false);
     else if (indice == 1)
         Aiuto();
@@ -118,7 +118,7 @@ void FormDifferenze::giudicaRiga(int riga, int sorgente, int bersaglio)
         ColoraSecondoZanfrone();
     contaGiuste(1);
     if (coppia_.Finita()) {
-        Command1[0]->setEnabled(true); // while scanning too: the highlight rests on it
+        Pulsanti[0]->setEnabled(true); // while scanning too: the highlight rests on it
         if (!conMouse)
             vaiAElemento(kNuovaCoppia);
     }
@@ -130,19 +130,19 @@ void FormDifferenze::Aiuto()
     if (parlato()) {
         Assistente()->StopAll();
         Assistente()->Show();
-        Assistente()->Speak(TagVoce + Label1->text());
+        Assistente()->Speak(TagVoce + LabelFrase->text());
         Assistente()->Hide(); // once the instruction is read
         return;
     }
-    Label1->raise();
-    Label1->show();
+    LabelFrase->raise();
+    LabelFrase->show();
 }
 
-void FormDifferenze::Label1_Click() { Label1->hide(); }
+void FormDifferenze::NascondiAiuto() { LabelFrase->hide(); }
 
 bool FormDifferenze::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Label1 && event->type() == QEvent::MouseButtonRelease)
-        Label1_Click();
+    if (watched == LabelFrase && event->type() == QEvent::MouseButtonRelease)
+        NascondiAiuto();
     return FormEsercizio::eventFilter(watched, event);
 }

@@ -41,9 +41,9 @@ protected:
     // Row `riga` chosen: right, the target clown takes the source's value; the pair may be done.
     void giudicaRiga(int riga, int sorgente, int bersaglio);
     void Aiuto();
-    void Label1_Click();
+    void NascondiAiuto();
 
-    MovieView *ShockwaveFlash2 = nullptr;
+    MovieView *SecondoZanfrone = nullptr;
 
 private:
     void ImpostaColori();

@@ -9,8 +9,8 @@ FormEs3::FormEs3()
                      true)
 {
     creaZanfroni(120, 6495);
-    connect(ShockwaveFlash1, &MovieView::FSCommand, this, &FormEs3::ShockwaveFlash1_FSCommand);
-    connect(ShockwaveFlash2, &MovieView::FSCommand, this, &FormEs3::ShockwaveFlash2_FSCommand);
+    connect(Zanfrone, &MovieView::FSCommand, this, &FormEs3::ClicPrimoZanfrone);
+    connect(SecondoZanfrone, &MovieView::FSCommand, this, &FormEs3::ClicSecondoZanfrone);
     creaPulsanti(120, 7440, 6720);
     posizionaFrase(2640, 2640, 3855, 3375);
     posizionaAssistente(3600, 4200, 2000, 2000);
@@ -32,15 +32,15 @@ void FormEs3::ApriFileZanfroni()
 {
     // Clickable parts with the mouse; outlined parts for scanning.
     const int numero = scansione() ? 3 : 2;
-    CaricaZanfrone(*ShockwaveFlash1, numero);
-    CaricaZanfrone(*ShockwaveFlash2, numero);
+    CaricaZanfrone(*Zanfrone, numero);
+    CaricaZanfrone(*SecondoZanfrone, numero);
 }
 
 void FormEs3::ColoraSelezionato(int riga)
 {
     if (riga < 1 || riga > CoppiaDifferenze::kRigaMassima)
         return;
-    EvidenziaContorno(*ShockwaveFlash2, riga, ColoreScansione);
+    EvidenziaContorno(*SecondoZanfrone, riga, ColoreScansione);
 }
 
 // The command holds the clicked part's row; anything else is not a click on a part.
@@ -52,5 +52,5 @@ void FormEs3::clicSulZanfrone(const QString &command, int bersaglio)
         clicSuParte(riga, 1 - bersaglio, bersaglio);
 }
 
-void FormEs3::ShockwaveFlash1_FSCommand(const QString &command, const QString &) { clicSulZanfrone(command, 0); }
-void FormEs3::ShockwaveFlash2_FSCommand(const QString &command, const QString &) { clicSulZanfrone(command, 1); }
+void FormEs3::ClicPrimoZanfrone(const QString &command, const QString &) { clicSulZanfrone(command, 0); }
+void FormEs3::ClicSecondoZanfrone(const QString &command, const QString &) { clicSulZanfrone(command, 1); }

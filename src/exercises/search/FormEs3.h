@@ -12,8 +12,8 @@ public:
     FormEs3();
     int ParteScansione() const { return IndiceScansione() + 1; } // 1..8 the parts, 9 the new-pair button
 
-    void ShockwaveFlash1_FSCommand(const QString &command, const QString &args);
-    void ShockwaveFlash2_FSCommand(const QString &command, const QString &args);
+    void ClicPrimoZanfrone(const QString &command, const QString &args);
+    void ClicSecondoZanfrone(const QString &command, const QString &args);
 
 protected:
     void ApriFileZanfroni() override;

@@ -23,11 +23,11 @@ FormEs8::FormEs8()
                      false)
 {
     creaZanfroni(120, 6375);
-    Picture1 = new QWidget(area());
-    Picture1->setAutoFillBackground(true);
-    Picture1->setMouseTracking(true);
-    Picture1->installEventFilter(this);
-    posiziona(Picture1, QStringLiteral("Picture1"), 0, kStrisciaTop, 10335, kDisegno);
+    StrisciaDisegni = new QWidget(area());
+    StrisciaDisegni->setAutoFillBackground(true);
+    StrisciaDisegni->setMouseTracking(true);
+    StrisciaDisegni->installEventFilter(this);
+    posiziona(StrisciaDisegni, QStringLiteral("StrisciaDisegni"), 0, kStrisciaTop, 10335, kDisegno);
     for (int i = 0; i < 8; ++i) {
         const int left = 120 + 720 * i;
         auto *disegno = new Immagine(area());
@@ -35,14 +35,14 @@ FormEs8::FormEs8()
         disegno->setCursor(PuntatoreProgramma());
         disegno->setMouseTracking(true);
         disegno->installEventFilter(this);
-        posiziona(disegno, QStringLiteral("Image1_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
-        connect(disegno, &Immagine::clicked, this, [this, i] { Image1_Click(i); });
-        Image1[i] = disegno;
+        posiziona(disegno, QStringLiteral("Disegni_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
+        connect(disegno, &Immagine::clicked, this, [this, i] { ScegliDisegno(i); });
+        Disegni[i] = disegno;
 
         auto *cornice = new CorniceEvidenza(kCornice, area());
         cornice->hide();
-        posiziona(cornice, QStringLiteral("Shape1_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
-        Shape1[i] = cornice;
+        posiziona(cornice, QStringLiteral("CorniciDisegni_%1").arg(i), left, kStrisciaTop, kDisegno, kDisegno);
+        CorniciDisegni[i] = cornice;
     }
     creaPulsanti(6240, 7440, kStrisciaTop);
     posizionaFrase(3120, 1440, 3855, 3375);
@@ -58,46 +58,46 @@ void FormEs8::Form_Activate()
 {
     nascondiCornici();
     if (Profilo.CursoreSistema)
-        for (Immagine *disegno : Image1)
+        for (Immagine *disegno : Disegni)
             disegno->setCursor(Qt::ArrowCursor);
     FormDifferenze::Form_Activate();
-    QPalette pal = Picture1->palette();
+    QPalette pal = StrisciaDisegni->palette();
     pal.setColor(QPalette::Window, coloreSfondo());
-    Picture1->setPalette(pal);
-    for (CorniceEvidenza *cornice : Shape1)
+    StrisciaDisegni->setPalette(pal);
+    for (CorniceEvidenza *cornice : CorniciDisegni)
         cornice->setColori(VbColor::toQColor(Profilo.ColorePulsanteSelezionato), coloreSfondo());
 }
 
 void FormEs8::ApriFileZanfroni()
 {
-    CaricaZanfrone(*ShockwaveFlash1, 1);
-    CaricaZanfrone(*ShockwaveFlash2, 1);
+    CaricaZanfrone(*Zanfrone, 1);
+    CaricaZanfrone(*SecondoZanfrone, 1);
 }
 
 void FormEs8::ColoraSelezionato(int parte)
 {
     for (int i = 0; i < 8; ++i)
-        Shape1[i]->setVisible(i == parte);
-    Shape1[parte]->raise();
+        CorniciDisegni[i]->setVisible(i == parte);
+    CorniciDisegni[parte]->raise();
 }
 
 void FormEs8::nascondiCornici()
 {
-    for (CorniceEvidenza *cornice : Shape1)
+    for (CorniceEvidenza *cornice : CorniciDisegni)
         cornice->hide();
 }
 
 int FormEs8::CornicePresente() const
 {
     for (int i = 0; i < 8; ++i)
-        if (!Shape1[i]->isHidden())
+        if (!CorniciDisegni[i]->isHidden())
             return i;
     return -1;
 }
 
-void FormEs8::Image1_Click(int indice) { clicSuParte(indice + 1, 0, 1); }
+void FormEs8::ScegliDisegno(int indice) { clicSuParte(indice + 1, 0, 1); }
 
-void FormEs8::Image1_MouseMove(int indice)
+void FormEs8::IncorniciaDisegno(int indice)
 {
     if (!scansione())
         ColoraSelezionato(indice);
@@ -107,11 +107,11 @@ bool FormEs8::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseMove) {
         // With the mouse, the pointer left the drawings; while scanning the frame is the switch's.
-        if ((watched == Picture1 || watched == area()) && !scansione())
+        if ((watched == StrisciaDisegni || watched == area()) && !scansione())
             nascondiCornici();
         for (int i = 0; i < 8; ++i)
-            if (watched == Image1[i]) {
-                Image1_MouseMove(i);
+            if (watched == Disegni[i]) {
+                IncorniciaDisegno(i);
                 return true; // not on to the form, which would hide the frame again
             }
     }

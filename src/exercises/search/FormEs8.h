@@ -18,8 +18,8 @@ public:
     // The frame shown around a drawing (-1: none).
     int CornicePresente() const;
 
-    void Image1_Click(int indice);
-    void Image1_MouseMove(int indice);
+    void ScegliDisegno(int indice);
+    void IncorniciaDisegno(int indice);
 
 protected:
     void ApriFileZanfroni() override;
@@ -32,7 +32,7 @@ private:
     void ColoraSelezionato(int parte);
     void nascondiCornici();
 
-    QWidget *Picture1;
-    std::array<Immagine *, 8> Image1{};
-    std::array<CorniceEvidenza *, 8> Shape1{};
+    QWidget *StrisciaDisegni;
+    std::array<Immagine *, 8> Disegni{};
+    std::array<CorniceEvidenza *, 8> CorniciDisegni{};
 };

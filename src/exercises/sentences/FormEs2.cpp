@@ -8,8 +8,8 @@ FormEs2::FormEs2()
     : FormEsercizio({.schermo = Nome, .livelli = 3, .soglia = 7, .premio = true, .larghezza = 9630,
                      .altezza = 6075, .sfondo = QColor(255, 255, 0)})
 {
-    creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3135, 5295);
-    ShockwaveFlash2 = creaFilmato(QStringLiteral("ShockwaveFlash2"), 3360, 120, 3135, 5295);
+    creaFilmato(QStringLiteral("Zanfrone"), 120, 120, 3135, 5295);
+    SecondoZanfrone = creaFilmato(QStringLiteral("SecondoZanfrone"), 3360, 120, 3135, 5295);
     posizionaFrase(6720, 120, 2775, 1695);
     posizionaAssistente(6960, 1920, 2055, 1815);
     creaRisposte({QStringLiteral("uguali"), QStringLiteral("diversi")}, {Immagini::Uguali, Immagini::Diversi},
@@ -18,15 +18,15 @@ FormEs2::FormEs2()
 
 void FormEs2::ApriFileZanfroni()
 {
-    CaricaZanfrone(*ShockwaveFlash1, 1);
-    CaricaZanfrone(*ShockwaveFlash2, 1);
+    CaricaZanfrone(*Zanfrone, 1);
+    CaricaZanfrone(*SecondoZanfrone, 1);
 }
 
 void FormEs2::ImpostaColori()
 {
     frasi_.ImpostaColori();
-    ColoraZanfrone(*ShockwaveFlash1, frasi_.aspetto[0]);
-    ColoraZanfrone(*ShockwaveFlash2, frasi_.aspetto[1]);
+    ColoraZanfrone(*Zanfrone, frasi_.aspetto[0]);
+    ColoraZanfrone(*SecondoZanfrone, frasi_.aspetto[1]);
 }
 
 void FormEs2::GeneraEsercizio()
@@ -36,13 +36,13 @@ void FormEs2::GeneraEsercizio()
     abilitaRisposte(true);
     frasi_.ScriviFrase(Livello());
     for (int i = 0; i < 2; ++i)
-        Command1[i]->setText(caso(frasi_.Didascalia[i]));
+        Pulsanti[i]->setText(caso(frasi_.Didascalia[i]));
     mostraFrase(frasi_.Frase, false);
 }
 
 // The sentence completed with the chosen word, whatever the input mode, and spoken.
 void FormEs2::DopoRispostaGiusta(int indice)
 {
-    Label1->setText(Label1->text().trimmed() + QLatin1Char(' ') + Command1[indice]->text());
-    parla(Label1->text());
+    LabelFrase->setText(LabelFrase->text().trimmed() + QLatin1Char(' ') + Pulsanti[indice]->text());
+    parla(LabelFrase->text());
 }

@@ -24,5 +24,5 @@ protected:
 private:
     void ImpostaColori();
     FrasiUgualeDiverso frasi_;
-    MovieView *ShockwaveFlash2;
+    MovieView *SecondoZanfrone;
 };

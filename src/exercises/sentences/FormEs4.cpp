@@ -16,43 +16,43 @@ FormEs4::FormEs4()
     : FormEsercizio({.schermo = Nome, .livelli = 6, .soglia = 14, .larghezza = 8010,
                      .altezza = 6240, .sfondo = QColor(0xC0, 0xFF, 0xFF)})
 {
-    auto *clown = creaFilmato(QStringLiteral("ShockwaveFlash1"), 120, 120, 3615, 5175);
-    connect(clown, &MovieView::FSCommand, this, [this](const QString &c) { ShockwaveFlash1_FSCommand(c); });
+    auto *clown = creaFilmato(QStringLiteral("Zanfrone"), 120, 120, 3615, 5175);
+    connect(clown, &MovieView::FSCommand, this, [this](const QString &c) { ColoraParteCliccata(c); });
     posizionaFrase(3840, 120, 3975, 3135);
     posizionaAssistente(3840, 3360, 2055, 1935);
     creaPulsante(QStringLiteral("Controlla"), Immagini::Controlla, 6000, 3720, 1785, 735, 14.25, false);
     creaPulsante(QStringLiteral("Nuovo"), Immagini::Avanti, 6000, 4560, 1815, 735, 14.25, false)->setEnabled(false);
 
-    Label2 = new QLabel(area());
-    Label2->setTextFormat(Qt::PlainText);
+    LabelIstruzione = new QLabel(area());
+    LabelIstruzione->setTextFormat(Qt::PlainText);
     QFont f(QStringLiteral("Verdana"));
     f.setPointSize(12);
-    Label2->setFont(f);
-    Label2->setAlignment(Qt::AlignCenter);
-    posiziona(Label2, QStringLiteral("Label2"), 120, 5400, 8055, 255);
+    LabelIstruzione->setFont(f);
+    LabelIstruzione->setAlignment(Qt::AlignCenter);
+    posiziona(LabelIstruzione, QStringLiteral("LabelIstruzione"), 120, 5400, 8055, 255);
 }
 
 void FormEs4::Form_Activate()
 {
     // The instruction says how to play in the input mode in use.
     switch (Profilo.ModalitaInput) {
-    case ModoInput::ScansioneManuale: Label2->setText(QStringLiteral("Premi Spazio per cambiare il colore e Invio per sceglierlo")); break;
-    case ModoInput::ScansioneAutomatica: Label2->setText(QStringLiteral("Premi il pulsante quando la parte ha il colore giusto")); break;
-    case ModoInput::Tastiera: Label2->setText(QStringLiteral("Premi le frecce per cambiare il colore e Invio per sceglierlo")); break;
-    case ModoInput::Mouse: Label2->setText(QStringLiteral("Clicca sul zanfrone per modificarne il colore")); break;
+    case ModoInput::ScansioneManuale: LabelIstruzione->setText(QStringLiteral("Premi Spazio per cambiare il colore e Invio per sceglierlo")); break;
+    case ModoInput::ScansioneAutomatica: LabelIstruzione->setText(QStringLiteral("Premi il pulsante quando la parte ha il colore giusto")); break;
+    case ModoInput::Tastiera: LabelIstruzione->setText(QStringLiteral("Premi le frecce per cambiare il colore e Invio per sceglierlo")); break;
+    case ModoInput::Mouse: LabelIstruzione->setText(QStringLiteral("Clicca sul zanfrone per modificarne il colore")); break;
     }
     FormEsercizio::Form_Activate();
 }
 
 void FormEs4::ApriFileZanfroni()
 {
-    CaricaZanfrone(*ShockwaveFlash1, scansione() ? 3 : 2);
+    CaricaZanfrone(*Zanfrone, scansione() ? 3 : 2);
 }
 
 // The grey clown, the hat always shown, the bucket at random.
 void FormEs4::ImpostaColori()
 {
-    MovieView &m = *ShockwaveFlash1;
+    MovieView &m = *Zanfrone;
     ColoraSfondo(m);
     for (int k = 1; k <= RegoleColora::kParti; ++k)
         ColoraParte(m, k, kGrigio);
@@ -79,13 +79,13 @@ void FormEs4::GeneraEsercizio()
 void FormEs4::PresentaFrasi()
 {
     if (!regole_.Finito()) {
-        Label1->setText(regole_.Frasi[regole_.PescaParte()]);
-        parla(Label1->text());
+        LabelFrase->setText(regole_.Frasi[regole_.PescaParte()]);
+        parla(LabelFrase->text());
         if (scansione())
             ColoraContorno();
         return;
     }
-    Label1->setText(regole_.TutteLeFrasi());
+    LabelFrase->setText(regole_.TutteLeFrasi());
     abilitaRisposte(false);
     if (scansione())
         evidenziaNuovo();
@@ -93,8 +93,8 @@ void FormEs4::PresentaFrasi()
 
 void FormEs4::PresentaFraseUnica()
 {
-    Label1->setText(regole_.FrasiInOrdineCasuale());
-    parla(Label1->text());
+    LabelFrase->setText(regole_.FrasiInOrdineCasuale());
+    parla(LabelFrase->text());
     regole_.PartiEsatte = 0;
     if (scansione()) {
         regole_.AzzeraFatte();
@@ -122,19 +122,19 @@ void FormEs4::evidenziaNuovo()
 
 void FormEs4::ColoraContorno()
 {
-    EvidenziaParte(*ShockwaveFlash1, regole_.ParteCorrente, TrovaColoreScansione(Profilo.ColorePulsanteSelezionato));
+    EvidenziaParte(*Zanfrone, regole_.ParteCorrente, TrovaColoreScansione(Profilo.ColorePulsanteSelezionato));
 }
 
-void FormEs4::DeColoraContorno() { SpegniContorno(*ShockwaveFlash1, regole_.ParteCorrente); }
+void FormEs4::DeColoraContorno() { SpegniContorno(*Zanfrone, regole_.ParteCorrente); }
 
 void FormEs4::coloraParte(int parte)
 {
-    ColoraParte(*ShockwaveFlash1, parte, CodiceColore(regole_.ColoreDato[parte]));
+    ColoraParte(*Zanfrone, parte, CodiceColore(regole_.ColoreDato[parte]));
 }
 
 // --- Mouse ---
 
-void FormEs4::ShockwaveFlash1_FSCommand(const QString &command)
+void FormEs4::ColoraParteCliccata(const QString &command)
 {
     if (scansione())
         return;
@@ -153,7 +153,7 @@ void FormEs4::ScegliElemento(int indice, bool daScansione)
         SelezionaColore();
         return;
     }
-    if (indice < 0 || indice > 1 || !Command1[indice]->isEnabled())
+    if (indice < 0 || indice > 1 || !Pulsanti[indice]->isEnabled())
         return;
     if (indice == 1)
         FormEsercizio::ScegliElemento(ElementoProssima(), false); // a new exercise

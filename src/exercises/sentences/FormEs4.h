@@ -14,7 +14,7 @@ public:
     FormEs4();
     const RegoleColora &regole() const { return regole_; }
     // A click on the clown: the movie sends the part's row as text.
-    void ShockwaveFlash1_FSCommand(const QString &command);
+    void ColoraParteCliccata(const QString &command);
 
 protected:
     void Form_Activate() override;
@@ -41,5 +41,5 @@ private:
     void evidenziaNuovo();
 
     RegoleColora regole_;
-    QLabel *Label2;
+    QLabel *LabelIstruzione;
 };

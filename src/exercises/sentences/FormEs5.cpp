@@ -20,13 +20,13 @@ FormEs5::FormEs5()
                      .altezza = 6075, .sfondo = QColor(255, 192, 255)})
 {
     creaBordi(); // beneath the clowns and the buttons
-    creaFilmato(QStringLiteral("ShockwaveFlash1"), 3480, 3480, 1455, 1935);
+    creaFilmato(QStringLiteral("Zanfrone"), 3480, 3480, 1455, 1935);
     for (int i = 0; i < InsiemiZanfroni::kPosti; ++i) {
         const int top = kRighe[i / 5];
         const int passo = (i % 5) * kPasso;
-        ShockwaveFlash2[i] = creaFilmato(QStringLiteral("ShockwaveFlash2_%1").arg(i), kSinistraSi + passo, top,
+        ZanfroniSi[i] = creaFilmato(QStringLiteral("ZanfroniSi_%1").arg(i), kSinistraSi + passo, top,
                                          kLarghezzaPiccolo, kAltezzaPiccolo);
-        ShockwaveFlash3[i] = creaFilmato(QStringLiteral("ShockwaveFlash3_%1").arg(i), kSinistraNo + passo, top,
+        ZanfroniNo[i] = creaFilmato(QStringLiteral("ZanfroniNo_%1").arg(i), kSinistraNo + passo, top,
                                          kLarghezzaPiccolo, kAltezzaPiccolo);
     }
     nascondiPiccoli();
@@ -46,33 +46,33 @@ void FormEs5::creaBordi()
                                : QStringLiteral("border:3px solid %1; border-radius:6px; background:transparent;").arg(kColoreBordi));
         posiziona(f, nome, left, top, width, height);
     };
-    bordo(QStringLiteral("Line1_si"), 120, 240, 3720, 2040, false);
-    bordo(QStringLiteral("Line1_no"), 4200, 240, 3720, 2040, false);
-    bordo(QStringLiteral("Line2"), 1945, 2280, 30, 480, true);
-    bordo(QStringLiteral("Line3"), 6065, 2280, 30, 840, true);
+    bordo(QStringLiteral("RecintoSi"), 120, 240, 3720, 2040, false);
+    bordo(QStringLiteral("RecintoNo"), 4200, 240, 3720, 2040, false);
+    bordo(QStringLiteral("LineaSi"), 1945, 2280, 30, 480, true);
+    bordo(QStringLiteral("LineaNo"), 6065, 2280, 30, 840, true);
 }
 
 void FormEs5::nascondiPiccoli()
 {
     for (int i = 0; i < InsiemiZanfroni::kPosti; ++i) {
-        ShockwaveFlash2[i]->hide();
-        ShockwaveFlash3[i]->hide();
+        ZanfroniSi[i]->hide();
+        ZanfroniNo[i]->hide();
     }
 }
 
 void FormEs5::ApriFileZanfroni()
 {
-    CaricaZanfrone(*ShockwaveFlash1, 1);
+    CaricaZanfrone(*Zanfrone, 1);
     for (int i = 0; i < InsiemiZanfroni::kPosti; ++i) {
-        CaricaZanfrone(*ShockwaveFlash2[i], 1);
-        CaricaZanfrone(*ShockwaveFlash3[i], 1);
+        CaricaZanfrone(*ZanfroniSi[i], 1);
+        CaricaZanfrone(*ZanfroniNo[i], 1);
     }
 }
 
 void FormEs5::ImpostaColori()
 {
     frasi_.ImpostaColori(Livello());
-    ColoraZanfrone(*ShockwaveFlash1, frasi_.aspetto);
+    ColoraZanfrone(*Zanfrone, frasi_.aspetto);
 }
 
 void FormEs5::GeneraEsercizio()
@@ -83,7 +83,7 @@ void FormEs5::GeneraEsercizio()
     frasi_.ScriviFrase(Livello());
     mostraFrase(frasi_.Frase, true);
     ImpostaColori();
-    ShockwaveFlash1->show();
+    Zanfrone->show();
 }
 
 // The big clown, copied into the next free place of its set and shown when painted.
@@ -112,7 +112,7 @@ void FormEs5::DopoRispostaGiusta(int)
 bool FormEs5::ContinuaDomanda(int)
 {
     if (insiemi_.pieno()) {
-        ShockwaveFlash1->hide(); // the exercise is over
+        Zanfrone->hide(); // the exercise is over
         return false;
     }
     ImpostaColori(); // the next clown for the same sentence

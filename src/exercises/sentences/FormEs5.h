@@ -17,7 +17,7 @@ public:
     const FrasiInsiemi &frasi() const { return frasi_; }
     const InsiemiZanfroni &insiemi() const { return insiemi_; }
     // The small clowns: set 0 yes, 1 no; place 0..9.
-    MovieView *piccolo(int insieme, int posto) const { return (insieme == 0 ? ShockwaveFlash2 : ShockwaveFlash3)[posto]; }
+    MovieView *piccolo(int insieme, int posto) const { return (insieme == 0 ? ZanfroniSi : ZanfroniNo)[posto]; }
 
 protected:
     void ApriFileZanfroni() override;
@@ -38,6 +38,6 @@ private:
 
     FrasiInsiemi frasi_;
     InsiemiZanfroni insiemi_;
-    std::array<MovieView *, InsiemiZanfroni::kPosti> ShockwaveFlash2{};
-    std::array<MovieView *, InsiemiZanfroni::kPosti> ShockwaveFlash3{};
+    std::array<MovieView *, InsiemiZanfroni::kPosti> ZanfroniSi{};
+    std::array<MovieView *, InsiemiZanfroni::kPosti> ZanfroniNo{};
 };

@@ -61,33 +61,33 @@ FormConfigura::FormConfigura() : Schermo(Nome, 10950, 9345)
     esci->setObjectName(QStringLiteral("mnuesci"));
     connect(esci, &QAction::triggered, this, &FormConfigura::mnuesci_Click);
 
-    Label4 = new QLabel(area());
-    Label4->setTextFormat(Qt::PlainText); // the user's name as typed
+    LabelUtente = new QLabel(area());
+    LabelUtente->setTextFormat(Qt::PlainText); // the user's name as typed
     QFont f4(QStringLiteral("Arial"));
     f4.setPointSizeF(15.75);
-    Label4->setFont(f4);
-    Label4->setAlignment(Qt::AlignCenter);
-    Label4->setFrameShape(QFrame::Box);
-    sfondo(Label4, Qt::white);
-    posiziona(Label4, QStringLiteral("Label4"), 960, 360, 7695, 615);
+    LabelUtente->setFont(f4);
+    LabelUtente->setAlignment(Qt::AlignCenter);
+    LabelUtente->setFrameShape(QFrame::Box);
+    sfondo(LabelUtente, Qt::white);
+    posiziona(LabelUtente, QStringLiteral("LabelUtente"), 960, 360, 7695, 615);
 
     // The strip: its tabs above, a panel below; the page frames lie over the panel.
     auto *striscia = new QWidget(area());
     auto *colonna = new QVBoxLayout(striscia);
     colonna->setContentsMargins(0, 0, 0, 0);
     colonna->setSpacing(0);
-    TabStrip1 = new QTabBar(striscia);
-    TabStrip1->setObjectName(QStringLiteral("TabStrip1Schede"));
-    TabStrip1->setExpanding(false);
-    TabStrip1->setDrawBase(false);
+    TabSchede = new QTabBar(striscia);
+    TabSchede->setObjectName(QStringLiteral("TabSchede"));
+    TabSchede->setExpanding(false);
+    TabSchede->setDrawBase(false);
     for (const char *t : kTitoliSchede)
-        TabStrip1->addTab(QString::fromUtf8(t));
+        TabSchede->addTab(QString::fromUtf8(t));
     auto *corpo = new QFrame(striscia);
     corpo->setFrameShape(QFrame::StyledPanel);
-    colonna->addWidget(TabStrip1);
+    colonna->addWidget(TabSchede);
     colonna->addWidget(corpo, 1);
-    posiziona(striscia, QStringLiteral("TabStrip1"), 120, 1200, 9975, 7575);
-    connect(TabStrip1, &QTabBar::currentChanged, this, &FormConfigura::TabStrip1_Click);
+    posiziona(striscia, QStringLiteral("StrisciaSchede"), 120, 1200, 9975, 7575);
+    connect(TabSchede, &QTabBar::currentChanged, this, &FormConfigura::CambiaScheda);
 
     costruisciPaginaUtenti();
     costruisciPaginaZanfroni();
@@ -134,8 +134,8 @@ void FormConfigura::Form_Activate()
     Profilo.limitaValori();
     Services::current().speech->prepare(); // the voice list is ready by the time page 5 is chosen
     ImpostaAssistente();
-    Text1->setText(QStringLiteral("Questa è la mia voce."));
-    Label4->setText(NomeUtente);
+    TextProvaVoce->setText(QStringLiteral("Questa è la mia voce."));
+    LabelUtente->setText(NomeUtente);
     NascondiFrame();
     ImpostaConfigurazioni();
     mostraPagina(0);
@@ -163,17 +163,17 @@ void FormConfigura::ImpostaAssistente()
 
 void FormConfigura::NascondiFrame()
 {
-    for (QFrame *f : Frame)
+    for (QFrame *f : Pagine)
         f->hide();
 }
 
 void FormConfigura::mostraPagina(int indice)
 {
-    Frame[indice]->show();
-    Frame[indice]->raise();
+    Pagine[indice]->show();
+    Pagine[indice]->raise();
 }
 
-void FormConfigura::TabStrip1_Click(int indice)
+void FormConfigura::CambiaScheda(int indice)
 {
     if (indice < 0 || indice > 5)
         return;
@@ -204,43 +204,43 @@ void FormConfigura::mnuesci_Click()
 void FormConfigura::ImpostaConfigurazioni()
 {
     const ProfiloUtente &p = Profilo;
-    Check2->setChecked(p.ParlatoAttivo);
+    CheckParlato->setChecked(p.ParlatoAttivo);
     ChkFumetto->setChecked(p.FumettoVisibile);
     assistente_->setBalloonStyle(p.FumettoVisibile ? (assistente_->BalloonStyle() | 1) : (assistente_->BalloonStyle() & ~1));
     {
-        const QSignalBlocker b1(HScroll1), b2(HScroll2), b3(HScroll3);
-        HScroll1->setValue(p.VelocitaVoce);
-        HScroll2->setValue(p.TonoVoce);
-        HScroll3->setValue(p.VelocitaScansione);
+        const QSignalBlocker b1(HScrollVelocitaVoce), b2(HScrollTonoVoce), b3(HScrollVelocitaScansione);
+        HScrollVelocitaVoce->setValue(p.VelocitaVoce);
+        HScrollTonoVoce->setValue(p.TonoVoce);
+        HScrollVelocitaScansione->setValue(p.VelocitaScansione);
     }
-    Label5->setText(QStringLiteral("Velocità = ") + VbFormat::str(p.VelocitaVoce));
-    Label2->setText(QStringLiteral("tono = ") + VbFormat::str(p.TonoVoce));
+    LabelVelocitaVoce->setText(QStringLiteral("Velocità = ") + VbFormat::str(p.VelocitaVoce));
+    LabelTonoVoce->setText(QStringLiteral("tono = ") + VbFormat::str(p.TonoVoce));
     CheckContieneTesto->setChecked(p.FumettoTuttoTesto);
     assistente_->setBalloonStyle(p.FumettoTuttoTesto ? (assistente_->BalloonStyle() | 2) : (assistente_->BalloonStyle() & ~2));
     CheckSuoni->setChecked(p.SuoniAttivi);
 
-    for (QWidget *w : {static_cast<QWidget *>(CommandProvaVoce), static_cast<QWidget *>(HScroll1),
-                       static_cast<QWidget *>(HScroll2), static_cast<QWidget *>(ChkFumetto),
+    for (QWidget *w : {static_cast<QWidget *>(CommandProvaVoce), static_cast<QWidget *>(HScrollVelocitaVoce),
+                       static_cast<QWidget *>(HScrollTonoVoce), static_cast<QWidget *>(ChkFumetto),
                        static_cast<QWidget *>(CheckContieneTesto), static_cast<QWidget *>(CommandFontFumetto)})
         w->setEnabled(p.ParlatoAttivo);
     if (p.ParlatoAttivo && !p.FumettoVisibile)
         CheckContieneTesto->setEnabled(false);
 
-    Check1->setChecked(p.PassaggioLivelli);
+    CheckPassaggioLivelli->setChecked(p.PassaggioLivelli);
     CheckSalvaUtente->setChecked(p.TracciaAttivita);
 
     const QColor sfondoSchermi = VbColor::toQColor(p.ColoreSfondo);
-    sfondo(Frame[1], sfondoSchermi);
-    for (QRadioButton *o : Option2)
+    sfondo(Pagine[1], sfondoSchermi);
+    for (QRadioButton *o : OptionRigaColori)
         sfondo(o, sfondoSchermi);
     for (int i = 0; i < kColoriTavolozza; ++i)
         CasellaColorata[i]->setColore(VbColor::toQColor(VbColor::fromBgrLiteral(Tavolozza[i])));
-    Command1->setStyleSheet(stilePulsante(p.ColorePulsanteSelezionato));
+    CommandSceltaColoreSelezionato->setStyleSheet(stilePulsante(p.ColorePulsanteSelezionato));
 
     CommandSceltaColoreBottoni->setStyleSheet(stilePulsante(p.ColorePulsanti));
 
     OptionColoreCasualeFisso[p.ColoriVari ? 0 : 1]->setChecked(true);
-    sfondo(Frame[3], VbColor::toQColor(p.ColoriVari ? VbColor::ButtonFace : p.ColoreSfondo));
+    sfondo(Pagine[3], VbColor::toQColor(p.ColoriVari ? VbColor::ButtonFace : p.ColoreSfondo));
     CommandSceltaColori->setEnabled(!p.ColoriVari);
 
     switch (p.TipoCarattere.lettere()) {
@@ -263,12 +263,12 @@ void FormConfigura::ImpostaConfigurazioni()
     }
 
     // The mode of a user chosen while the screen is open is shown too.
-    Option4[NumeroModoInput(p.ModalitaInput)]->setChecked(true);
+    OptionModoInput[NumeroModoInput(p.ModalitaInput)]->setChecked(true);
     const bool automatica = p.ModalitaInput == ModoInput::ScansioneAutomatica;
-    HScroll3->setVisible(automatica);
-    Label7->setVisible(automatica);
+    HScrollVelocitaScansione->setVisible(automatica);
+    LabelVelocitaScansione->setVisible(automatica);
     CheckDisabilitaMousePersonalizzato->setVisible(!ConScansione(p.ModalitaInput));
     if (automatica)
-        Label7->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(p.VelocitaScansione / 4.0) +
+        LabelVelocitaScansione->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(p.VelocitaScansione / 4.0) +
                         QStringLiteral(" secondi"));
 }

@@ -44,7 +44,7 @@ public:
     void RiempiVoci();
 
     // Tab strip and leaving.
-    void TabStrip1_Click(int indice);
+    void CambiaScheda(int indice);
     void mnuesci_Click();
 
     // Users page.
@@ -56,40 +56,40 @@ public:
 
     // Clown colours page.
     void CasellaColorata_Click(int indice);
-    void Command4_Click();
+    void RipristinaColori();
 
     // Letter case, fonts and colours.
     void maiuscolo_Click();
     void minuscolo_Click();
     void corsivo_Click();
-    void Check1_Click(bool spuntato);
+    void ImpostaPassaggioLivelli(bool spuntato);
     void CommandSceltaFont_Click();
     void CommandSceltaColoreFont_Click();
     void CommandSceltaSfondoTesto_Click();
     void CommandSceltaColoreBottoni_Click();
-    void Command1_Click();
+    void ScegliColoreSelezionato();
     void OptionColoreCasualeFisso_Click(int indice);
     void CommandSceltaColori_Click();
 
     // Sounds and voice.
     void CheckSuoni_Click(bool spuntato);
-    void Check2_Click(bool spuntato);
-    void HScroll1_Change(int valore);
-    void HScroll2_Change(int valore);
+    void ImpostaParlato(bool spuntato);
+    void CambiaVelocitaVoce(int valore);
+    void CambiaTonoVoce(int valore);
     void ChkFumetto_Click(bool spuntato);
     void CheckContieneTesto_Click(bool spuntato);
     void CommandFontFumetto_Click();
     void CommandProvaVoce_Click();
-    void List1_Click(int riga);
-    void List2_Click(int riga);
+    void ScegliVoce(int riga);
+    void ScegliPersonaggio(int riga);
 
     // Input mode.
-    void Option4_Click(int indice);
-    void HScroll3_Change(int valore);
+    void ScegliModoInput(int indice);
+    void CambiaVelocitaScansione(int valore);
     void CheckDisabilitaMousePersonalizzato_Click(bool spuntato);
 
     Assistant *Assistente() const { return assistente_; }
-    MovieView *anteprima() const { return ShockwaveFlash1; }
+    MovieView *anteprima() const { return ZanfroneAnteprima; }
 
     // Row and column (1-based) of every palette cell on the 16 x 16 grid, in cell order.
     static QList<QPoint> posizioniCaselle();
@@ -126,9 +126,9 @@ private:
     void collocaAssistente();
     static QString stilePulsante(double colore);
 
-    QLabel *Label4;
-    QTabBar *TabStrip1;
-    QFrame *Frame[6] = {};
+    QLabel *LabelUtente;
+    QTabBar *TabSchede;
+    QFrame *Pagine[6] = {};
 
     // Users page.
     QRadioButton *OptionUtente[3];
@@ -140,36 +140,36 @@ private:
     QString testoGiudicato_;             // the field's text last settled by ConfermaNuovoUtente
 
     // Clown colours page.
-    MovieView *ShockwaveFlash1;
-    QRadioButton *Option2[5];
-    QButtonGroup *gruppoOption2;
+    MovieView *ZanfroneAnteprima;
+    QRadioButton *OptionRigaColori[5];
+    QButtonGroup *gruppoRigheColori;
     CasellaColore *CasellaColorata[216];
-    QPushButton *Command4;
+    QPushButton *CommandColoriPredefiniti;
 
     // Letters, fonts and colours.
     QGroupBox *FrameScelte;
     QRadioButton *maiuscolo, *minuscolo, *corsivo;
-    QCheckBox *Check1;
+    QCheckBox *CheckPassaggioLivelli;
     QLabel *LabelFontSelezionato[2];
     QPushButton *CommandSceltaFont, *CommandSceltaColoreFont, *CommandSceltaSfondoTesto;
-    QPushButton *CommandSceltaColoreBottoni, *Command1, *CommandSceltaColori;
+    QPushButton *CommandSceltaColoreBottoni, *CommandSceltaColoreSelezionato, *CommandSceltaColori;
     QGroupBox *FrameColoreSfondo;
     QRadioButton *OptionColoreCasualeFisso[2];
 
     // Sounds and voice.
-    QCheckBox *CheckSuoni, *Check2, *ChkFumetto, *CheckContieneTesto;
-    QScrollBar *HScroll1, *HScroll2;
-    QLabel *Label5, *Label2;
+    QCheckBox *CheckSuoni, *CheckParlato, *ChkFumetto, *CheckContieneTesto;
+    QScrollBar *HScrollVelocitaVoce, *HScrollTonoVoce;
+    QLabel *LabelVelocitaVoce, *LabelTonoVoce;
     QPushButton *CommandFontFumetto, *CommandProvaVoce;
-    QListWidget *List1, *List2;
+    QListWidget *ListVoci, *ListPersonaggi;
     QLabel *NotaVoci;
-    QLineEdit *Text1;
+    QLineEdit *TextProvaVoce;
     QWidget *RiquadroAssistente;
 
     // Input mode.
-    QRadioButton *Option4[4];
-    QScrollBar *HScroll3;
-    QLabel *Label7;
+    QRadioButton *OptionModoInput[4];
+    QScrollBar *HScrollVelocitaScansione;
+    QLabel *LabelVelocitaScansione;
     QCheckBox *CheckDisabilitaMousePersonalizzato;
 
     Assistant *assistente_ = nullptr;

@@ -52,7 +52,7 @@ QList<QPoint> FormConfigura::posizioniCaselle()
 
 void FormConfigura::costruisciPaginaZanfroni()
 {
-    QFrame *pagina = Frame[1] = nuovaPagina(QStringLiteral("FrameZanfroni"));
+    QFrame *pagina = Pagine[1] = nuovaPagina(QStringLiteral("FrameZanfroni"));
 
     const QList<QPoint> posizioni = posizioniCaselle();
     Q_ASSERT(posizioni.size() == kColoriTavolozza);
@@ -65,31 +65,31 @@ void FormConfigura::costruisciPaginaZanfroni()
         connect(CasellaColorata[i], &CasellaColore::clicked, this, [this, i] { CasellaColorata_Click(i); });
     }
 
-    ShockwaveFlash1 = new MovieView(pagina);
-    posiziona(ShockwaveFlash1, QStringLiteral("ShockwaveFlash1"), 6120, 240, 3360, 3000);
+    ZanfroneAnteprima = new MovieView(pagina);
+    posiziona(ZanfroneAnteprima, QStringLiteral("ZanfroneAnteprima"), 6120, 240, 3360, 3000);
 
-    gruppoOption2 = new QButtonGroup(this);
+    gruppoRigheColori = new QButtonGroup(this);
     const char *const testi[5] = {"Sfondo", "Colore 2", "Colore 3", "Colore 4", "Colore 5"};
     for (int i = 0; i < 5; ++i) {
-        Option2[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
-        posiziona(Option2[i], QStringLiteral("Option2_%1").arg(i), 6120, 3360 + i * 480, 3540, 420);
-        gruppoOption2->addButton(Option2[i], i);
+        OptionRigaColori[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
+        posiziona(OptionRigaColori[i], QStringLiteral("OptionRigaColori_%1").arg(i), 6120, 3360 + i * 480, 3540, 420);
+        gruppoRigheColori->addButton(OptionRigaColori[i], i);
     }
 
-    Command4 = new QPushButton(QStringLiteral("Configurazione predefinita"), pagina);
-    posiziona(Command4, QStringLiteral("Command4"), 6120, 5940, 3360, 600);
-    connect(Command4, &QPushButton::clicked, this, &FormConfigura::Command4_Click);
+    CommandColoriPredefiniti = new QPushButton(QStringLiteral("Configurazione predefinita"), pagina);
+    posiziona(CommandColoriPredefiniti, QStringLiteral("CommandColoriPredefiniti"), 6120, 5940, 3360, 600);
+    connect(CommandColoriPredefiniti, &QPushButton::clicked, this, &FormConfigura::RipristinaColori);
 }
 
 void FormConfigura::PreparaZanfrone()
 {
-    CaricaZanfrone(*ShockwaveFlash1, 1);
+    CaricaZanfrone(*ZanfroneAnteprima, 1);
     const auto &colori = Profilo.Colori;
     for (int riga = 1; riga <= 4; ++riga)
-        Option2[riga]->setText(QStringList{colori[riga][1], colori[riga][2], colori[riga][3], colori[riga][4]}
+        OptionRigaColori[riga]->setText(QStringList{colori[riga][1], colori[riga][2], colori[riga][3], colori[riga][4]}
                                    .join(QStringLiteral(" - ")));
     const CursoreAttesa attesa;
-    ColoraParti(*ShockwaveFlash1, kAspettoAnteprima);
+    ColoraParti(*ZanfroneAnteprima, kAspettoAnteprima);
 }
 
 void FormConfigura::CasellaColorata_Click(int indice)
@@ -99,7 +99,7 @@ void FormConfigura::CasellaColorata_Click(int indice)
     static const char *const forme[4] = {"MASCHILE SINGOLARE", "MASCHILE PLURALE", "FEMMINILE SINGOLARE",
                                          "FEMMINILE PLURALE"};
     for (int riga = 0; riga <= 4; ++riga) {
-        if (!Option2[riga]->isChecked())
+        if (!OptionRigaColori[riga]->isChecked())
             continue;
         Profilo.Colori[riga][0] = TavolozzaEsadecimale[indice];
         if (riga >= 1) {
@@ -124,7 +124,7 @@ QString FormConfigura::parolaColore(const QString &forma)
     }
 }
 
-void FormConfigura::Command4_Click()
+void FormConfigura::RipristinaColori()
 {
     ImpostaColoriPredefiniti();
     PreparaZanfrone();

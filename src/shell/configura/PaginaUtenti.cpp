@@ -22,7 +22,7 @@ constexpr int kRuoloFile = Qt::UserRole; // an entry's profile file name, as lis
 
 void FormConfigura::costruisciPaginaUtenti()
 {
-    QFrame *pagina = Frame[0] = nuovaPagina(QStringLiteral("FrameUtente"));
+    QFrame *pagina = Pagine[0] = nuovaPagina(QStringLiteral("FrameUtente"));
     auto *gruppo = new QButtonGroup(this);
     const char *const testi[3] = {"Utente predefinito", "Modifica utente", "Nuovo utente"};
     for (int i = 0; i < 3; ++i) {
@@ -62,7 +62,7 @@ bool FormConfigura::salvaPrimaDelCambio()
     return SalvaProfilo();
 }
 
-void FormConfigura::mostraUtente() { Label4->setText(NomeUtente); }
+void FormConfigura::mostraUtente() { LabelUtente->setText(NomeUtente); }
 
 void FormConfigura::passaAUtente(const QString &nome, const QString &fileIni)
 {

@@ -27,24 +27,26 @@ QCheckBox *nuovaCasella(const char *testo, QWidget *genitore)
 
 void FormConfigura::costruisciPaginaSuoni()
 {
-    QFrame *pagina = Frame[4] = nuovaPagina(QStringLiteral("FrameSuoni"));
+    QFrame *pagina = Pagine[4] = nuovaPagina(QStringLiteral("FrameSuoni"));
 
     CheckSuoni = nuovaCasella("Attiva suoni", pagina);
     posiziona(CheckSuoni, QStringLiteral("CheckSuoni"), 480, 240, 4200, 420);
     connect(CheckSuoni, &QCheckBox::clicked, this, &FormConfigura::CheckSuoni_Click);
-    Check2 = nuovaCasella("Attiva parlato", pagina);
-    posiziona(Check2, QStringLiteral("Check2"), 480, 720, 4200, 420);
-    connect(Check2, &QCheckBox::clicked, this, &FormConfigura::Check2_Click);
+    CheckParlato = nuovaCasella("Attiva parlato", pagina);
+    posiziona(CheckParlato, QStringLiteral("CheckParlato"), 480, 720, 4200, 420);
+    connect(CheckParlato, &QCheckBox::clicked, this, &FormConfigura::ImpostaParlato);
 
-    Label5 = new QLabel(pagina);
-    Label5->setTextFormat(Qt::PlainText);
-    posiziona(Label5, QStringLiteral("Label5"), 480, 1260, 4200, 360);
-    HScroll1 = nuovaBarra(pagina, QStringLiteral("HScroll1"), 50, 250, 5, 480, 1620, 4200, &FormConfigura::HScroll1_Change);
+    LabelVelocitaVoce = new QLabel(pagina);
+    LabelVelocitaVoce->setTextFormat(Qt::PlainText);
+    posiziona(LabelVelocitaVoce, QStringLiteral("LabelVelocitaVoce"), 480, 1260, 4200, 360);
+    HScrollVelocitaVoce = nuovaBarra(pagina, QStringLiteral("HScrollVelocitaVoce"), 50, 250, 5, 480, 1620,
+                                     4200, &FormConfigura::CambiaVelocitaVoce);
 
-    Label2 = new QLabel(pagina);
-    Label2->setTextFormat(Qt::PlainText);
-    posiziona(Label2, QStringLiteral("Label2"), 480, 2040, 4200, 360);
-    HScroll2 = nuovaBarra(pagina, QStringLiteral("HScroll2"), 50, 400, 5, 480, 2400, 4200, &FormConfigura::HScroll2_Change);
+    LabelTonoVoce = new QLabel(pagina);
+    LabelTonoVoce->setTextFormat(Qt::PlainText);
+    posiziona(LabelTonoVoce, QStringLiteral("LabelTonoVoce"), 480, 2040, 4200, 360);
+    HScrollTonoVoce = nuovaBarra(pagina, QStringLiteral("HScrollTonoVoce"), 50, 400, 5, 480, 2400,
+                                 4200, &FormConfigura::CambiaTonoVoce);
 
     ChkFumetto = nuovaCasella("Fumetto visibile", pagina);
     posiziona(ChkFumetto, QStringLiteral("ChkFumetto"), 480, 2880, 4200, 420);
@@ -56,8 +58,8 @@ void FormConfigura::costruisciPaginaSuoni()
     posiziona(CommandFontFumetto, QStringLiteral("CommandFontFumetto"), 480, 3900, 2400, 540);
     connect(CommandFontFumetto, &QPushButton::clicked, this, &FormConfigura::CommandFontFumetto_Click);
 
-    Text1 = new QLineEdit(pagina);
-    posiziona(Text1, QStringLiteral("Text1"), 480, 4800, 4200, 480);
+    TextProvaVoce = new QLineEdit(pagina);
+    posiziona(TextProvaVoce, QStringLiteral("TextProvaVoce"), 480, 4800, 4200, 480);
     CommandProvaVoce = new QPushButton(QStringLiteral("Prova voce"), pagina);
     posiziona(CommandProvaVoce, QStringLiteral("CommandProvaVoce"), 480, 5400, 2400, 540);
     connect(CommandProvaVoce, &QPushButton::clicked, this, &FormConfigura::CommandProvaVoce_Click);
@@ -65,9 +67,9 @@ void FormConfigura::costruisciPaginaSuoni()
     auto *etichettaVoci = new QLabel(QStringLiteral("modifica linguaggio di lettura"), pagina);
     etichettaVoci->setTextFormat(Qt::PlainText);
     posiziona(etichettaVoci, QStringLiteral("LabelVoci"), 4920, 240, 4560, 360);
-    List1 = new QListWidget(pagina);
-    posiziona(List1, QStringLiteral("List1"), 4920, 600, 4560, 2100);
-    connect(List1, &QListWidget::currentRowChanged, this, &FormConfigura::List1_Click);
+    ListVoci = new QListWidget(pagina);
+    posiziona(ListVoci, QStringLiteral("ListVoci"), 4920, 600, 4560, 2100);
+    connect(ListVoci, &QListWidget::currentRowChanged, this, &FormConfigura::ScegliVoce);
     NotaVoci = new QLabel(pagina);
     NotaVoci->setTextFormat(Qt::PlainText);
     posiziona(NotaVoci, QStringLiteral("NotaVoci"), 4980, 660, 4440, 1980);
@@ -80,9 +82,9 @@ void FormConfigura::costruisciPaginaSuoni()
     auto *etichettaPersonaggi = new QLabel(QStringLiteral("personaggio"), pagina);
     etichettaPersonaggi->setTextFormat(Qt::PlainText);
     posiziona(etichettaPersonaggi, QStringLiteral("LabelPersonaggi"), 4920, 2880, 2160, 360);
-    List2 = new QListWidget(pagina);
-    posiziona(List2, QStringLiteral("List2"), 4920, 3240, 2160, 3360);
-    connect(List2, &QListWidget::currentRowChanged, this, &FormConfigura::List2_Click);
+    ListPersonaggi = new QListWidget(pagina);
+    posiziona(ListPersonaggi, QStringLiteral("ListPersonaggi"), 4920, 3240, 2160, 3360);
+    connect(ListPersonaggi, &QListWidget::currentRowChanged, this, &FormConfigura::ScegliPersonaggio);
 
     // Where the assistant stands while this page is shown.
     RiquadroAssistente = new QWidget(pagina);
@@ -99,16 +101,16 @@ void FormConfigura::collocaAssistente()
 void FormConfigura::ImpostaVoce()
 {
     assistente_->StopAll();
-    const QSignalBlocker b1(List1), b2(List2);
-    List1->clear();
-    List2->clear();
+    const QSignalBlocker b1(ListVoci), b2(ListPersonaggi);
+    ListVoci->clear();
+    ListPersonaggi->clear();
     RiempiVoci();
     const QStringList personaggi = Assistant::installedCharacters();
-    List2->addItems(personaggi);
-    List2->setCurrentRow(-1);
+    ListPersonaggi->addItems(personaggi);
+    ListPersonaggi->setCurrentRow(-1);
     for (int i = 0; i < personaggi.size(); ++i)
         if (personaggi[i] == Profilo.NomePersonaggio)
-            List2->setCurrentRow(i);
+            ListPersonaggi->setCurrentRow(i);
 }
 
 void FormConfigura::RiempiVoci()
@@ -116,12 +118,12 @@ void FormConfigura::RiempiVoci()
     SpeechEngine &motore = *Services::current().speech;
     const QList<SpeechEngine::Voice> voci = motore.voices();
     const bool udibili = !voci.isEmpty() && motore.canSpeak();
-    const QSignalBlocker blocco(List1);
-    List1->clear();
+    const QSignalBlocker blocco(ListVoci);
+    ListVoci->clear();
     if (udibili) // voices that cannot be heard are not offered: the note says why
         for (const SpeechEngine::Voice &v : voci)
-            List1->addItem(v.name);
-    List1->setCurrentRow(-1);
+            ListVoci->addItem(v.name);
+    ListVoci->setCurrentRow(-1);
     if (udibili) {
         NotaVoci->hide();
         return;
@@ -143,23 +145,23 @@ void FormConfigura::RiempiVoci()
 
 void FormConfigura::CheckSuoni_Click(bool spuntato) { Profilo.SuoniAttivi = spuntato; }
 
-void FormConfigura::Check2_Click(bool spuntato)
+void FormConfigura::ImpostaParlato(bool spuntato)
 {
     Profilo.ParlatoAttivo = spuntato;
     ImpostaConfigurazioni();
 }
 
-void FormConfigura::HScroll1_Change(int valore)
+void FormConfigura::CambiaVelocitaVoce(int valore)
 {
     Profilo.VelocitaVoce = static_cast<qint16>(valore);
-    Label5->setText(QStringLiteral("Velocità = ") + VbFormat::str(valore));
+    LabelVelocitaVoce->setText(QStringLiteral("Velocità = ") + VbFormat::str(valore));
     AggiornaTagVoce();
 }
 
-void FormConfigura::HScroll2_Change(int valore)
+void FormConfigura::CambiaTonoVoce(int valore)
 {
     Profilo.TonoVoce = static_cast<qint16>(valore);
-    Label2->setText(QStringLiteral("Tono = ") + VbFormat::str(valore));
+    LabelTonoVoce->setText(QStringLiteral("Tono = ") + VbFormat::str(valore));
     AggiornaTagVoce();
 }
 
@@ -195,9 +197,9 @@ void FormConfigura::CommandFontFumetto_Click()
     assistente_->setBalloonFont(Profilo.FontFumetto, Profilo.DimensioneFontFumetto);
 }
 
-void FormConfigura::CommandProvaVoce_Click() { assistente_->Speak(TagVoce + Text1->text()); }
+void FormConfigura::CommandProvaVoce_Click() { assistente_->Speak(TagVoce + TextProvaVoce->text()); }
 
-void FormConfigura::List1_Click(int riga)
+void FormConfigura::ScegliVoce(int riga)
 {
     const QList<SpeechEngine::Voice> voci = Services::current().speech->voices();
     if (riga < 0 || riga >= voci.size())
@@ -206,11 +208,11 @@ void FormConfigura::List1_Click(int riga)
     assistente_->setTTSModeID(Profilo.ModoVoce);
 }
 
-void FormConfigura::List2_Click(int riga)
+void FormConfigura::ScegliPersonaggio(int riga)
 {
-    if (riga < 0 || riga >= List2->count())
+    if (riga < 0 || riga >= ListPersonaggi->count())
         return;
-    Profilo.NomePersonaggio = List2->item(riga)->text();
+    Profilo.NomePersonaggio = ListPersonaggi->item(riga)->text();
     CaricaAssistente();
     collocaAssistente();
     assistente_->Show();

@@ -37,7 +37,7 @@ QLabel *nuovoCampione(QWidget *genitore)
 
 void FormConfigura::costruisciPaginaScelte()
 {
-    QFrame *pagina = Frame[2] = nuovaPagina(QStringLiteral("FrameScelteDid"));
+    QFrame *pagina = Pagine[2] = nuovaPagina(QStringLiteral("FrameScelteDid"));
     FrameScelte = new QGroupBox(QStringLiteral("Tipo di carattere"), pagina);
     posiziona(FrameScelte, QStringLiteral("FrameScelte"), 480, 360, 4200, 2220);
     maiuscolo = new QRadioButton(QStringLiteral("MAIUSCOLO"), FrameScelte);
@@ -50,9 +50,9 @@ void FormConfigura::costruisciPaginaScelte()
     connect(minuscolo, &QRadioButton::clicked, this, &FormConfigura::minuscolo_Click);
     connect(corsivo, &QRadioButton::clicked, this, &FormConfigura::corsivo_Click);
 
-    Check1 = new QCheckBox(QStringLiteral("Attiva passaggio livelli"), pagina);
-    posiziona(Check1, QStringLiteral("Check1"), 480, 2880, 6000, 420);
-    connect(Check1, &QCheckBox::clicked, this, &FormConfigura::Check1_Click);
+    CheckPassaggioLivelli = new QCheckBox(QStringLiteral("Attiva passaggio livelli"), pagina);
+    posiziona(CheckPassaggioLivelli, QStringLiteral("CheckPassaggioLivelli"), 480, 2880, 6000, 420);
+    connect(CheckPassaggioLivelli, &QCheckBox::clicked, this, &FormConfigura::ImpostaPassaggioLivelli);
 
     LabelFontSelezionato[1] = nuovoCampione(pagina);
     posiziona(LabelFontSelezionato[1], QStringLiteral("LabelFontSelezionato_1"), 480, 3720, 8760, 2880);
@@ -60,7 +60,7 @@ void FormConfigura::costruisciPaginaScelte()
 
 void FormConfigura::costruisciPaginaFont()
 {
-    QFrame *pagina = Frame[3] = nuovaPagina(QStringLiteral("FrameFonts"));
+    QFrame *pagina = Pagine[3] = nuovaPagina(QStringLiteral("FrameFonts"));
     LabelFontSelezionato[0] = nuovoCampione(pagina);
     posiziona(LabelFontSelezionato[0], QStringLiteral("LabelFontSelezionato_0"), 480, 360, 8760, 2280);
 
@@ -73,7 +73,8 @@ void FormConfigura::costruisciPaginaFont()
          &FormConfigura::CommandSceltaSfondoTesto_Click},
         {CommandSceltaColoreBottoni, "CommandSceltaColoreBottoni", "Pulsanti", 480, 3600,
          &FormConfigura::CommandSceltaColoreBottoni_Click},
-        {Command1, "Command1", "Pulsanti selezionati", 3480, 3600, &FormConfigura::Command1_Click},
+        {CommandSceltaColoreSelezionato, "CommandSceltaColoreSelezionato", "Pulsanti selezionati", 3480, 3600,
+         &FormConfigura::ScegliColoreSelezionato},
     };
     for (const Pulsante &d : pulsanti) {
         d.p = new QPushButton(QString::fromUtf8(d.testo), pagina);
@@ -100,20 +101,21 @@ void FormConfigura::costruisciPaginaFont()
 
 void FormConfigura::costruisciPaginaInput()
 {
-    QFrame *pagina = Frame[5] = nuovaPagina(QStringLiteral("FramePunt"));
+    QFrame *pagina = Pagine[5] = nuovaPagina(QStringLiteral("FramePunt"));
     const char *const testi[4] = {"Mouse", "Scansione manuale - spazio e invio ", "Scansione automatica - spazio",
                                   "Tastiera - frecce e invio"};
     auto *gruppo = new QButtonGroup(this);
     for (int i = 0; i < 4; ++i) {
-        Option4[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
-        posiziona(Option4[i], QStringLiteral("Option4_%1").arg(i), 480, 360 + i * 540, 6600, 420);
-        gruppo->addButton(Option4[i], i);
-        connect(Option4[i], &QRadioButton::clicked, this, [this, i] { Option4_Click(i); });
+        OptionModoInput[i] = new QRadioButton(QString::fromUtf8(testi[i]), pagina);
+        posiziona(OptionModoInput[i], QStringLiteral("OptionModoInput_%1").arg(i), 480, 360 + i * 540, 6600, 420);
+        gruppo->addButton(OptionModoInput[i], i);
+        connect(OptionModoInput[i], &QRadioButton::clicked, this, [this, i] { ScegliModoInput(i); });
     }
-    Label7 = new QLabel(pagina);
-    Label7->setTextFormat(Qt::PlainText);
-    posiziona(Label7, QStringLiteral("Label7"), 480, 2700, 6600, 360);
-    HScroll3 = nuovaBarra(pagina, QStringLiteral("HScroll3"), 4, 60, 1, 480, 3120, 6600, &FormConfigura::HScroll3_Change);
+    LabelVelocitaScansione = new QLabel(pagina);
+    LabelVelocitaScansione->setTextFormat(Qt::PlainText);
+    posiziona(LabelVelocitaScansione, QStringLiteral("LabelVelocitaScansione"), 480, 2700, 6600, 360);
+    HScrollVelocitaScansione = nuovaBarra(pagina, QStringLiteral("HScrollVelocitaScansione"), 4, 60, 1, 480, 3120,
+                                          6600, &FormConfigura::CambiaVelocitaScansione);
 
     CheckDisabilitaMousePersonalizzato = new QCheckBox(QStringLiteral("Usa cursore di sistema"), pagina);
     posiziona(CheckDisabilitaMousePersonalizzato, QStringLiteral("CheckDisabilitaMousePersonalizzato"), 480, 3720,
@@ -152,7 +154,7 @@ void FormConfigura::corsivo_Click()
     ImpostaConfigurazioni();
 }
 
-void FormConfigura::Check1_Click(bool spuntato) { Profilo.PassaggioLivelli = spuntato; }
+void FormConfigura::ImpostaPassaggioLivelli(bool spuntato) { Profilo.PassaggioLivelli = spuntato; }
 
 bool FormConfigura::sceltaFontValida(QString &famiglia, qint16 &dimensione)
 {
@@ -226,14 +228,17 @@ void FormConfigura::CommandSceltaColoreBottoni_Click()
     sceltaColorePulsante(Profilo.ColorePulsanti, CommandSceltaColoreBottoni);
 }
 
-void FormConfigura::Command1_Click() { sceltaColorePulsante(Profilo.ColorePulsanteSelezionato, Command1); }
+void FormConfigura::ScegliColoreSelezionato()
+{
+    sceltaColorePulsante(Profilo.ColorePulsanteSelezionato, CommandSceltaColoreSelezionato);
+}
 
 void FormConfigura::OptionColoreCasualeFisso_Click(int indice)
 {
     Profilo.ColoriVari = indice == 0;
-    QPalette pal = Frame[3]->palette();
+    QPalette pal = Pagine[3]->palette();
     pal.setColor(QPalette::Window, VbColor::toQColor(Profilo.ColoriVari ? VbColor::ButtonFace : Profilo.ColoreSfondo));
-    Frame[3]->setPalette(pal);
+    Pagine[3]->setPalette(pal);
     CommandSceltaColori->setEnabled(!Profilo.ColoriVari);
 }
 
@@ -246,16 +251,16 @@ void FormConfigura::CommandSceltaColori_Click()
     ImpostaConfigurazioni();
 }
 
-void FormConfigura::Option4_Click(int indice)
+void FormConfigura::ScegliModoInput(int indice)
 {
     Profilo.ModalitaInput = ModoInputDa(indice);
     ImpostaConfigurazioni();
 }
 
-void FormConfigura::HScroll3_Change(int valore)
+void FormConfigura::CambiaVelocitaScansione(int valore)
 {
     Profilo.VelocitaScansione = static_cast<qint16>(valore);
-    Label7->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(valore / 4.0) +
+    LabelVelocitaScansione->setText(QStringLiteral("Velocità scansione: ") + VbFormat::twoDecimals(valore / 4.0) +
                     QStringLiteral(" secondi"));
 }
 
