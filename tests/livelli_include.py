@@ -2,15 +2,15 @@
 """Fails when a file under src/ includes a header of a layer above its own.
 
 Layers, low to high: platform, shell, print, log, exercises. A file may include headers of its own
-layer and of the layers below it. app/, the composition root, may include every layer and is not
-read here. Usage: livelli_include.py SRC_DIR
+layer and of the layers below it, whether it names them with "…" or <…>. app/, the composition
+root, may include every layer and is not read here. Usage: livelli_include.py SRC_DIR
 """
 import pathlib
 import re
 import sys
 
 LIVELLI = ["platform", "shell", "print", "log", "exercises"]
-INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
+INCLUDE = re.compile(r'^\s*#\s*include\s*(?:"([^"]+)"|<([^>]+)>)')
 
 
 def livello(percorso, src):
@@ -26,10 +26,11 @@ def livello(percorso, src):
     return LIVELLI.index(cartella)
 
 
-def bersaglio(file, incluso, src):
-    """The header an #include "…" names: beside the including file first, else from src/."""
+def bersaglio(file, incluso, src, virgolette):
+    """The header an #include names: "…" beside the including file first, else from src/ (the
+    include path); <…> from src/ only. A system or Qt header resolves outside every layer."""
     vicino = (file.parent / incluso).resolve()
-    return vicino if vicino.exists() else (src / incluso).resolve()
+    return vicino if virgolette and vicino.exists() else (src / incluso).resolve()
 
 
 def violazioni(src):
@@ -41,10 +42,11 @@ def violazioni(src):
             m = INCLUDE.match(riga)
             if not m:
                 continue
-            altro = livello(bersaglio(file, m.group(1), src), src)
+            incluso = m.group(1) or m.group(2)
+            altro = livello(bersaglio(file, incluso, src, m.group(1) is not None), src)
             if altro is not None and altro > proprio:
                 yield (f"{file.relative_to(src.parent)}:{numero}: {LIVELLI[proprio]} includes "
-                       f"{LIVELLI[altro]} ({m.group(1)})")
+                       f"{LIVELLI[altro]} ({incluso})")
 
 
 def main():
