@@ -5,8 +5,8 @@
 #include <QStringList>
 #include <optional>
 
-// The settings of one user. The field table in Profilo.cpp gives each its line of the profile file
-// (50 lines, in that order), its default and its range.
+// The settings of one user. The field table in CampiProfilo.cpp gives each its line of the profile
+// file (50 lines, in that order), its default and its range.
 struct ProfiloUtente {
     ProfiloUtente(); // every item at its default
 
