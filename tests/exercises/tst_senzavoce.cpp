@@ -12,15 +12,6 @@ class TestSenzaVoce : public ProvaConAmbiente<AmbienteAllineamento>
     Q_OBJECT
 
     static QWidget *figlio(QWidget *s, const char *nome) { return s->findChild<QWidget *>(QLatin1String(nome)); }
-    // Answer buttons that would show a picture in place of their caption when speech is heard.
-    static QList<PulsanteImmagine *> risposte(QWidget *s)
-    {
-        QList<PulsanteImmagine *> r;
-        for (PulsanteImmagine *p : s->findChildren<PulsanteImmagine *>())
-            if (p->property("risposta").toBool())
-                r << p;
-        return r;
-    }
     // What a screen shows: its visible controls, and which buttons show their picture.
     static QStringList aspetto(QWidget *s)
     {
@@ -96,7 +87,7 @@ private slots:
         amb->voce.disponibilita(Availability::Unavailable);
         QPointer<FormEsercizio> s = amb->apri<FormEs1>();
         QVERIFY(s);
-        PulsanteImmagine *acceso = risposte(s).first();
+        PulsanteImmagine *acceso = pulsante(s, 0); // "Vero", lit first
         QCOMPARE(acceso->sfondo(), VbColor::toQColor(evidenza));
         const QImage img = acceso->grab().toImage();
         int tratti = 0; // pixels of the word in the expected colour
