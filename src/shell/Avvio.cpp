@@ -148,12 +148,6 @@ void RegistraCorsivo()
         QFont::insertSubstitution(QStringLiteral("Indis1"), famiglie.first());
 }
 
-void RegistraCaratteri()
-{
-    RegistraCorsivo();
-    SostituisciCaratteri();
-}
-
 EsitoAvvio Main()
 {
     static SingleInstance unica(PathResolver::root());

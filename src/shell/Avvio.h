@@ -25,9 +25,8 @@ QString CartellaWindows();
 bool EsisteFile(const QString &percorso);
 // The five lines of the read-me file.
 QStringList RigheLeggimi();
-// Makes "Indis1", "Arial" and "Comic Sans MS" resolve to the installed faces, in this process.
-void RegistraCaratteri();
-// Its two parts: "Arial" and "Comic Sans MS", at once; the cursive face "Indis1", read from the
-// program folder the first time only (fontconfig takes several milliseconds).
+// Make "Arial" and "Comic Sans MS" resolve to the installed faces, in this process; and the cursive
+// face "Indis1", read from the program folder the first time only (fontconfig takes several
+// milliseconds, so the start screen does it once it is drawn).
 void SostituisciCaratteri();
 void RegistraCorsivo();

@@ -10,6 +10,12 @@
 namespace {
 constexpr int kPuntiMinimi = 6;
 
+// Every word within the width, the lines within the height.
+bool entraIn(const Impaginazione &righe, const QSize &spazio)
+{
+    return !righe.parolaTroppoLarga() && righe.altezza() <= spazio.height();
+}
+
 double altezzaX(const QString &famiglia)
 {
     QFont f(famiglia);
@@ -35,8 +41,7 @@ QFont adattatoCorsivo(const QFont &font, const QString &testo, const QSize &spaz
     while (basso < alto) {
         f.setPointSizeF(punti(i));
         const Impaginazione righe(f, testo, spazio.width(), allineamento, spazio.height());
-        const bool entra = !righe.parolaTroppoLarga() && righe.altezza() <= spazio.height();
-        if (entra)
+        if (entraIn(righe, spazio))
             basso = i;
         else
             alto = i - 1;
@@ -90,8 +95,7 @@ QFont Crea(const QString &famiglia, double punti)
 
 bool Entra(const QFont &font, const QString &testo, const QSize &spazio, Qt::Alignment allineamento)
 {
-    const Impaginazione righe(font, testo, spazio.width(), allineamento, spazio.height());
-    return !righe.parolaTroppoLarga() && righe.altezza() <= spazio.height();
+    return entraIn(Impaginazione(font, testo, spazio.width(), allineamento, spazio.height()), spazio);
 }
 
 QFont Adattato(const QFont &font, const QString &testo, const QSize &spazio, Qt::Alignment allineamento, int suggerito)

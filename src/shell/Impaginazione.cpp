@@ -10,7 +10,6 @@
 #include <climits>
 #include <cmath>
 
-
 double Impaginazione::AltezzaRiga(const QFont &font)
 {
     const QFontMetricsF fm(font);
@@ -75,12 +74,7 @@ void Impaginazione::impaginaCorsivo(const QFont &font, double larghezza, double 
             const QTextLine riga = layout->lineAt(i);
             righe.push_back(riga);
             inchiostri.push_back(InchiostroRiga::Di(font, layout->text().mid(riga.textStart(), riga.textLength()), riga));
-            double rientro = 0;
-            if (allineamento_ & Qt::AlignHCenter)
-                rientro = (larghezza - riga.naturalTextWidth()) / 2;
-            else if (allineamento_ & Qt::AlignRight)
-                rientro = larghezza - riga.naturalTextWidth();
-            rientri_.push_back(int(std::lround(rientro)));
+            rientri_.push_back(int(std::lround(rientro(riga, larghezza))));
         }
     if (righe_ == 0)
         return;
@@ -112,6 +106,15 @@ void Impaginazione::impaginaCorsivo(const QFont &font, double larghezza, double 
 
 Impaginazione::~Impaginazione() = default;
 
+double Impaginazione::rientro(const QTextLine &riga, double larghezza) const
+{
+    if (allineamento_ & Qt::AlignHCenter)
+        return (larghezza - riga.naturalTextWidth()) / 2;
+    if (allineamento_ & Qt::AlignRight)
+        return larghezza - riga.naturalTextWidth();
+    return 0;
+}
+
 void Impaginazione::disegna(QPainter &p, const QRectF &area) const
 {
     double y = area.top();
@@ -128,13 +131,8 @@ void Impaginazione::disegna(QPainter &p, const QRectF &area) const
     for (const auto &layout : paragrafi_) {
         for (int i = 0; i < layout->lineCount() && disegnate < righe_; ++i, ++disegnate) {
             QTextLine line = layout->lineAt(i);
-            double x = area.left();
-            if (alPixel)
-                x = std::round(x) + rientri_[disegnate];
-            else if (allineamento_ & Qt::AlignHCenter)
-                x += (area.width() - line.naturalTextWidth()) / 2;
-            else if (allineamento_ & Qt::AlignRight)
-                x += area.width() - line.naturalTextWidth();
+            const double x =
+                alPixel ? std::round(area.left()) + rientri_[disegnate] : area.left() + rientro(line, area.width());
             line.draw(&p, QPointF(x - line.x(), y + cime_[disegnate] - line.y()));
         }
     }

@@ -8,6 +8,7 @@
 
 class QPainter;
 class QTextLayout;
+class QTextLine;
 
 // A text broken into lines no wider than a width, one paragraph a line break, lines as close as the
 // letters allow, at an even spacing. The cursive face's loops reach far above and below its small
@@ -36,6 +37,8 @@ public:
 
 private:
     void impaginaCorsivo(const QFont &font, double larghezza, double altezzaMassima);
+    // Where `riga` starts, aligned within `larghezza`.
+    double rientro(const QTextLine &riga, double larghezza) const;
 
     Qt::Alignment allineamento_;
     std::vector<std::unique_ptr<QTextLayout>> paragrafi_;

@@ -39,11 +39,7 @@ std::optional<InchiostroRiga> disegnaRiga(const QTextLine &riga, int margine)
             basso[x] = pixel[x] ? fila : basso[x];
         }
     }
-    for (int x = 0; x < img.width(); ++x)
-        if (r.alto[x] <= r.basso[x]) {
-            r.cima = std::min(r.cima, r.alto[x]);
-            r.fondo = std::max(r.fondo, r.basso[x]);
-        }
+    r.misuraEstremi();
     const bool alBordo = !r.vuota()
         && (r.cima == -sopra || r.fondo == img.height() - 1 - sopra || r.alto.front() <= r.basso.front()
             || r.alto.back() <= r.basso.back());
@@ -101,11 +97,7 @@ InchiostroRiga contornoRiga(const QTextLine &riga, const QList<QGlyphRun> &grupp
                 r.basso[i] = std::max(r.basso[i], int(std::ceil(std::max(y0, y1) + margine)) - 1);
             }
         }
-    for (int x = 0; x < colonne; ++x)
-        if (r.alto[x] <= r.basso[x]) {
-            r.cima = std::min(r.cima, r.alto[x]);
-            r.fondo = std::max(r.fondo, r.basso[x]);
-        }
+    r.misuraEstremi();
     return r;
 }
 
@@ -129,6 +121,15 @@ std::shared_ptr<const InchiostroRiga> InchiostroRiga::Di(const QFont &font, cons
     auto nuova = std::make_shared<const InchiostroRiga>(std::move(*r));
     misurate.insert(chiave, new Inchiostro(nuova));
     return nuova;
+}
+
+void InchiostroRiga::misuraEstremi()
+{
+    for (size_t x = 0; x < alto.size(); ++x)
+        if (alto[x] <= basso[x]) {
+            cima = std::min(cima, alto[x]);
+            fondo = std::max(fondo, basso[x]);
+        }
 }
 
 int InchiostroRiga::DistanzaMinima(const InchiostroRiga &a, int xa, const InchiostroRiga &b, int xb, int distacco)

@@ -23,4 +23,6 @@ struct InchiostroRiga {
     // starting at `xb`, at which no ink of `b` comes within `distacco` pixels of `a`'s, in any
     // direction. INT_MIN when none of their ink faces each other.
     static int DistanzaMinima(const InchiostroRiga &a, int xa, const InchiostroRiga &b, int xb, int distacco);
+    // Sets cima and fondo from the columns.
+    void misuraEstremi();
 };

@@ -66,7 +66,8 @@ class TestDidascalie : public ProvaConAmbiente<AmbienteAllineamento>
     }
 
 private slots:
-    void initTestCase() { RegistraCaratteri(); } // the program's cursive face, from the build
+    // The program's faces, the cursive one from the build.
+    void initTestCase() { RegistraCorsivo(); SostituisciCaratteri(); }
 
     void everyCaptionShowsWholeInItsButton_data()
     {

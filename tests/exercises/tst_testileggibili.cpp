@@ -91,7 +91,8 @@ class TestTestiLeggibili : public ProvaConAmbiente<AmbienteAllineamento>
     }
 
 private slots:
-    void initTestCase() { RegistraCaratteri(); } // the program's cursive face, from the build
+    // The program's faces, the cursive one from the build.
+    void initTestCase() { RegistraCorsivo(); SostituisciCaratteri(); }
 
     void cursiveSmallLettersAreAsTallAsPlainOnes()
     {

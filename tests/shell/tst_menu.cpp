@@ -228,7 +228,8 @@ private slots:
     // face's own weight (a made-up bold loses the bowls of its "a"), and every caption fits.
     void cursiveCaptionsAreAsLegibleAsPlainOnes()
     {
-        RegistraCaratteri();
+        RegistraCorsivo();
+        SostituisciCaratteri();
         if (!QFontInfo(QFont(QStringLiteral("Indis1"))).family().contains(QLatin1String("Ecolier")))
             QSKIP("the cursive face is not installed");
         auto altezzaX = [](const QFont &f) { return QFontMetricsF(f).tightBoundingRect(QStringLiteral("x")).height(); };
